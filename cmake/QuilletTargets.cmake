@@ -1,0 +1,16 @@
+# quillet_library(<name> PORTABLE <files...> WIN32 <files...> DEPS <targets...>)
+# Portable files build everywhere; Win32 files only in the Windows builds. The
+# native build compiling a portable file proves it does not reach for Windows.
+function(quillet_library name)
+  cmake_parse_arguments(Q "" "" "PORTABLE;WIN32;DEPS;WIN32_DEPS" ${ARGN})
+  set(sources ${Q_PORTABLE})
+  if(WIN32)
+    list(APPEND sources ${Q_WIN32})
+  endif()
+  add_library(${name} STATIC ${sources})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC ${Q_DEPS})
+  if(WIN32 AND Q_WIN32_DEPS)
+    target_link_libraries(${name} PUBLIC ${Q_WIN32_DEPS})
+  endif()
+endfunction()

@@ -1,0 +1,27 @@
+#include "framework/GdiObjects.h"
+
+#include "framework/Exceptions.h"
+
+namespace fw {
+
+std::atomic<int>& HandleCounters::Gdi() {
+  static std::atomic<int> count{0};
+  return count;
+}
+
+std::atomic<int>& HandleCounters::User() {
+  static std::atomic<int> count{0};
+  return count;
+}
+
+MemoryDC::MemoryDC(HDC compatibleWith) : dc_(CreateCompatibleDC(compatibleWith)) {
+  if (!dc_) throw EOutOfResources(L"Out of system resources");
+  ++HandleCounters::Gdi();
+}
+
+MemoryDC::~MemoryDC() {
+  DeleteDC(dc_);
+  --HandleCounters::Gdi();
+}
+
+}  // namespace fw
