@@ -1,0 +1,26 @@
+#pragma once
+// Windows bitmap files (1, 4, 8, 24 and 32 bits, uncompressed, bottom-up or
+// top-down rows). Reading takes exactly the bytes the file header's size
+// field gives, so BMP files packed back to back can be read one by one; a
+// bitmap is written in the pixel format and palette it holds, so a loaded
+// picture saves back as it was.
+#include <filesystem>
+
+#include "framework/Graphics.h"
+#include "framework/Streams.h"
+
+namespace fw {
+
+// Reads one BMP file from the stream's position. A truncated or malformed
+// file raises EReadError or EInvalidGraphic and nothing is allocated beyond
+// what the file's own bytes can fill.
+TBitmap ReadBmp(TStream& stream);
+// Writes `bitmap` as a BMP file (bottom-up rows, full colour table).
+void WriteBmp(const TBitmap& bitmap, TStream& stream);
+// The size in bytes WriteBmp produces.
+int64_t BmpFileSize(const TBitmap& bitmap);
+
+TBitmap LoadBmpFile(const std::filesystem::path& fileName);
+void SaveBmpFile(const TBitmap& bitmap, const std::filesystem::path& fileName);
+
+}  // namespace fw
