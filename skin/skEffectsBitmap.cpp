@@ -1,0 +1,251 @@
+#include "skin/skEffectsBitmap.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include "framework/Exceptions.h"
+#include "skin/skEffectsMath.h"
+#include "skin/skUtilsBlit.h"
+
+namespace sk {
+namespace {
+
+using fw::TBitmap;
+using fw::TPixelFormat;
+using fw::TRect;
+
+bool ProbeMmx() {
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+  return __builtin_cpu_supports("mmx");
+#else
+  return false;
+#endif
+}
+
+std::atomic<bool>& MmxBlendFlag() {
+  static std::atomic<bool> flag{ProbeMmx()};
+  return flag;
+}
+
+constexpr uint32_t KeyPixel = ColorToPixel(SkinTransparentKeyColor) & 0x00FFFFFFu;
+
+template <bool Mmx>
+inline uint32_t BlendPixel(uint32_t s, uint32_t d) {
+  const int a = static_cast<int>(s >> 24);
+  uint32_t out = 0xFF000000u;
+  for (int shift = 0; shift < 24; shift += 8) {
+    const int sc = static_cast<int>((s >> shift) & 0xFF);
+    const int dc = static_cast<int>((d >> shift) & 0xFF);
+    const int v = Mmx ? BlendChannelMmx(a, sc, dc) : BlendChannelPlain(a, sc, dc);
+    out |= static_cast<uint32_t>(v) << shift;
+  }
+  return out;
+}
+
+template <bool Mmx>
+void BlendRow(uint32_t* dst, const uint32_t* src, int n) {
+  for (int i = 0; i < n; ++i) {
+    const uint32_t s = src[i];
+    const uint32_t a = s >> 24;
+    if (a == 0) continue;
+    dst[i] = a == 255 ? s : BlendPixel<Mmx>(s, dst[i]);
+  }
+}
+
+void TransparentRow(uint32_t* dst, const uint32_t* src, int n) {
+  for (int i = 0; i < n; ++i) {
+    if ((src[i] & 0x00FFFFFFu) != KeyPixel) dst[i] = src[i] | 0xFF000000u;
+  }
+}
+
+enum class Mode { Copy, Blend, Transparent };
+
+// One axis of a nearest-pixel stretch: destination index i (from the
+// destination rectangle's start, before clipping) takes source
+// RoundEven(s0 + i * (sw - 1) / (dw - 1)), rounded as a whole.
+struct StretchAxis {
+  int s0, s1;  // clipped source range
+  int dw;      // destination length before clipping
+  int Map(int i) const {
+    const int sw = s1 - s0;
+    if (sw == dw) return s0 + i;
+    if (dw < 2) return (s0 + s1 - 1) / 2;
+    return static_cast<int>(RoundEvenDiv(int64_t{s0} * (dw - 1) + int64_t{i} * (sw - 1), dw - 1));
+  }
+};
+
+void DrawRows(const TskBitmap& source, uint8_t* dstBits, ptrdiff_t dstStride, int dstWidth, int dstHeight,
+              const TRect& destRect, const TRect& sourceRect, Mode mode) {
+  const TRect src{std::max(sourceRect.left, 0), std::max(sourceRect.top, 0),
+                  std::min(sourceRect.right, source.Width()), std::min(sourceRect.bottom, source.Height())};
+  if (src.IsEmpty() || destRect.IsEmpty()) return;
+  const int dw = destRect.Width();
+  const int dh = destRect.Height();
+  const TRect clip{std::max(destRect.left, 0), std::max(destRect.top, 0), std::min(destRect.right, dstWidth),
+                   std::min(destRect.bottom, dstHeight)};
+  if (clip.IsEmpty()) return;
+  const bool sameSize = src.Width() == dw && src.Height() == dh;
+  const StretchAxis xs{src.left, src.right, dw};
+  const StretchAxis ys{src.top, src.bottom, dh};
+  const int n = clip.Width();
+
+  // The column map is worked out once per drawing.
+  std::vector<int> columns;
+  if (!sameSize) {
+    columns.resize(static_cast<size_t>(n));
+    for (int i = 0; i < n; ++i) columns[static_cast<size_t>(i)] = xs.Map(clip.left + i - destRect.left);
+  }
+  std::vector<uint32_t> mapped(sameSize ? 0 : static_cast<size_t>(n));
+  int mappedRow = -1;
+  uint32_t* previousOut = nullptr;
+  const bool mmx = UsesMmxBlend();
+
+  for (int y = clip.top; y < clip.bottom; ++y) {
+    const int sy = ys.Map(y - destRect.top);
+    uint32_t* out = reinterpret_cast<uint32_t*>(dstBits + y * dstStride) + clip.left;
+    const uint32_t* line;
+    if (sameSize) {
+      line = source.Row(sy) + src.left + (clip.left - destRect.left);
+    } else {
+      if (sy == mappedRow && mode == Mode::Copy && previousOut) {
+        // The same source row again: the previous destination row is it.
+        std::memcpy(out, previousOut, static_cast<size_t>(n) * 4);
+        previousOut = out;
+        continue;
+      }
+      if (sy != mappedRow) {
+        const uint32_t* row = source.Row(sy);
+        for (int i = 0; i < n; ++i) mapped[static_cast<size_t>(i)] = row[columns[static_cast<size_t>(i)]];
+        mappedRow = sy;
+      }
+      line = mapped.data();
+    }
+    switch (mode) {
+      case Mode::Copy: std::memcpy(out, line, static_cast<size_t>(n) * 4); break;
+      case Mode::Blend:
+        if (mmx) {
+          BlendRow<true>(out, line, n);
+        } else {
+          BlendRow<false>(out, line, n);
+        }
+        break;
+      case Mode::Transparent: TransparentRow(out, line, n); break;
+    }
+    previousOut = out;
+  }
+}
+
+Mode ModeOf(const TskBitmap& b) {
+  if (b.AlphaBlend()) return Mode::Blend;
+  if (b.Transparent()) return Mode::Transparent;
+  return Mode::Copy;
+}
+
+}  // namespace
+
+bool UsesMmxBlend() { return MmxBlendFlag().load(std::memory_order_relaxed); }
+void SetMmxBlend(bool on) { MmxBlendFlag().store(on, std::memory_order_relaxed); }
+
+void TskBitmap::SetDimensions(int width, int height) {
+  width = std::abs(width);
+  height = std::abs(height);
+  if (width == 0 || height == 0 || (width == Width() && height == Height())) return;
+  try {
+    bitmap_.SetSize(width, height);
+  } catch (const fw::Exception&) {
+    bitmap_ = TBitmap(0, 0, TPixelFormat::pf32bit);
+    throw fw::EOutOfResources(L"Can't allocate the DIB handle");
+  }
+}
+
+void TskBitmap::SetAllAlpha(uint8_t alpha) {
+  for (int y = 0; y < Height(); ++y) {
+    uint32_t* p = Row(y);
+    for (int x = 0; x < Width(); ++x) p[x] = (p[x] & 0x00FFFFFFu) | uint32_t{alpha} << 24;
+  }
+}
+
+void TskBitmap::DetectAlpha() {
+  alphaBlend_ = false;
+  for (int y = 0; y < Height() && !alphaBlend_; ++y) {
+    const uint32_t* p = Row(y);
+    for (int x = 0; x < Width(); ++x) {
+      const uint32_t a = p[x] >> 24;
+      if (a != 0 && a != 255) {
+        alphaBlend_ = true;
+        break;
+      }
+    }
+  }
+}
+
+void TskBitmap::AlphaFromGray(const TskBitmap& gray) {
+  if (gray.Width() != Width() || gray.Height() != Height()) return;
+  for (int y = 0; y < Height(); ++y) {
+    uint32_t* p = Row(y);
+    const uint32_t* g = gray.Row(y);
+    for (int x = 0; x < Width(); ++x) {
+      const uint32_t sum = (g[x] & 0xFF) + ((g[x] >> 8) & 0xFF) + ((g[x] >> 16) & 0xFF);
+      // A third never ends in a half, so rounding is (sum + 1) / 3.
+      p[x] = (p[x] & 0x00FFFFFFu) | ((sum + 1) / 3) << 24;
+    }
+  }
+}
+
+void TskBitmap::ColorFromRed(fw::TColor color) {
+  const uint32_t rgb = ColorToPixel(color) & 0x00FFFFFFu;
+  for (int y = 0; y < Height(); ++y) {
+    uint32_t* p = Row(y);
+    for (int x = 0; x < Width(); ++x) p[x] = rgb | ((p[x] >> 16) & 0xFF) << 24;
+  }
+}
+
+void TskBitmap::FlipVertical() {
+  const size_t bytes = static_cast<size_t>(Width()) * 4;
+  std::vector<uint8_t> row(bytes);
+  for (int y = 0; y < Height() / 2; ++y) {
+    uint8_t* a = bitmap_.ScanLine(y);
+    uint8_t* b = bitmap_.ScanLine(Height() - 1 - y);
+    std::memcpy(row.data(), a, bytes);
+    std::memcpy(a, b, bytes);
+    std::memcpy(b, row.data(), bytes);
+  }
+}
+
+void TskBitmap::AssignFromBitmap(const TBitmap& picture) {
+  if (picture.Empty()) return;
+  SetDimensions(picture.Width(), picture.Height());
+  for (int y = 0; y < Height(); ++y) ConvertRow(picture, y, 0, Width(), bitmap_.ScanLine(y), 4);
+  SetAllAlpha(255);
+}
+
+void TskBitmap::AssignToBitmap(TBitmap& picture) const {
+  picture.SetPixelFormat(TPixelFormat::pf32bit);
+  picture.SetSize(Width(), Height());
+  DrawToPixels(picture, {0, 0, Width(), Height()}, {0, 0, Width(), Height()});
+}
+
+void TskBitmap::DrawToBitmap(TskBitmap& target, int x, int y) const {
+  DrawToBitmap(target, fw::Bounds(x, y, Width(), Height()), {0, 0, Width(), Height()});
+}
+
+void TskBitmap::DrawToBitmap(TskBitmap& target, const TRect& destRect, const TRect& sourceRect) const {
+  DrawToPixels(target.bitmap_, destRect, sourceRect);
+}
+
+void TskBitmap::DrawToPixels(TBitmap& target, const TRect& destRect, const TRect& sourceRect) const {
+  if (target.Empty() || Empty() || target.PixelFormat() != TPixelFormat::pf32bit) return;
+  if (&target == &bitmap_) {
+    // Drawing onto itself: draw from a copy so rows are read before written.
+    TskBitmap copy(*this);
+    copy.DrawToPixels(target, destRect, sourceRect);
+    return;
+  }
+  DrawRows(*this, target.ScanLine(0), target.RowBytes(), target.Width(), target.Height(), destRect, sourceRect,
+           ModeOf(*this));
+}
+
+}  // namespace sk
