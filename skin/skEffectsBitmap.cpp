@@ -6,6 +6,10 @@
 #include <cstring>
 #include <vector>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "framework/Exceptions.h"
 #include "skin/skEffectsMath.h"
 #include "skin/skUtilsBlit.h"
@@ -47,7 +51,34 @@ inline uint32_t BlendPixel(uint32_t s, uint32_t d) {
 
 template <bool Mmx>
 void BlendRow(uint32_t* dst, const uint32_t* src, int n) {
-  for (int i = 0; i < n; ++i) {
+  int i = 0;
+#if defined(__SSE2__)
+  // Four pixels at a time in 16-bit lanes; the same integer formulas, so the
+  // result is bit for bit the one below.
+  const __m128i zero = _mm_setzero_si128();
+  const __m128i opaque = _mm_set1_epi32(static_cast<int>(0xFF000000u));
+  const __m128i full = _mm_set1_epi16(Mmx ? 256 : 255);
+  const auto half = [&](__m128i s, __m128i d) {
+    const __m128i a = _mm_shufflehi_epi16(_mm_shufflelo_epi16(s, 0xFF), 0xFF);
+    const __m128i sum = _mm_add_epi16(_mm_mullo_epi16(a, s), _mm_mullo_epi16(_mm_sub_epi16(full, a), d));
+    return _mm_srli_epi16(sum, 8);
+  };
+  for (; i + 4 <= n; i += 4) {
+    const __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + i));
+    const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(dst + i));
+    const __m128i alpha = _mm_srli_epi32(s, 24);
+    const __m128i none = _mm_cmpeq_epi32(alpha, zero);
+    const __m128i all = _mm_cmpeq_epi32(alpha, _mm_set1_epi32(255));
+    if (_mm_movemask_epi8(none) == 0xFFFF) continue;
+    const __m128i lo = half(_mm_unpacklo_epi8(s, zero), _mm_unpacklo_epi8(d, zero));
+    const __m128i hi = half(_mm_unpackhi_epi8(s, zero), _mm_unpackhi_epi8(d, zero));
+    const __m128i mixed = _mm_or_si128(_mm_packus_epi16(lo, hi), opaque);
+    const __m128i out = _mm_or_si128(_mm_or_si128(_mm_and_si128(none, d), _mm_and_si128(all, s)),
+                                     _mm_andnot_si128(_mm_or_si128(none, all), mixed));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + i), out);
+  }
+#endif
+  for (; i < n; ++i) {
     const uint32_t s = src[i];
     const uint32_t a = s >> 24;
     if (a == 0) continue;

@@ -213,9 +213,40 @@ void TskEffectBmp::Morph(TskMorphKind kind, const TskEffectBmp& b, double k) {
   }
 }
 
-// Maps every channel byte of every pixel through a table.
-static void MapChannels(TskEffectBmp& bmp, const std::array<uint8_t, 256>& table) {
+// Finds m and n with (c * m + n) >> 16 == table[c] for every c, near the
+// given slope; such a straight line runs as packed arithmetic. Tables that
+// no line reproduces (ties rounded to even can bend them) stay tables.
+static bool FitLine(const std::array<uint8_t, 256>& table, double slope, uint32_t& m, uint32_t& n) {
+  const int64_t centre = static_cast<int64_t>(slope * 65536 + 0.5);
+  for (int64_t dm : {0, -1, 1, -2, 2}) {
+    const int64_t mm = centre + dm;
+    if (mm < 0 || mm > 65536) continue;
+    int64_t lo = 0, hi = int64_t{1} << 24;
+    for (int64_t c = 0; c < 256 && lo < hi; ++c) {
+      const int64_t t = table[static_cast<size_t>(c)];
+      lo = std::max(lo, t * 65536 - c * mm);
+      hi = std::min(hi, (t + 1) * 65536 - c * mm);
+    }
+    if (lo < hi) {
+      m = static_cast<uint32_t>(mm);
+      n = static_cast<uint32_t>(lo);
+      return true;
+    }
+  }
+  return false;
+}
+
+// Maps every channel byte of every pixel through a table (of slope slope).
+static void MapChannels(TskEffectBmp& bmp, const std::array<uint8_t, 256>& table, double slope) {
   const size_t count = static_cast<size_t>(bmp.Width()) * 3;
+  uint32_t m = 0, n = 0;
+  if (FitLine(table, slope, m, n)) {
+    for (int y = 0; y < bmp.Height(); ++y) {
+      uint8_t* p = bmp.Row(y);
+      for (size_t i = 0; i < count; ++i) p[i] = static_cast<uint8_t>((p[i] * m + n) >> 16);
+    }
+    return;
+  }
   for (int y = 0; y < bmp.Height(); ++y) {
     uint8_t* p = bmp.Row(y);
     for (size_t i = 0; i < count; ++i) p[i] = table[p[i]];
@@ -226,14 +257,14 @@ void TskEffectBmp::ApplyBrightness(double k) {
   k = Clamp01(k);
   std::array<uint8_t, 256> table{};
   for (int c = 0; c < 256; ++c) table[static_cast<size_t>(c)] = RoundEvenByte((1 - k) * c + 255 * k);
-  MapChannels(*this, table);
+  MapChannels(*this, table, 1 - k);
 }
 
 void TskEffectBmp::ApplyDarkness(double k) {
   k = Clamp01(k);
   std::array<uint8_t, 256> table{};
   for (int c = 0; c < 256; ++c) table[static_cast<size_t>(c)] = RoundEvenByte((1 - k) * c);
-  MapChannels(*this, table);
+  MapChannels(*this, table, 1 - k);
 }
 
 void TskEffectBmp::ApplyGrayscale() {

@@ -68,6 +68,28 @@ TEST(PixelsBitmap, BlendTransparentAndCopyModes) {
     EXPECT_EQ(d.Pixel(2, 0), half);
     EXPECT_EQ(d.Pixel(3, 0) >> 24, 255u);
   }
+  // Long rows take the packed path; it agrees with the formula per pixel.
+  std::mt19937 rng(9);
+  for (bool mmx : {true, false}) {
+    sk::SetMmxBlend(mmx);
+    TskBitmap s = RandomBitmap(rng, 37, 3), d = RandomBitmap(rng, 37, 3);
+    for (int x = 0; x < 37; x += 5) s.SetPixel(x, 1, s.Pixel(x, 1) | 0xFF000000u);
+    for (int x = 0; x < 37; x += 3) s.SetPixel(x, 2, s.Pixel(x, 2) & 0x00FFFFFFu);
+    s.SetAlphaBlend(true);
+    TskBitmap out = d;
+    s.DrawToBitmap(out, 0, 0);
+    const auto blend = mmx ? sk::BlendChannelMmx : sk::BlendChannelPlain;
+    for (int y = 0; y < 3; ++y) {
+      for (int x = 0; x < 37; ++x) {
+        const uint32_t sp = s.Pixel(x, y), dp = d.Pixel(x, y), a = sp >> 24;
+        uint32_t expected = a == 0 ? dp : (a == 255 ? sp : 0xFF000000u);
+        for (int c = 0; c < 24 && a != 0 && a != 255; c += 8) {
+          expected |= uint32_t(blend(int(a), int((sp >> c) & 0xFF), int((dp >> c) & 0xFF))) << c;
+        }
+        ASSERT_EQ(out.Pixel(x, y), expected) << x << "," << y;
+      }
+    }
+  }
   EXPECT_EQ(sk::BlendChannelMmx(128, 255, 0), 127);
   EXPECT_EQ(sk::BlendChannelPlain(128, 255, 0), 127);
   EXPECT_EQ(sk::BlendChannelMmx(1, 0, 255), 254);

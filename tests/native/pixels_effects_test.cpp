@@ -169,6 +169,21 @@ TEST(PixelsEffects, ColourEffects) {
   EXPECT_EQ(At(inactive, 1, 1), 128);
 }
 
+TEST(PixelsEffects, BrightnessAndDarknessFollowTheirFormulaForEveryValue) {
+  for (double k : {0.0, 0.1, 0.3, 0.5, 0.77, 1.0}) {
+    TskEffectBmp bright(256, 1), dark(256, 1);
+    for (int c = 0; c < 256; ++c) {
+      for (int i = 0; i < 3; ++i) bright.Row(0)[c * 3 + i] = dark.Row(0)[c * 3 + i] = static_cast<uint8_t>(c);
+    }
+    bright.ApplyBrightness(k);
+    dark.ApplyDarkness(k);
+    for (int c = 0; c < 256; ++c) {
+      ASSERT_EQ(At(bright, c), RoundEven((1 - k) * c + 255 * k)) << k << " " << c;
+      ASSERT_EQ(At(dark, c), RoundEven((1 - k) * c)) << k << " " << c;
+    }
+  }
+}
+
 TEST(PixelsEffects, NoiseMovesAllChannelsOfAPixelTogether) {
   TskEffectBmp grey = Filled(64, 64, 128);
   grey.ApplyNoise(50);
