@@ -1,0 +1,29 @@
+#pragma once
+// Platform probes and the functions that are used only where the system has
+// them (Windows only). The optional functions are looked up once.
+#include <windows.h>
+
+#include "framework/Graphics.h"
+
+namespace sk {
+
+bool IsWindows2000OrLater();
+bool IsWindowsXPOrLater();
+bool IsWindowsVistaOrLater();
+
+// Uniform alpha of a layered window; nothing without the platform function.
+void SetWindowAlpha(HWND window, int alpha);
+// The work area (or whole area) of the window's monitor; with one monitor
+// the desktop's.
+void GetMonitorWorkArea(HWND window, bool workArea, fw::TRect& rect);
+// GetScrollBarInfo where present; otherwise reports the bar invisible and 0.
+BOOL GetScrollBarInfoSafe(HWND window, LONG objectId, SCROLLBARINFO& info);
+// Whether UpdateLayeredWindow and TransparentBlt exist.
+bool HasUpdateLayeredWindow();
+bool HasTransparentBlt();
+
+// Brings a layered window (alpha 0, already painted) up to targetAlpha in
+// steps of 10 at least 5 ms apart, on the calling thread.
+void FadeInWindowAlpha(HWND window, int targetAlpha);
+
+}  // namespace sk
