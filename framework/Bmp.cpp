@@ -37,6 +37,61 @@ TPixelFormat FormatFor(int bits) {
   }
 }
 
+constexpr uint32_t kRle8 = 1;
+constexpr uint32_t kRle4 = 2;
+
+void SetIndex(TBitmap& bitmap, int bits, int64_t x, int64_t y, int value) {
+  if (x < 0 || y < 0 || x >= bitmap.Width() || y >= bitmap.Height()) return;  // outside: dropped
+  uint8_t* row = bitmap.ScanLine(static_cast<int>(y));
+  if (bits == 8) {
+    row[x] = static_cast<uint8_t>(value);
+  } else if (x % 2 == 0) {
+    row[x / 2] = static_cast<uint8_t>((row[x / 2] & 0x0F) | (value << 4));
+  } else {
+    row[x / 2] = static_cast<uint8_t>((row[x / 2] & 0xF0) | (value & 0x0F));
+  }
+}
+
+// Run-length encoded pixels (always bottom-up). Every read is bounds
+// checked; a run past the row or the picture is clipped, data that ends
+// early leaves the remaining pixels at index 0.
+void DecodeRle(const uint8_t* data, int64_t size, int bits, TBitmap& bitmap) {
+  int64_t pos = 0, x = 0, line = 0;
+  const int64_t height = bitmap.Height();
+  const auto y = [&] { return height - 1 - line; };
+  while (pos + 1 < size && line < height) {
+    const int count = data[pos];
+    const int value = data[pos + 1];
+    pos += 2;
+    if (count > 0) {
+      for (int i = 0; i < count; ++i, ++x) {
+        const int v = bits == 8 ? value : (i % 2 == 0 ? value >> 4 : value & 0x0F);
+        SetIndex(bitmap, bits, x, y(), v);
+      }
+      continue;
+    }
+    if (value == 0) {
+      x = 0;
+      ++line;
+    } else if (value == 1) {
+      return;
+    } else if (value == 2) {
+      if (pos + 1 >= size) return;
+      x += data[pos];
+      line += data[pos + 1];
+      pos += 2;
+    } else {
+      const int64_t bytes = bits == 8 ? value : (value + 1) / 2;
+      if (pos + bytes > size) Invalid(L"run-length data outside the file");
+      for (int i = 0; i < value; ++i, ++x) {
+        const int v = bits == 8 ? data[pos + i] : (i % 2 == 0 ? data[pos + i / 2] >> 4 : data[pos + i / 2] & 0x0F);
+        SetIndex(bitmap, bits, x, y(), v);
+      }
+      pos += bytes + (bytes % 2);  // runs are padded to a 16-bit boundary
+    }
+  }
+}
+
 }  // namespace
 
 TBitmap ReadBmp(TStream& stream) {
@@ -59,8 +114,9 @@ TBitmap ReadBmp(TStream& stream) {
   const int bits = Get16(info + 14);
   const uint32_t compression = Get32(info + 16);
   uint32_t colorsUsed = Get32(info + 32);
-  if (compression != 0) Invalid(L"compressed pixels are not supported");
-  if (width <= 0 || rawHeight == 0) Invalid(L"bad dimensions");
+  const bool rle = (compression == kRle8 && bits == 8) || (compression == kRle4 && bits == 4);
+  if (compression != 0 && !rle) Invalid(L"unsupported compression");
+  if (width <= 0 || rawHeight == 0 || (rle && rawHeight < 0)) Invalid(L"bad dimensions");
   const TPixelFormat format = FormatFor(bits);
   const bool topDown = rawHeight < 0;
   const int64_t height = topDown ? -rawHeight : rawHeight;
@@ -81,6 +137,17 @@ TBitmap ReadBmp(TStream& stream) {
 
   const int64_t rowBytes = ((width * bits + 31) / 32) * 4;
   const int64_t pixelOffset = Get32(fileHeader + 10);
+  if (rle) {
+    // Encoded runs can claim any size, so the picture may be no larger than
+    // the worst-case expansion of the file's bytes (255 pixels per 2 bytes).
+    if (pixelOffset < paletteOffset || pixelOffset > fileSize || width * height > fileSize * 128 + 65536) {
+      Invalid(L"pixel data outside the file");
+    }
+    TBitmap bitmap(static_cast<int>(width), static_cast<int>(height), format);
+    bitmap.SetPalette(palette);
+    DecodeRle(file.data() + pixelOffset, fileSize - pixelOffset, bits, bitmap);
+    return bitmap;
+  }
   // Width and height are checked against the file's own bytes before any
   // pixel memory is taken, so lying sizes cannot exhaust memory.
   if (pixelOffset < paletteOffset || height > fileSize || rowBytes > fileSize ||

@@ -1,6 +1,7 @@
 #pragma once
-// Windows bitmap files (1, 4, 8, 24 and 32 bits, uncompressed, bottom-up or
-// top-down rows). Reading takes exactly the bytes the file header's size
+// Windows bitmap files (1, 4, 8, 24 and 32 bits, bottom-up or top-down rows;
+// 4- and 8-bit run-length encoded files are read too, as image editors
+// write them). Reading takes exactly the bytes the file header's size
 // field gives, so BMP files packed back to back can be read one by one; a
 // bitmap is written in the pixel format and palette it holds, so a loaded
 // picture saves back as it was.
