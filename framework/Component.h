@@ -60,6 +60,10 @@ class TComponent {
   void BeginLoading();
   virtual void Loaded();
 
+  // The layout reader places a component inside the one that encloses it in
+  // the text; controls take it as their parent, others ignore it.
+  virtual void SetParentComponent(TComponent* parent) {}
+
   // The class name the layout text uses for this component.
   virtual std::wstring ClassName() const { return L"TComponent"; }
 

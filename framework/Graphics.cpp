@@ -112,9 +112,9 @@ void TBitmap::SetPixel(int x, int y, TColor color) {
   uint8_t* row = ScanLine(y);
   const int bpp = BitsPerPixel(format_) / 8;
   if (bpp < 3) throw EInvalidGraphic(L"SetPixel needs a 24- or 32-bit bitmap");
-  row[x * bpp] = static_cast<uint8_t>(GetBValue(color));
-  row[x * bpp + 1] = static_cast<uint8_t>(GetGValue(color));
-  row[x * bpp + 2] = static_cast<uint8_t>(GetRValue(color));
+  row[x * bpp] = static_cast<uint8_t>(BlueOf(color));
+  row[x * bpp + 1] = static_cast<uint8_t>(GreenOf(color));
+  row[x * bpp + 2] = static_cast<uint8_t>(RedOf(color));
 }
 
 }  // namespace fw

@@ -29,9 +29,9 @@ constexpr TColor clBtnHighlight = SystemColor(20);
 constexpr TColor clInfoText = SystemColor(23);
 constexpr TColor clInfoBk = SystemColor(24);
 constexpr bool IsSystemColor(TColor c) { return (static_cast<uint32_t>(c) & 0xFF000000u) == 0xFF000000u; }
-constexpr int GetRValue(TColor c) { return c & 0xFF; }
-constexpr int GetGValue(TColor c) { return (c >> 8) & 0xFF; }
-constexpr int GetBValue(TColor c) { return (c >> 16) & 0xFF; }
+constexpr int RedOf(TColor c) { return c & 0xFF; }
+constexpr int GreenOf(TColor c) { return (c >> 8) & 0xFF; }
+constexpr int BlueOf(TColor c) { return (c >> 16) & 0xFF; }
 constexpr TColor RGBColor(int r, int g, int b) { return (r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16); }
 
 struct TPoint {

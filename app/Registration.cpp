@@ -1,0 +1,9 @@
+#include "app/Registration.h"
+
+#include "app/Unit2.h"
+#include "framework/StandardClasses.h"
+
+void RegisterProgramClasses() {
+  fw::RegisterStandardClasses();
+  TfrmAd::RegisterClass();
+}

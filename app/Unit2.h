@@ -1,0 +1,35 @@
+#pragma once
+// The main window: eight slot memos, their storage and their hot keys.
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "framework/ExtCtrls.h"
+#include "framework/Forms.h"
+#include "framework/StdCtrls.h"
+
+class TfrmAd : public fw::TForm {
+ public:
+  explicit TfrmAd(fw::TComponent* owner);
+  std::wstring ClassName() const override { return L"TfrmAd"; }
+
+  // Builds the window from its layout resource and runs FormCreate.
+  void CreateFromLayout();
+  static void RegisterClass();
+
+  void FormCreate(fw::TComponent* sender);
+  void FormShow(fw::TComponent* sender);
+  void Button1Click(fw::TComponent* sender);
+  void btn2Click(fw::TComponent* sender);
+
+  void LoadSlots();
+  void SaveSlots();
+
+  fw::TMemo* SlotMemo(int slot) const;  // slot 1 to 8
+  const std::wstring& ProductCode() const { return productCode_; }
+
+ private:
+  std::wstring ConfigFileName() const;
+
+  std::wstring productCode_;
+};

@@ -1,0 +1,371 @@
+#include "framework/Forms.h"
+
+#include <commctrl.h>
+#include <objbase.h>
+
+#include <algorithm>
+
+#include "framework/Exceptions.h"
+#include "framework/Utf.h"
+
+namespace fw {
+
+TApplication& Application() {
+  static TApplication* app = new TApplication();  // lives until the process ends
+  return *app;
+}
+
+TScreen& Screen() {
+  static TScreen screen;
+  return screen;
+}
+
+// --- TForm ---------------------------------------------------------------------
+
+TForm::TForm(TComponent* owner) : TWinControl(owner) {
+  SetParentFont(false);
+  Font().Assign(TFontSpec{});
+  SetVisible(false);
+  Screen().forms_.push_back(this);
+}
+
+TForm::~TForm() {
+  if (OnDestroy) OnDestroy(this);
+  auto& forms = Screen().forms_;
+  forms.erase(std::remove(forms.begin(), forms.end(), this), forms.end());
+}
+
+void TForm::LoadLayout(const std::string& text, const LayoutSources& sources) {
+  ReadLayout(*this, text, sources);
+  DoCreate();
+}
+
+void TForm::Loaded() {
+  TWinControl::Loaded();
+  // Designed at one resolution, shown at the screen's.
+  const int screenPpi = Screen().PixelsPerInch();
+  if (pixelsPerInch_ > 0 && screenPpi != pixelsPerInch_) {
+    const int m = screenPpi;
+    const int d = pixelsPerInch_;
+    if (clientWidth_ >= 0) clientWidth_ = MulDiv(clientWidth_, m, d);
+    if (clientHeight_ >= 0) clientHeight_ = MulDiv(clientHeight_, m, d);
+    const int keepLeft = left_;
+    const int keepTop = top_;
+    ScaleBy(m, d);
+    left_ = keepLeft;  // a screen position is not scaled
+    top_ = keepTop;
+    Font().SetHeight(MulDiv(Font().Height(), m, d));
+    pixelsPerInch_ = screenPpi;
+  }
+  Realign();
+}
+
+void TForm::DoCreate() {
+  if (OnCreate) OnCreate(this);
+}
+
+void TForm::DoShow() {
+  if (OnShow) OnShow(this);
+}
+
+DWORD TForm::WindowStyle() const {
+  DWORD style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+  switch (borderStyle_) {
+    case TFormBorderStyle::bsNone: style |= WS_POPUP; break;
+    case TFormBorderStyle::bsSingle:
+    case TFormBorderStyle::bsToolWindow: style |= WS_CAPTION | WS_BORDER; break;
+    case TFormBorderStyle::bsSizeable:
+    case TFormBorderStyle::bsSizeToolWin: style |= WS_CAPTION | WS_THICKFRAME; break;
+    case TFormBorderStyle::bsDialog: style |= WS_CAPTION | DS_MODALFRAME; break;
+  }
+  if (borderStyle_ != TFormBorderStyle::bsNone && (borderIcons_ & biSystemMenu)) {
+    style |= WS_SYSMENU;
+    if (borderIcons_ & biMinimize) style |= WS_MINIMIZEBOX;
+    if (borderIcons_ & biMaximize) style |= WS_MAXIMIZEBOX;
+  }
+  return style;
+}
+
+DWORD TForm::WindowExStyle() const {
+  DWORD ex = 0;
+  if (borderStyle_ == TFormBorderStyle::bsToolWindow || borderStyle_ == TFormBorderStyle::bsSizeToolWin) {
+    ex |= WS_EX_TOOLWINDOW;
+  }
+  return ex;
+}
+
+void TForm::CreateParams(TCreateParams& p) {
+  TWinControl::CreateParams(p);
+  p.windowClass = kFormWindowClass;
+  p.style = WindowStyle();
+  p.exStyle = WindowExStyle();
+  // Owned by the application window: the task bar shows the application title.
+  p.parent = Application().Handle();
+  if (clientWidth_ >= 0 || clientHeight_ >= 0) {
+    RECT r{0, 0, clientWidth_ >= 0 ? clientWidth_ : width_, clientHeight_ >= 0 ? clientHeight_ : height_};
+    AdjustWindowRectEx(&r, p.style, FALSE, p.exStyle);
+    width_ = p.width = r.right - r.left;
+    height_ = p.height = r.bottom - r.top;
+  }
+  if (position_ == TPosition::poScreenCenter) {
+    const TRect work = Screen().WorkAreaRect();
+    left_ = p.x = work.left + (work.Width() - p.width) / 2;
+    top_ = p.y = work.top + (work.Height() - p.height) / 2;
+  } else if (position_ == TPosition::poDefault) {
+    p.x = p.y = CW_USEDEFAULT;
+  }
+}
+
+void TForm::AfterCreateWnd() {
+  clientWidth_ = clientHeight_ = -1;  // from now on the window knows its client size
+}
+
+TRect TForm::ClientRect() const {
+  if (HandleAllocated() || (clientWidth_ < 0 && clientHeight_ < 0)) return TWinControl::ClientRect();
+  return {0, 0, clientWidth_ >= 0 ? clientWidth_ : width_, clientHeight_ >= 0 ? clientHeight_ : height_};
+}
+
+void TForm::ApplyClientSize() {
+  if (!HandleAllocated()) {
+    Realign();
+    return;
+  }
+  RECT r{0, 0, ClientRect().Width(), ClientRect().Height()};
+  if (clientWidth_ >= 0) r.right = clientWidth_;
+  if (clientHeight_ >= 0) r.bottom = clientHeight_;
+  AdjustWindowRectEx(&r, WindowStyle(), FALSE, WindowExStyle());
+  clientWidth_ = clientHeight_ = -1;
+  SetBounds(left_, top_, r.right - r.left, r.bottom - r.top);
+}
+
+void TForm::SetClientWidth(int v) {
+  clientWidth_ = v;
+  ApplyClientSize();
+}
+
+void TForm::SetClientHeight(int v) {
+  clientHeight_ = v;
+  ApplyClientSize();
+}
+
+void TForm::SetBorderIcons(TBorderIcons icons) {
+  if (icons == borderIcons_) return;
+  borderIcons_ = icons;
+  if (HandleAllocated()) {
+    SetWindowLongW(HandleIfAllocated(), GWL_STYLE,
+                   (GetWindowLongW(HandleIfAllocated(), GWL_STYLE) & ~(WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX)) |
+                       (WindowStyle() & (WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX)));
+    SetWindowPos(HandleIfAllocated(), nullptr, 0, 0, 0, 0,
+                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
+
+void TForm::SetBorderStyle(TFormBorderStyle style) {
+  if (style == borderStyle_) return;
+  borderStyle_ = style;
+  RecreateWnd();
+}
+
+bool TForm::Showing() const { return HandleAllocated() && IsWindowVisible(HandleIfAllocated()); }
+
+void TForm::SetVisible(bool visible) {
+  if (visible == Visible()) return;
+  TControl::SetVisible(visible);
+  if (HasState(csLoading)) return;
+  if (visible) {
+    HandleNeeded();
+    ShowWindow(HandleIfAllocated(), SW_SHOWNORMAL);
+    SetForegroundWindow(HandleIfAllocated());
+    if (TWinControl* first = ActiveControl(); !first) SelectNext(nullptr, true);
+  } else if (HandleAllocated()) {
+    ShowWindow(HandleIfAllocated(), SW_HIDE);
+  }
+}
+
+void TForm::Close() {
+  TCloseAction action = this == Application().MainForm() ? TCloseAction::caFree : TCloseAction::caHide;
+  if (OnClose) OnClose(this, action);
+  if (action == TCloseAction::caNone) return;
+  if (this == Application().MainForm()) {
+    Application().Terminate();
+  } else if (action == TCloseAction::caMinimize) {
+    ShowWindow(Handle(), SW_MINIMIZE);
+  }
+  Hide();
+}
+
+void TForm::WndProc(TMessage& m) {
+  switch (m.msg) {
+    case WM_CLOSE:
+      Close();
+      return;
+    case WM_SHOWWINDOW:
+      TWinControl::WndProc(m);
+      if (m.wParam) {
+        DoShow();
+      } else if (OnHide) {
+        OnHide(this);
+      }
+      return;
+    default:
+      break;
+  }
+  TWinControl::WndProc(m);
+}
+
+void TForm::CollectTabStops(TWinControl* container, std::vector<TWinControl*>& out) const {
+  for (TWinControl* c : container->TabList()) {
+    if (c->TabStop() && c->CanFocus()) out.push_back(c);
+    CollectTabStops(c, out);
+  }
+}
+
+TWinControl* TForm::ActiveControl() const {
+  return FromHandle(GetFocus());
+}
+
+void TForm::SelectNext(TWinControl* current, bool forward) {
+  std::vector<TWinControl*> stops;
+  CollectTabStops(const_cast<TForm*>(this), stops);
+  if (stops.empty()) return;
+  auto it = std::find(stops.begin(), stops.end(), current);
+  size_t next = 0;
+  if (it != stops.end()) {
+    const size_t i = static_cast<size_t>(it - stops.begin());
+    next = forward ? (i + 1) % stops.size() : (i + stops.size() - 1) % stops.size();
+  } else if (!forward) {
+    next = stops.size() - 1;
+  }
+  stops[next]->SetFocus();
+}
+
+// --- TApplication ----------------------------------------------------------------
+
+TApplication::TApplication() : TComponent(nullptr) {}
+
+TApplication::~TApplication() {
+  if (handle_) DestroyWindow(handle_);
+}
+
+void TApplication::Initialize() {
+  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&icc);
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  RegisterFrameworkWindowClasses();
+  // The application window: owner of every form and carrier of the title.
+  handle_ = CreateWindowExW(0, kFormWindowClass, title_.c_str(), WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+                            0, 0, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+}
+
+void TApplication::SetTitle(const std::wstring& title) {
+  title_ = title;
+  if (handle_) SetWindowTextW(handle_, title.c_str());
+}
+
+void TApplication::Run() {
+  if (mainForm_) mainForm_->Show();
+  while (!terminated_) {
+    MSG msg;
+    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+    if (got <= 0) break;
+    if (HandleTabKey(msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  terminated_ = true;
+}
+
+bool TApplication::ProcessMessage() {
+  MSG msg;
+  if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
+  if (msg.message == WM_QUIT) {
+    terminated_ = true;
+    return true;
+  }
+  if (!HandleTabKey(msg)) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  return true;
+}
+
+void TApplication::ProcessMessages() {
+  while (ProcessMessage()) {
+  }
+}
+
+void TApplication::Terminate() {
+  if (!terminated_) PostQuitMessage(0);
+  terminated_ = true;
+}
+
+bool TApplication::HandleTabKey(const MSG& msg) {
+  if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB || (GetKeyState(VK_CONTROL) & 0x8000)) return false;
+  TWinControl* focused = TWinControl::FromHandle(msg.hwnd);
+  if (!focused) return false;
+  TControl* top = focused;
+  while (top->Parent()) top = top->Parent();
+  auto* form = dynamic_cast<TForm*>(top);
+  if (!form) return false;
+  form->SelectNext(focused, (GetKeyState(VK_SHIFT) & 0x8000) == 0);
+  return true;
+}
+
+std::wstring TApplication::ExceptionMessage(std::exception_ptr error) {
+  try {
+    std::rethrow_exception(error);
+  } catch (const Exception& e) {
+    return e.Message();
+  } catch (const std::exception& e) {
+    return Utf8ToWide(e.what());
+  } catch (...) {
+    return L"Unknown error";
+  }
+}
+
+void TApplication::HandleException(std::exception_ptr error) {
+  const std::wstring message = ExceptionMessage(error);
+  if (OnException) {
+    OnException(message);
+    return;
+  }
+  if (showingError_) return;  // one box at a time; the rest would pile up behind it
+  showingError_ = true;
+  HWND owner = GetActiveWindow();
+  MessageBoxW(owner ? owner : (mainForm_ ? mainForm_->HandleIfAllocated() : nullptr), message.c_str(),
+              title_.c_str(), MB_OK | MB_ICONERROR);
+  showingError_ = false;
+}
+
+// --- TScreen -----------------------------------------------------------------------
+
+int TScreen::PixelsPerInch() const {
+  HDC dc = GetDC(nullptr);
+  const int ppi = GetDeviceCaps(dc, LOGPIXELSY);
+  ReleaseDC(nullptr, dc);
+  return ppi;
+}
+
+TRect TScreen::WorkAreaRect() const {
+  RECT r;
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0);
+  return FromRECT(r);
+}
+
+HCURSOR TScreen::Cursors(TCursor cursor) const {
+  const wchar_t* id = IDC_ARROW;
+  switch (cursor) {
+    case crHandPoint: id = IDC_HAND; break;
+    case crIBeam: id = IDC_IBEAM; break;
+    case crSizeNWSE: id = IDC_SIZENWSE; break;
+    default: break;
+  }
+  return LoadCursorW(nullptr, id);
+}
+
+TForm* TScreen::ActiveForm() const {
+  TWinControl* active = TWinControl::FromHandle(GetActiveWindow());
+  return dynamic_cast<TForm*>(active);
+}
+
+}  // namespace fw

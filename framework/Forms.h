@@ -1,0 +1,147 @@
+#pragma once
+// Forms, the application object and the screen.
+#include <windows.h>
+
+#include <exception>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "framework/Controls.h"
+#include "framework/Layout.h"
+
+namespace fw {
+
+enum TBorderIcon : uint8_t { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
+using TBorderIcons = uint8_t;
+enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+enum class TPosition { poDesigned, poDefault, poScreenCenter };
+enum class TCloseAction { caNone, caHide, caFree, caMinimize };
+
+class TForm : public TWinControl {
+ public:
+  explicit TForm(TComponent* owner);
+  ~TForm() override;
+  std::wstring ClassName() const override { return L"TForm"; }
+
+  // Reads the form's layout text; then runs OnCreate.
+  void LoadLayout(const std::string& text, const LayoutSources& sources);
+
+  TBorderIcons BorderIcons() const { return borderIcons_; }
+  void SetBorderIcons(TBorderIcons icons);
+  TFormBorderStyle BorderStyle() const { return borderStyle_; }
+  void SetBorderStyle(TFormBorderStyle style);
+  TPosition Position() const { return position_; }
+  void SetPosition(TPosition position) { position_ = position; }
+  // The resolution the layout was designed at; the form scales itself to
+  // the screen's when it has been loaded.
+  int PixelsPerInch() const { return pixelsPerInch_; }
+  void SetPixelsPerInch(int ppi) { pixelsPerInch_ = ppi; }
+  void SetTextHeight(int h) { textHeight_ = h; }
+  void SetAutoScroll(bool value) { autoScroll_ = value; }
+
+  TRect ClientRect() const override;
+  void SetClientWidth(int v) override;
+  void SetClientHeight(int v) override;
+  bool Showing() const override;
+  void SetVisible(bool visible) override;
+  void Close();
+  void Loaded() override;
+  void WndProc(TMessage& message) override;
+
+  // Keyboard focus moves through the windowed controls in tab order.
+  void SelectNext(TWinControl* current, bool forward);
+  TWinControl* ActiveControl() const;
+
+  TNotifyEvent OnCreate;
+  TNotifyEvent OnShow;
+  TNotifyEvent OnHide;
+  TNotifyEvent OnDestroy;
+  std::function<void(TComponent* sender, TCloseAction& action)> OnClose;
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void AfterCreateWnd() override;
+  virtual void DoCreate();
+  virtual void DoShow();
+
+ private:
+  void CollectTabStops(TWinControl* container, std::vector<TWinControl*>& out) const;
+  DWORD WindowStyle() const;
+  DWORD WindowExStyle() const;
+  void ApplyClientSize();
+
+  TBorderIcons borderIcons_ = biSystemMenu | biMinimize | biMaximize;
+  TFormBorderStyle borderStyle_ = TFormBorderStyle::bsSizeable;
+  TPosition position_ = TPosition::poDesigned;
+  int pixelsPerInch_ = 96;
+  int textHeight_ = 13;
+  bool autoScroll_ = false;
+  int clientWidth_ = -1;
+  int clientHeight_ = -1;
+};
+
+class TApplication : public TComponent {
+ public:
+  TApplication();
+  ~TApplication() override;
+
+  void Initialize();
+  const std::wstring& Title() const { return title_; }
+  void SetTitle(const std::wstring& title);
+  TForm* MainForm() const { return mainForm_; }
+  HWND Handle() const { return handle_; }
+
+  // Creates a form owned by the application; the first becomes the main form.
+  template <class T>
+  T* CreateForm() {
+    T* form = TComponent::Create<T>(this);
+    if (!mainForm_) mainForm_ = form;
+    return form;
+  }
+  // Shows the main form and runs the message loop until it closes.
+  void Run();
+  void Terminate();
+  bool Terminated() const { return terminated_; }
+  // Dispatches one message if there is one; false when the queue is empty.
+  bool ProcessMessage();
+  void ProcessMessages();
+
+  // Shows the error's message in a message box titled with the application
+  // title; the loop then goes on.
+  void HandleException(std::exception_ptr error);
+  // Replaces the message box (tests record what would have been shown).
+  std::function<void(const std::wstring& message)> OnException;
+
+  // The text shown for an error.
+  static std::wstring ExceptionMessage(std::exception_ptr error);
+
+ private:
+  bool HandleTabKey(const MSG& msg);
+  std::wstring title_;
+  HWND handle_ = nullptr;
+  TForm* mainForm_ = nullptr;
+  bool terminated_ = false;
+  bool showingError_ = false;
+};
+
+class TScreen {
+ public:
+  int PixelsPerInch() const;
+  int Width() const { return GetSystemMetrics(SM_CXSCREEN); }
+  int Height() const { return GetSystemMetrics(SM_CYSCREEN); }
+  TRect WorkAreaRect() const;
+  HCURSOR Cursors(TCursor cursor) const;
+  const std::vector<TForm*>& Forms() const { return forms_; }
+  int FormCount() const { return static_cast<int>(forms_.size()); }
+  TForm* ActiveForm() const;
+
+ private:
+  friend class TForm;
+  std::vector<TForm*> forms_;
+};
+
+TApplication& Application();
+TScreen& Screen();
+
+}  // namespace fw

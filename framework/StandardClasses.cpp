@@ -1,0 +1,171 @@
+#include "framework/StandardClasses.h"
+
+#include "framework/ExtCtrls.h"
+#include "framework/Forms.h"
+#include "framework/StdCtrls.h"
+
+namespace fw {
+namespace {
+
+const std::vector<std::pair<std::wstring, TColor>>& ColorNames() {
+  static const std::vector<std::pair<std::wstring, TColor>> names = {
+      {L"clBlack", clBlack},         {L"clWhite", clWhite},           {L"clRed", clRed},
+      {L"clNone", clNone},           {L"clDefault", clDefault},       {L"clScrollBar", clScrollBar},
+      {L"clWindow", clWindow},       {L"clWindowText", clWindowText}, {L"clBtnFace", clBtnFace},
+      {L"clBtnShadow", clBtnShadow}, {L"clGrayText", clGrayText},     {L"clBtnText", clBtnText},
+      {L"clBtnHighlight", clBtnHighlight}, {L"clInfoText", clInfoText}, {L"clInfoBk", clInfoBk},
+  };
+  return names;
+}
+
+const std::vector<std::pair<std::wstring, TFontStyles>> kFontStyles = {
+    {L"fsBold", fsBold}, {L"fsItalic", fsItalic}, {L"fsUnderline", fsUnderline}, {L"fsStrikeOut", fsStrikeOut}};
+
+int CharsetFromLayout(const LayoutValue& v) {
+  if (v.kind == LayoutValue::Kind::Integer) return v.AsInt();
+  static const std::vector<std::pair<std::wstring, int>> names = {
+      {L"ANSI_CHARSET", 0}, {L"DEFAULT_CHARSET", 1}, {L"GB2312_CHARSET", 134}};
+  return ClassInfo::LookupName(names, v.AsIdent(), v.line);
+}
+
+void RegisterFontProperties(ClassInfo& info) {
+  info.Property(L"Font.Name", [](TComponent& c, const LayoutValue& v, LayoutContext&) {
+        ClassInfo::Cast<TControl>(c, v).Font().SetName(v.AsText());
+      })
+      .Property(L"Font.Height", [](TComponent& c, const LayoutValue& v, LayoutContext&) {
+        ClassInfo::Cast<TControl>(c, v).Font().SetHeight(v.AsInt());
+      })
+      .Property(L"Font.Color", [](TComponent& c, const LayoutValue& v, LayoutContext&) {
+        ClassInfo::Cast<TControl>(c, v).Font().SetColor(ColorFromLayout(v));
+      })
+      .Property(L"Font.Charset", [](TComponent& c, const LayoutValue& v, LayoutContext&) {
+        ClassInfo::Cast<TControl>(c, v).Font().SetCharset(static_cast<uint8_t>(CharsetFromLayout(v)));
+      })
+      .Property(L"Font.Style", [](TComponent& c, const LayoutValue& v, LayoutContext&) {
+        TFontStyles style = 0;
+        for (const auto& m : ClassInfo::SetMembers(v)) style |= ClassInfo::LookupName(kFontStyles, m, v.line);
+        ClassInfo::Cast<TControl>(c, v).Font().SetStyle(style);
+      });
+}
+
+}  // namespace
+
+TColor ColorFromLayout(const LayoutValue& v) {
+  if (v.kind == LayoutValue::Kind::Integer) return v.AsInt();
+  return ClassInfo::LookupName(ColorNames(), v.AsIdent(), v.line);
+}
+
+TCursor CursorFromLayout(const LayoutValue& v) {
+  if (v.kind == LayoutValue::Kind::Integer) return v.AsInt();
+  static const std::vector<std::pair<std::wstring, TCursor>> names = {
+      {L"crDefault", crDefault}, {L"crArrow", crArrow}, {L"crIBeam", crIBeam}, {L"crHandPoint", crHandPoint}};
+  return ClassInfo::LookupName(names, v.AsIdent(), v.line);
+}
+
+const std::vector<std::pair<std::wstring, TAlign>>& AlignNames() {
+  static const std::vector<std::pair<std::wstring, TAlign>> names = {
+      {L"alNone", TAlign::alNone},   {L"alTop", TAlign::alTop},     {L"alBottom", TAlign::alBottom},
+      {L"alLeft", TAlign::alLeft},   {L"alRight", TAlign::alRight}, {L"alClient", TAlign::alClient}};
+  return names;
+}
+
+void RegisterStandardClasses() {
+  ClassRegistry& r = ClassRegistry::Instance();
+  r.Register(L"TComponent", L"", nullptr);
+
+  ClassInfo& control = r.Register(L"TControl", L"TComponent", nullptr);
+  control.Int<TControl>(L"Left", &TControl::SetLeft)
+      .Int<TControl>(L"Top", &TControl::SetTop)
+      .Int<TControl>(L"Width", &TControl::SetWidth)
+      .Int<TControl>(L"Height", &TControl::SetHeight)
+      .Int<TControl>(L"ClientWidth", &TControl::SetClientWidth)
+      .Int<TControl>(L"ClientHeight", &TControl::SetClientHeight)
+      .Enum<TControl, TAlign>(L"Align", &TControl::SetAlign, AlignNames())
+      .Bool<TControl>(L"Visible", &TControl::SetVisible)
+      .Bool<TControl>(L"Enabled", &TControl::SetEnabled)
+      .Text<TControl>(L"Caption", &TControl::SetCaption)
+      .Text<TControl>(L"Text", &TControl::SetText)
+      .Text<TControl>(L"Hint", &TControl::SetHint)
+      .Bool<TControl>(L"ShowHint", &TControl::SetShowHint)
+      .Bool<TControl>(L"ParentFont", &TControl::SetParentFont)
+      .Bool<TControl>(L"ParentColor", &TControl::SetParentColor)
+      .Property(L"Color", [](TComponent& c, const LayoutValue& v, LayoutContext&) {
+        ClassInfo::Cast<TControl>(c, v).SetColor(ColorFromLayout(v));
+      })
+      .Property(L"Cursor", [](TComponent& c, const LayoutValue& v, LayoutContext&) {
+        ClassInfo::Cast<TControl>(c, v).SetCursor(CursorFromLayout(v));
+      })
+      .Event<TControl>(L"OnClick", &TControl::OnClick);
+  RegisterFontProperties(control);
+
+  r.Register(L"TGraphicControl", L"TControl", nullptr);
+  r.Register(L"TWinControl", L"TControl", nullptr)
+      .Int<TWinControl>(L"TabOrder", &TWinControl::SetTabOrder)
+      .Bool<TWinControl>(L"TabStop", &TWinControl::SetTabStop);
+  r.Register(L"TCustomControl", L"TWinControl", nullptr);
+
+  r.Register(L"TForm", L"TWinControl", nullptr)
+      .Set<TForm, TBorderIcons>(L"BorderIcons", &TForm::SetBorderIcons,
+                                {{L"biSystemMenu", biSystemMenu}, {L"biMinimize", biMinimize},
+                                 {L"biMaximize", biMaximize}, {L"biHelp", biHelp}})
+      .Enum<TForm, TFormBorderStyle>(L"BorderStyle", &TForm::SetBorderStyle,
+                                     {{L"bsNone", TFormBorderStyle::bsNone},
+                                      {L"bsSingle", TFormBorderStyle::bsSingle},
+                                      {L"bsSizeable", TFormBorderStyle::bsSizeable},
+                                      {L"bsDialog", TFormBorderStyle::bsDialog},
+                                      {L"bsToolWindow", TFormBorderStyle::bsToolWindow},
+                                      {L"bsSizeToolWin", TFormBorderStyle::bsSizeToolWin}})
+      .Enum<TForm, TPosition>(L"Position", &TForm::SetPosition,
+                              {{L"poDesigned", TPosition::poDesigned},
+                               {L"poDefault", TPosition::poDefault},
+                               {L"poScreenCenter", TPosition::poScreenCenter}})
+      .Int<TForm>(L"PixelsPerInch", &TForm::SetPixelsPerInch)
+      .Int<TForm>(L"TextHeight", &TForm::SetTextHeight)
+      .Bool<TForm>(L"AutoScroll", &TForm::SetAutoScroll)
+      .Event<TForm>(L"OnCreate", &TForm::OnCreate)
+      .Event<TForm>(L"OnShow", &TForm::OnShow)
+      .Event<TForm>(L"OnHide", &TForm::OnHide)
+      .Event<TForm>(L"OnDestroy", &TForm::OnDestroy);
+
+  r.Register<TMemo>(L"TMemo", L"TWinControl")
+      .Enum<TMemo, TScrollStyle>(L"ScrollBars", &TMemo::SetScrollBars,
+                                 {{L"ssNone", TScrollStyle::ssNone},
+                                  {L"ssHorizontal", TScrollStyle::ssHorizontal},
+                                  {L"ssVertical", TScrollStyle::ssVertical},
+                                  {L"ssBoth", TScrollStyle::ssBoth}})
+      .Bool<TMemo>(L"WordWrap", &TMemo::SetWordWrap)
+      .Bool<TMemo>(L"ReadOnly", &TMemo::SetReadOnly);
+  r.Register<TButton>(L"TButton", L"TWinControl").Bool<TButton>(L"Default", &TButton::SetDefault);
+
+  static const std::vector<std::pair<std::wstring, TAlignment>> alignments = {
+      {L"taLeftJustify", TAlignment::taLeftJustify},
+      {L"taRightJustify", TAlignment::taRightJustify},
+      {L"taCenter", TAlignment::taCenter}};
+  r.Register<TLabel>(L"TLabel", L"TGraphicControl")
+      .Bool<TLabel>(L"AutoSize", &TLabel::SetAutoSize)
+      .Bool<TLabel>(L"Transparent", &TLabel::SetTransparent)
+      .Enum<TLabel, TAlignment>(L"Alignment", &TLabel::SetAlignment, alignments);
+
+  static const std::vector<std::pair<std::wstring, TBevelCut>> bevels = {
+      {L"bvNone", TBevelCut::bvNone},
+      {L"bvLowered", TBevelCut::bvLowered},
+      {L"bvRaised", TBevelCut::bvRaised},
+      {L"bvSpace", TBevelCut::bvSpace}};
+  r.Register<TPanel>(L"TPanel", L"TCustomControl")
+      .Enum<TPanel, TBevelCut>(L"BevelOuter", &TPanel::SetBevelOuter, bevels)
+      .Enum<TPanel, TBevelCut>(L"BevelInner", &TPanel::SetBevelInner, bevels)
+      .Int<TPanel>(L"BevelWidth", &TPanel::SetBevelWidth)
+      .Enum<TPanel, TAlignment>(L"Alignment", &TPanel::SetAlignment, alignments);
+  r.Register<TImage>(L"TImage", L"TGraphicControl")
+      .Bool<TImage>(L"Stretch", &TImage::SetStretch)
+      .Bool<TImage>(L"Center", &TImage::SetCenter);
+
+  r.Register<TTimer>(L"TTimer", L"TComponent")
+      .Bool<TTimer>(L"Enabled", &TTimer::SetEnabled)
+      .Property(L"Interval", [](TComponent& c, const LayoutValue& v, LayoutContext&) {
+        ClassInfo::Cast<TTimer>(c, v).SetInterval(static_cast<unsigned>(v.AsInt()));
+      })
+      .Event<TTimer>(L"OnTimer", &TTimer::OnTimer);
+}
+
+}  // namespace fw

@@ -1,0 +1,24 @@
+#include <windows.h>
+
+#include <vector>
+
+#include "framework/WinIniFile.h"
+#include "support/Communal.h"
+
+std::wstring ProgramDirectory() {
+  std::vector<wchar_t> buffer(MAX_PATH);
+  for (;;) {
+    const DWORD n = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (n < buffer.size()) {
+      std::wstring path(buffer.data(), n);
+      return path.substr(0, path.find_last_of(L"\\/") + 1);
+    }
+    buffer.resize(buffer.size() * 2);  // long paths: try again with room
+  }
+}
+
+void AccessScrambledIni(const std::wstring& fileName, uint8_t mode, const std::string& section,
+                        const std::string& ident, const std::string& value, std::string& result) {
+  fw::TIniFile ini(fileName);
+  AccessScrambledIniFile(ini, mode, section, ident, value, result);
+}
