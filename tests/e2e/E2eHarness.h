@@ -1,0 +1,65 @@
+#pragma once
+// Drives the real Quillet.exe from outside, as a user (or another program)
+// would: a scratch program directory per run, the window found by its
+// caption, memos and buttons by their place in the window, message boxes
+// by their title.
+#include <windows.h>
+
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+// A fresh, empty directory for one test's copy of the program.
+std::filesystem::path MakeScratchDirectory(const std::wstring& name);
+std::string ReadFileBytes(const std::filesystem::path& file);
+void WriteFileBytes(const std::filesystem::path& file, const std::string& bytes);
+// Polls `condition` until it holds or `timeout` passes.
+bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds timeout);
+
+class QuilletProcess {
+ public:
+  // Copies the program into `directory` and starts it there; `exe` defaults
+  // to the build's Quillet.exe.
+  explicit QuilletProcess(const std::filesystem::path& directory, const std::filesystem::path& exe = {});
+  ~QuilletProcess();
+  QuilletProcess(const QuilletProcess&) = delete;
+  QuilletProcess& operator=(const QuilletProcess&) = delete;
+
+  HWND Window() const { return window_; }
+  DWORD ProcessId() const { return process_.dwProcessId; }
+  const std::filesystem::path& Directory() const { return directory_; }
+  std::filesystem::path ConfigFile() const { return directory_ / L"config.ini"; }
+
+  // The slot memo n (1 to 8), found by its designed place in the window.
+  HWND Memo(int slot) const;
+  HWND Button(const std::wstring& caption) const;
+  std::wstring Text(HWND control) const;
+  void SetText(HWND control, const std::wstring& text) const;
+  // Posts a click (a handler may open a modal box, so nothing waits on it).
+  void Click(HWND button) const;
+  // Returns once the program has handled everything sent before.
+  bool Sync() const;
+
+  // The open message box of this process titled "Quillet", if any.
+  HWND MessageBoxWindow() const;
+  std::wstring MessageBoxText(HWND box) const;
+  void CloseMessageBox(HWND box) const;
+
+  // Closes the window as a user would and waits for the process to end.
+  bool Close();
+  bool Running() const;
+
+ private:
+  std::filesystem::path directory_;
+  PROCESS_INFORMATION process_{};
+  HWND window_ = nullptr;
+};
+
+// The top-level window of `pid` with `caption`, or null.
+HWND FindProcessWindow(DWORD pid, const std::wstring& caption, const std::wstring& windowClass = L"");
+
+}  // namespace e2e

@@ -1,0 +1,165 @@
+// The eight slots as a user sees them: typed into the memos, saved with
+// "保存", read back with "读取" and at the next start.
+#include <gtest/gtest.h>
+
+#include <cctype>
+
+#include "E2eHarness.h"
+#include "framework/IniFiles.h"
+#include "support/Scrambler.h"
+
+using namespace std::chrono_literals;
+using e2e::QuilletProcess;
+
+namespace {
+
+const std::wstring kSave = L"保存";
+const std::wstring kLoad = L"读取";
+
+std::wstring LongText(size_t bytes) {
+  std::wstring text;
+  while (text.size() < bytes) text += L"line of slot text 0123456789\r\n";
+  text.resize(bytes);
+  return text;
+}
+
+bool IsUpperHexPairs(const std::string& value) {
+  if (value.size() % 2 != 0) return false;
+  for (const char c : value) {
+    if (!((c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'))) return false;
+  }
+  return true;
+}
+
+std::vector<std::wstring> SampleSlots() {
+  return {L"abc",
+          L"第一行\r\n第二行 multi-line\r\nthird",
+          L"剪贴板 Chinese text",
+          LongText(5000),
+          L"emoji \U0001F600 survives",
+          L"tab\there",
+          L"x",
+          L""};
+}
+
+void SaveAndWait(QuilletProcess& app) {
+  app.Click(app.Button(kSave));
+  ASSERT_TRUE(app.Sync());
+}
+
+}  // namespace
+
+TEST(SlotsE2e, FirstStartWithoutConfigShowsEightEmptyMemos) {
+  QuilletProcess app(e2e::MakeScratchDirectory(L"first"));
+  ASSERT_NE(app.Window(), nullptr);
+  for (int slot = 1; slot <= 8; ++slot) {
+    ASSERT_NE(app.Memo(slot), nullptr) << "slot " << slot;
+    EXPECT_EQ(app.Text(app.Memo(slot)), L"") << "slot " << slot;
+  }
+  EXPECT_FALSE(std::filesystem::exists(app.ConfigFile()));
+  EXPECT_TRUE(app.Close());
+  EXPECT_FALSE(std::filesystem::exists(app.ConfigFile())) << "closing saves nothing";
+}
+
+TEST(SlotsE2e, SavedSlotsAreHexInTheDataSectionAndSurviveReadAndRestart) {
+  const auto dir = e2e::MakeScratchDirectory(L"save");
+  const auto texts = SampleSlots();
+  {
+    QuilletProcess app(dir);
+    ASSERT_NE(app.Window(), nullptr);
+    for (int slot = 1; slot <= 8; ++slot) app.SetText(app.Memo(slot), texts[slot - 1]);
+    SaveAndWait(app);
+
+    const std::string ini = e2e::ReadFileBytes(app.ConfigFile());
+    fw::TMemIniFile parsed;
+    fw::TStringList lines;
+    lines.SetText(ini);
+    parsed.SetStrings(lines);
+    for (int slot = 1; slot <= 8; ++slot) {
+      const std::string value = parsed.ReadString("data", "mm" + std::to_string(slot), "?");
+      EXPECT_TRUE(IsUpperHexPairs(value)) << "mm" << slot << " = " << value;
+    }
+    EXPECT_EQ(parsed.ReadString("data", "mm8", "?"), "") << "an empty slot is an empty value";
+    EXPECT_EQ(parsed.ReadString("data", "mm4", "").size(), 2u * 5000u);
+
+    // "读取" brings back what a user cleared by hand.
+    app.SetText(app.Memo(2), L"");
+    app.SetText(app.Memo(4), L"changed");
+    app.Click(app.Button(kLoad));
+    ASSERT_TRUE(app.Sync());
+    EXPECT_EQ(app.Text(app.Memo(2)), texts[1]);
+    EXPECT_EQ(app.Text(app.Memo(4)), texts[3]);
+    ASSERT_TRUE(app.Close());
+  }
+  QuilletProcess again(dir);
+  ASSERT_NE(again.Window(), nullptr);
+  for (int slot = 1; slot <= 8; ++slot) {
+    EXPECT_EQ(again.Text(again.Memo(slot)), texts[slot - 1]) << "slot " << slot;
+  }
+}
+
+TEST(SlotsE2e, OtherSectionsAndKeysOfTheFileAreLeftAlone) {
+  const auto dir = e2e::MakeScratchDirectory(L"others");
+  e2e::WriteFileBytes(dir / L"config.ini",
+                      "[mine]\r\nkeep=this value\r\n[data]\r\nmm1=" + ScrambleText("old") + "\r\nextra=1\r\n");
+  QuilletProcess app(dir);
+  ASSERT_NE(app.Window(), nullptr);
+  EXPECT_EQ(app.Text(app.Memo(1)), L"old");
+  app.SetText(app.Memo(1), L"new");
+  SaveAndWait(app);
+  ASSERT_TRUE(app.Close());
+
+  fw::TMemIniFile ini(dir / L"config.ini");
+  EXPECT_EQ(ini.ReadString("mine", "keep", ""), "this value");
+  EXPECT_EQ(ini.ReadString("data", "extra", ""), "1");
+  EXPECT_EQ(UnscrambleText(ini.ReadString("data", "mm1", "")), "new");
+}
+
+TEST(SlotsE2e, ClosingWithoutSavingLeavesTheFileAsItWas) {
+  const auto dir = e2e::MakeScratchDirectory(L"nosave");
+  {
+    QuilletProcess app(dir);
+    ASSERT_NE(app.Window(), nullptr);
+    app.SetText(app.Memo(3), L"kept");
+    SaveAndWait(app);
+    ASSERT_TRUE(app.Close());
+  }
+  const std::string before = e2e::ReadFileBytes(dir / L"config.ini");
+  {
+    QuilletProcess app(dir);
+    ASSERT_NE(app.Window(), nullptr);
+    app.SetText(app.Memo(3), L"edited but never saved");
+    ASSERT_TRUE(app.Close());
+  }
+  EXPECT_EQ(e2e::ReadFileBytes(dir / L"config.ini"), before);
+  QuilletProcess app(dir);
+  EXPECT_EQ(app.Text(app.Memo(3)), L"kept");
+}
+
+TEST(SlotsE2e, RefusedWriteShowsTheErrorAndTheWindowStaysUsable) {
+  const auto dir = e2e::MakeScratchDirectory(L"refused");
+  e2e::WriteFileBytes(dir / L"config.ini", "[data]\r\nmm1=" + ScrambleText("on disk") + "\r\n");
+  QuilletProcess app(dir);
+  ASSERT_NE(app.Window(), nullptr);
+
+  // Another program holds the file open for reading only: writes are refused.
+  HANDLE lock = CreateFileW((dir / L"config.ini").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                            OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+  app.SetText(app.Memo(1), L"cannot be written");
+  app.Click(app.Button(kSave));
+
+  HWND box = nullptr;
+  ASSERT_TRUE(e2e::WaitFor([&] { return (box = app.MessageBoxWindow()) != nullptr; }, 10s));
+  const std::wstring expected = L"Unable to write to " + (app.Directory() / L"config.ini").wstring();
+  EXPECT_EQ(app.MessageBoxText(box), expected);
+  app.CloseMessageBox(box);
+  ASSERT_TRUE(e2e::WaitFor([&] { return app.MessageBoxWindow() == nullptr; }, 10s));
+  CloseHandle(lock);
+
+  // Still usable: "读取" works and brings back what is on disk.
+  app.Click(app.Button(kLoad));
+  ASSERT_TRUE(app.Sync());
+  EXPECT_EQ(app.Text(app.Memo(1)), L"on disk");
+  EXPECT_TRUE(app.Running());
+}
