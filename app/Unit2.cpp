@@ -1,11 +1,51 @@
 #include "app/Unit2.h"
 
 #include "app/Resources.h"
+
+#include <vector>
 #include "framework/Exceptions.h"
 #include "framework/Utf.h"
+#include "support/Banners.h"
 #include "support/Communal.h"
+#include "support/skSkinExCtrls.h"
 
 using namespace fw;
+
+namespace {
+
+// Hot key identifier of slot n at index n-1: the global atom of "0".."7".
+std::array<uint32_t, 8> HotKeyIds{};
+// How many times the banners have been filled; only the first show does it.
+int32_t BannerLoadCount = 0;
+
+constexpr UINT kSlotKeyBase = 0x31;  // the main keyboard's "1"
+constexpr WORD kPasteKey = 0x56;     // "V"
+
+INPUT KeyInput(WORD key, bool up) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = key;
+  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  return input;
+}
+
+// Control+V as one batch with its key-ups, so no key stays logically held
+// down. Control is released only when the user no longer holds it: a user
+// still holding Control may press the next digit for the next slot.
+void SendPasteKeystroke() {
+  const bool controlHeld = (GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0;
+  std::vector<INPUT> inputs = {KeyInput(VK_CONTROL, false), KeyInput(kPasteKey, false), KeyInput(kPasteKey, true)};
+  if (!controlHeld) inputs.push_back(KeyInput(VK_CONTROL, true));
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+TskSkinLinkImage& Banner(const TfrmAd& form, const wchar_t* name) {
+  auto* image = dynamic_cast<TskSkinLinkImage*>(form.FindComponent(name));
+  if (!image) throw EInvalidOperation(std::wstring(L"The window has no banner ") + name);
+  return *image;
+}
+
+}  // namespace
 
 TfrmAd::TfrmAd(TComponent* owner) : TForm(owner) {}
 
@@ -36,9 +76,43 @@ void TfrmAd::FormCreate(TComponent*) {
   productCode_ = L"qvtmz";
   if (auto* img2 = dynamic_cast<TControl*>(FindComponent(L"img2"))) img2->SetAlign(TAlign::alBottom);
   LoadSlots();
+  RegisterHotKeys();
 }
 
-void TfrmAd::FormShow(TComponent*) {}
+void TfrmAd::RegisterHotKeys() {
+  for (int i = 0; i < 8; ++i) HotKeyIds[i] = GlobalAddAtomW(std::to_wstring(i).c_str());
+  // A combination another program holds simply never reaches this window.
+  for (int i = 0; i < 8; ++i) RegisterHotKey(Handle(), static_cast<int>(HotKeyIds[i]), MOD_CONTROL, kSlotKeyBase + i);
+}
+
+void TfrmAd::WndProc(TMessage& message) {
+  if (message.msg == WM_HOTKEY) {
+    WMHotKey(message);
+    return;
+  }
+  TForm::WndProc(message);
+}
+
+void TfrmAd::WMHotKey(TMessage& message) {
+  for (int n = 1; n <= 8; ++n) {
+    if (message.wParam == HotKeyIds[n - 1]) PasteSlot(*SlotMemo(n));
+  }
+  message.result = 0;
+}
+
+void TfrmAd::PasteSlot(TMemo& memo) {
+  memo.SelectAll();
+  memo.CopyToClipboard();
+  SendPasteKeystroke();
+}
+
+void TfrmAd::FormShow(TComponent*) {
+  FetchBannerConfig(productCode_);
+  if (BannerLoadCount >= 1) return;
+  LoadBanner(Banner(*this, L"img1"), L"fname1", productCode_);
+  LoadBanner(Banner(*this, L"img2"), L"fname2", productCode_);
+  ++BannerLoadCount;
+}
 
 void TfrmAd::Button1Click(TComponent*) { SaveSlots(); }
 

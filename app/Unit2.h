@@ -25,11 +25,18 @@ class TfrmAd : public fw::TForm {
   void LoadSlots();
   void SaveSlots();
 
+  // Ctrl+1..8: the slot's text goes to the clipboard through its memo and
+  // the paste keystroke to the focused application.
+  void WMHotKey(fw::TMessage& message);
+  void PasteSlot(fw::TMemo& memo);
+  void WndProc(fw::TMessage& message) override;
+
   fw::TMemo* SlotMemo(int slot) const;  // slot 1 to 8
   const std::wstring& ProductCode() const { return productCode_; }
 
  private:
   std::wstring ConfigFileName() const;
+  void RegisterHotKeys();
 
   std::wstring productCode_;
 };
