@@ -54,7 +54,6 @@ void TForm::Loaded() {
     ScaleBy(m, d);
     left_ = keepLeft;  // a screen position is not scaled
     top_ = keepTop;
-    Font().SetHeight(MulDiv(Font().Height(), m, d));
     pixelsPerInch_ = screenPpi;
   }
   Realign();
