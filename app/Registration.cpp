@@ -3,10 +3,12 @@
 #include "app/Unit2.h"
 #include "framework/Pictures.h"
 #include "framework/StandardClasses.h"
+#include "status/FrRegistration.h"
 #include "support/skSkinExCtrls.h"
 
 void RegisterProgramClasses() {
   fw::RegisterStandardClasses();
+  fr::RegisterStatusClasses();
   TskSkinLinkImage::RegisterClass();
   fw::RegisterPictureFormats();
   TfrmAd::RegisterClass();
