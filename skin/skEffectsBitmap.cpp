@@ -180,15 +180,38 @@ Mode ModeOf(const TskBitmap& b) {
 bool UsesMmxBlend() { return MmxBlendFlag().load(std::memory_order_relaxed); }
 void SetMmxBlend(bool on) { MmxBlendFlag().store(on, std::memory_order_relaxed); }
 
+TskBitmap::TskBitmap(const TskBitmap& other)
+    : bitmap_(other.bitmap_), alphaBlend_(other.alphaBlend_), transparent_(other.transparent_) {}
+
+TskBitmap& TskBitmap::operator=(const TskBitmap& other) {
+  if (this == &other) return *this;
+  if (device_) device_->PixelsReleasing();
+  bitmap_ = other.bitmap_;
+  alphaBlend_ = other.alphaBlend_;
+  transparent_ = other.transparent_;
+  if (device_) device_->PixelsChanged();
+  return *this;
+}
+
+TskBitmap::~TskBitmap() = default;
+
 void TskBitmap::SetDimensions(int width, int height) {
   width = std::abs(width);
   height = std::abs(height);
   if (width == 0 || height == 0 || (width == Width() && height == Height())) return;
+  if (device_) device_->PixelsReleasing();
   try {
     bitmap_.SetSize(width, height);
   } catch (const fw::Exception&) {
     bitmap_ = TBitmap(0, 0, TPixelFormat::pf32bit);
     throw fw::EOutOfResources(L"Can't allocate the DIB handle");
+  }
+  if (!device_) return;
+  try {
+    device_->PixelsChanged();
+  } catch (...) {
+    bitmap_ = TBitmap(0, 0, TPixelFormat::pf32bit);
+    throw;
   }
 }
 
@@ -231,6 +254,23 @@ void TskBitmap::ColorFromRed(fw::TColor color) {
   for (int y = 0; y < Height(); ++y) {
     uint32_t* p = Row(y);
     for (int x = 0; x < Width(); ++x) p[x] = rgb | ((p[x] >> 16) & 0xFF) << 24;
+  }
+}
+
+void TskBitmap::FadeReflection(int top, int bottom, fw::TColor color) {
+  if (bottom <= top) return;
+  const uint32_t rgb = ColorToPixel(color) & 0x00FFFFFFu;
+  for (int y = 0; y < Height(); ++y) {
+    uint32_t* p = Row(y);
+    if (y < top || y > bottom) {
+      std::fill(p, p + Width(), 0u);
+      continue;
+    }
+    const double f = std::max(0.0, 0.7 - static_cast<double>(bottom + top - y) / (bottom - top));
+    for (int x = 0; x < Width(); ++x) {
+      const auto alpha = static_cast<uint32_t>(static_cast<double>((p[x] >> 16) & 0xFF) * f);
+      p[x] = rgb | alpha << 24;
+    }
   }
 }
 

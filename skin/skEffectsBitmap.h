@@ -3,8 +3,13 @@
 // byte up; colours not premultiplied), drawn by copying, alpha blending or
 // with a transparent key colour, and stretched by nearest pixel.
 #include <cstdint>
+#include <memory>
 
 #include "framework/Graphics.h"
+
+namespace fw {
+class TCanvas;
+}
 
 namespace sk {
 
@@ -26,10 +31,24 @@ bool UsesMmxBlend();
 // Tests choose the routine explicitly.
 void SetMmxBlend(bool on);
 
+// What a bitmap's device context must hear of its pixels: the old pixels
+// are let go before they are freed and the new ones taken up afterwards.
+// Device contexts exist only in the Windows builds (skEffectsBitmapDC.h).
+class TskBitmapDevice {
+ public:
+  virtual ~TskBitmapDevice() = default;
+  virtual void PixelsReleasing() = 0;
+  virtual void PixelsChanged() = 0;
+};
+
 class TskBitmap {
  public:
   TskBitmap() = default;
   TskBitmap(int width, int height) { SetDimensions(width, height); }
+  // A copy has the pixels and flags, never the device context.
+  TskBitmap(const TskBitmap& other);
+  TskBitmap& operator=(const TskBitmap& other);
+  ~TskBitmap();
 
   int Width() const { return bitmap_.Width(); }
   int Height() const { return bitmap_.Height(); }
@@ -59,6 +78,11 @@ class TskBitmap {
   void AlphaFromGray(const TskBitmap& gray);
   // Every pixel takes colour's colour; alpha := the pixel's red channel.
   void ColorFromRed(fw::TColor color);
+  // A caption's reflection before it is mirrored: rows top .. bottom take
+  // colour with alpha = red * (0.7 - (bottom + top - y) / (bottom - top)),
+  // never below 0 and truncated; the other rows become fully transparent.
+  // Nothing when bottom <= top.
+  void FadeReflection(int top, int bottom, fw::TColor color);
   // Mirrors the rows top to bottom.
   void FlipVertical();
 
@@ -73,10 +97,21 @@ class TskBitmap {
   void DrawToBitmap(TskBitmap& target, const fw::TRect& destRect, const fw::TRect& sourceRect) const;
   void DrawToPixels(fw::TBitmap& target, const fw::TRect& destRect, const fw::TRect& sourceRect) const;
 
+  // Windows builds: the canvas over this bitmap's device context (made on
+  // first use), and drawing onto another canvas in the mode the flags give.
+  fw::TCanvas& Canvas();
+  void DrawTo(fw::TCanvas& canvas, int x, int y) const;
+  void DrawTo(fw::TCanvas& canvas, const fw::TRect& destRect, const fw::TRect& sourceRect) const;
+
+  TskBitmapDevice* Device() const { return device_.get(); }
+  void SetDevice(std::unique_ptr<TskBitmapDevice> device) { device_ = std::move(device); }
+
  private:
   fw::TBitmap bitmap_{0, 0, fw::TPixelFormat::pf32bit};
   bool alphaBlend_ = false;
   bool transparent_ = false;
+  // Declared last: it lets go of the pixels before they are freed.
+  std::unique_ptr<TskBitmapDevice> device_;
 };
 
 // A triangle-weighted blur of the given radius along rows and then columns;

@@ -109,6 +109,18 @@ BOOL GetScrollBarInfoSafe(HWND window, LONG objectId, SCROLLBARINFO& info) {
   return FALSE;
 }
 
+bool CallUpdateLayeredWindow(HWND window, HDC destDC, POINT* destPoint, SIZE* size, HDC sourceDC, POINT* sourcePoint,
+                             COLORREF key, BLENDFUNCTION* blend, DWORD flags) {
+  const auto f = Optional().updateLayeredWindow;
+  return f && f(window, destDC, destPoint, size, sourceDC, sourcePoint, key, blend, flags);
+}
+
+bool CallTransparentBlt(HDC dest, int x, int y, int width, int height, HDC source, int sx, int sy, int sw, int sh,
+                        UINT key) {
+  const auto f = Optional().transparentBlt;
+  return f && f(dest, x, y, width, height, source, sx, sy, sw, sh, key);
+}
+
 void FadeInWindowAlpha(HWND window, int targetAlpha) {
   int alpha = 0;
   DWORD last = 0;

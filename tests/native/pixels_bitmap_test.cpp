@@ -36,6 +36,30 @@ TEST(PixelsBitmap, DimensionsAndAlphaFlags) {
   EXPECT_EQ(sk::ColorToPixel(0x00332211), 0xFF112233u);
 }
 
+TEST(PixelsBitmap, ReflectionFadesTowardsTheTextsBottom) {
+  TskBitmap b(3, 12);
+  for (int y = 0; y < 12; ++y) {
+    for (int x = 0; x < 3; ++x) b.SetPixel(x, y, 0xFFC81020u);  // red 200
+  }
+  b.SetPixel(1, 9, 0xFF001020u);  // no red: stays transparent
+  const fw::TColor colour = fw::RGBColor(1, 2, 3);
+  b.FadeReflection(1, 11, colour);
+  EXPECT_EQ(b.Pixel(0, 0), 0u);  // above the text: cleared
+  // f = 0.7 - (12 - y) / 10: below 0 up to row 4, then growing by 0.1 a row.
+  for (int y = 1; y <= 5; ++y) EXPECT_EQ(b.Pixel(0, y), 0x00010203u) << y;
+  for (int y = 6; y <= 11; ++y) {
+    const int alpha = static_cast<int>(b.Pixel(2, y) >> 24);
+    EXPECT_NEAR(alpha, 200 * (0.7 - (12.0 - y) / 10), 1.0) << y;
+    EXPECT_EQ(b.Pixel(2, y) & 0xFFFFFFu, 0x010203u);
+  }
+  EXPECT_EQ(b.Pixel(1, 9) >> 24, 0u);
+  // Nothing when the text has no height.
+  TskBitmap flat(2, 2);
+  flat.SetPixel(0, 0, 0xFFC81020u);
+  flat.FadeReflection(1, 1, colour);
+  EXPECT_EQ(flat.Pixel(0, 0), 0xFFC81020u);
+}
+
 TEST(PixelsBitmap, AlphaFromGrayRoundsTheMean) {
   TskBitmap b(3, 1), g(3, 1);
   g.SetPixel(0, 0, 0x00000101);  // 2/3 -> 1
