@@ -317,3 +317,19 @@ TEST(ResourceStrData, DefaultLinesAndLookUp) {
   strings.SetResStrings(custom);
   EXPECT_EQ(strings.GetResStr("a"), "b=c");
 }
+
+TEST(SkinData, HugeListCountsEndAtTheLastEntry) {
+  // Counts far beyond the entries must neither loop for minutes nor fill
+  // memory with empty names.
+  const std::string text =
+      "[PICTURES]\r\nactivepicturescount=2000000000\r\n0=a.bmp\r\n"
+      "[SKINOBJECTS]\r\ncount=2147483647\r\n0=c:caption\r\n"
+      "[SKINCONTROLS]\r\ncount=2147483647\r\n0=p:panel\r\n";
+  TskCompressedStoredSkin stored(nullptr);
+  Store(stored, MakeArchive({}, text));
+  TskSkinData data(nullptr);
+  data.LoadFromStoredSkin(stored);
+  EXPECT_EQ(data.ObjectCount(), 1);
+  EXPECT_EQ(data.ControlCount(), 1);
+  EXPECT_EQ(data.ActivePictureNames().Count(), 1);
+}
