@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "framework/Exceptions.h"
 #include "framework/ExtCtrls.h"
 #include "framework/Forms.h"
 #include "pixels_surface.h"
@@ -45,6 +46,22 @@ TEST(PixelsBitmapDC, CanvasDrawsIntoThePixelsAndFollowsAResize) {
   }
   EXPECT_EQ(sk::BitmapsWithDCCount(), before);
   EXPECT_EQ(sk::FindBitmapByDC(nullptr), nullptr);
+}
+
+TEST(PixelsBitmapDC, PixelsHeldByAnotherDCAreRefusedWithTheMessage) {
+  sk::TskBitmap b(4, 4);
+  fw::MemoryDC other;
+  const HGDIOBJ old = SelectObject(other.Get(), static_cast<HGDIOBJ>(b.Bitmap().NativeHandle()));
+  const int before = sk::BitmapsWithDCCount();
+  try {
+    b.Canvas();
+    FAIL() << "no error";
+  } catch (const fw::Exception& e) {
+    EXPECT_EQ(e.Message(), L"Can't bslect an object into DC");
+  }
+  EXPECT_EQ(sk::BitmapsWithDCCount(), before);
+  SelectObject(other.Get(), old);
+  EXPECT_NO_THROW(b.Canvas());
 }
 
 TEST(PixelsBitmapDC, DrawingOntoAListedBitmapGoesBitmapToBitmap) {
