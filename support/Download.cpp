@@ -54,10 +54,33 @@ bool Transfer(const std::wstring& address, const std::wstring& partFile) {
   InternetHandle session(InternetOpenW(L"Quillet", INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
   if (!session) return false;
   SetTimeouts(session.Get(), bound);
+  URL_COMPONENTSW parts{};
+  parts.dwStructSize = sizeof parts;
+  wchar_t host[256] = {};
+  wchar_t path[4096] = {};
+  wchar_t extra[4096] = {};
+  parts.lpszHostName = host;
+  parts.dwHostNameLength = 256;
+  parts.lpszUrlPath = path;
+  parts.dwUrlPathLength = 4096;
+  parts.lpszExtraInfo = extra;
+  parts.dwExtraInfoLength = 4096;
+  if (!InternetCrackUrlW(address.c_str(), 0, 0, &parts)) return false;
+  const bool secure = parts.nScheme == INTERNET_SCHEME_HTTPS;
+  InternetHandle connection(
+      InternetConnectW(session.Get(), host, parts.nPort, nullptr, nullptr, INTERNET_SERVICE_HTTP, 0, 0));
+  if (!connection) return false;
+  SetTimeouts(connection.Get(), bound);
+  const std::wstring object = std::wstring(path) + extra;
   const DWORD flags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_NO_UI |
-                      INTERNET_FLAG_NO_COOKIES | INTERNET_FLAG_NO_AUTH;
-  InternetHandle request(InternetOpenUrlW(session.Get(), address.c_str(), nullptr, 0, flags, 0));
+                      INTERNET_FLAG_NO_COOKIES | INTERNET_FLAG_NO_AUTH | (secure ? INTERNET_FLAG_SECURE : 0);
+  InternetHandle request(HttpOpenRequestW(connection.Get(), L"GET", object.empty() ? L"/" : object.c_str(), nullptr,
+                                          nullptr, nullptr, flags, 0));
   if (!request) return false;
+  // The time-outs must be on the request itself: it does not take them
+  // from its parents everywhere.
+  SetTimeouts(request.Get(), bound);
+  if (!HttpSendRequestW(request.Get(), nullptr, 0, nullptr, 0)) return false;
   DWORD status = 0;
   if (!QueryNumber(request.Get(), HTTP_QUERY_STATUS_CODE, status) || status < 200 || status > 299) return false;
   DWORD contentLength = 0;
