@@ -6,6 +6,10 @@
 #include <random>
 #include <vector>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "skin/skEffectsMath.h"
 #include "skin/skUtilsBlit.h"
 
@@ -213,19 +217,28 @@ void TskEffectBmp::Morph(TskMorphKind kind, const TskEffectBmp& b, double k) {
   }
 }
 
-// Finds m and n with (c * m + n) >> 16 == table[c] for every c, near the
-// given slope; such a straight line runs as packed arithmetic. Tables that
-// no line reproduces (ties rounded to even can bend them) stay tables.
-static bool FitLine(const std::array<uint8_t, 256>& table, double slope, uint32_t& m, uint32_t& n) {
+// A table of channel values as straight lines, one for each class of c
+// mod classes: out = (((c * m[j]) >> 8) + n[j]) >> 8 with j = c mod classes.
+// Rounding ties to even bends a table away from one line, but within a class
+// of c mod 4 the bends line up again, so most tables fit and then run as
+// packed 16-bit arithmetic, exactly as the table says.
+struct ChannelLines {
+  int classes = 1;
+  std::array<uint32_t, 4> m{}, n{};
+};
+
+static bool FitClass(const std::array<uint8_t, 256>& table, double slope, int classes, int j, uint32_t& m,
+                     uint32_t& n) {
   const int64_t centre = static_cast<int64_t>(slope * 65536 + 0.5);
-  for (int64_t dm : {0, -1, 1, -2, 2}) {
+  for (int64_t dm = 0; dm <= 24; dm = dm <= 0 ? 1 - dm : -dm) {
     const int64_t mm = centre + dm;
-    if (mm < 0 || mm > 65536) continue;
-    int64_t lo = 0, hi = int64_t{1} << 24;
-    for (int64_t c = 0; c < 256 && lo < hi; ++c) {
+    if (mm < 0 || mm > 65535) continue;
+    int64_t lo = 0, hi = 65536 - ((255 * mm) >> 8);
+    for (int64_t c = j; c < 256 && lo < hi; c += classes) {
       const int64_t t = table[static_cast<size_t>(c)];
-      lo = std::max(lo, t * 65536 - c * mm);
-      hi = std::min(hi, (t + 1) * 65536 - c * mm);
+      const int64_t a = (c * mm) >> 8;
+      lo = std::max(lo, t * 256 - a);
+      hi = std::min(hi, (t + 1) * 256 - a);
     }
     if (lo < hi) {
       m = static_cast<uint32_t>(mm);
@@ -236,20 +249,63 @@ static bool FitLine(const std::array<uint8_t, 256>& table, double slope, uint32_
   return false;
 }
 
+static bool FitLines(const std::array<uint8_t, 256>& table, double slope, ChannelLines& lines) {
+  for (int classes : {1, 2, 4}) {
+    bool all = true;
+    for (int j = 0; j < classes && all; ++j) all = FitClass(table, slope, classes, j, lines.m[j], lines.n[j]);
+    if (all) {
+      lines.classes = classes;
+      return true;
+    }
+  }
+  return false;
+}
+
+#if defined(__SSE2__)
+// Eight channel values (16-bit lanes) through the lines.
+static inline __m128i MapLanes(__m128i c, const ChannelLines& lines, const __m128i* m, const __m128i* n) {
+  const __m128i shifted = _mm_slli_epi16(c, 8);
+  if (lines.classes == 1) return _mm_srli_epi16(_mm_add_epi16(_mm_mulhi_epu16(shifted, m[0]), n[0]), 8);
+  const __m128i cls = _mm_and_si128(c, _mm_set1_epi16(static_cast<short>(lines.classes - 1)));
+  __m128i out = _mm_setzero_si128();
+  for (int j = 0; j < lines.classes; ++j) {
+    const __m128i r = _mm_srli_epi16(_mm_add_epi16(_mm_mulhi_epu16(shifted, m[j]), n[j]), 8);
+    out = _mm_or_si128(out, _mm_and_si128(_mm_cmpeq_epi16(cls, _mm_set1_epi16(static_cast<short>(j))), r));
+  }
+  return out;
+}
+#endif
+
 // Maps every channel byte of every pixel through a table (of slope slope).
 static void MapChannels(TskEffectBmp& bmp, const std::array<uint8_t, 256>& table, double slope) {
   const size_t count = static_cast<size_t>(bmp.Width()) * 3;
-  uint32_t m = 0, n = 0;
-  if (FitLine(table, slope, m, n)) {
-    for (int y = 0; y < bmp.Height(); ++y) {
-      uint8_t* p = bmp.Row(y);
-      for (size_t i = 0; i < count; ++i) p[i] = static_cast<uint8_t>((p[i] * m + n) >> 16);
-    }
-    return;
-  }
+  bool identity = true;
+  for (int c = 0; c < 256 && identity; ++c) identity = table[static_cast<size_t>(c)] == c;
+  if (identity) return;
+  ChannelLines lines;
+  const bool packed = FitLines(table, slope, lines);
   for (int y = 0; y < bmp.Height(); ++y) {
     uint8_t* p = bmp.Row(y);
-    for (size_t i = 0; i < count; ++i) p[i] = table[p[i]];
+    size_t i = 0;
+#if defined(__SSE2__)
+    if (packed) {
+      __m128i m[4], n[4];
+      for (int j = 0; j < lines.classes; ++j) {
+        m[j] = _mm_set1_epi16(static_cast<short>(lines.m[static_cast<size_t>(j)]));
+        n[j] = _mm_set1_epi16(static_cast<short>(lines.n[static_cast<size_t>(j)]));
+      }
+      const __m128i zero = _mm_setzero_si128();
+      for (; i + 16 <= count; i += 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+        const __m128i lo = MapLanes(_mm_unpacklo_epi8(v, zero), lines, m, n);
+        const __m128i hi = MapLanes(_mm_unpackhi_epi8(v, zero), lines, m, n);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(p + i), _mm_packus_epi16(lo, hi));
+      }
+    }
+#else
+    (void)packed;
+#endif
+    for (; i < count; ++i) p[i] = table[p[i]];
   }
 }
 
@@ -267,22 +323,34 @@ void TskEffectBmp::ApplyDarkness(double k) {
   MapChannels(*this, table, 1 - k);
 }
 
+namespace {
+
+// The grey of 0.3 red + 0.59 green + 0.11 blue, from s = 30 red + 59 green +
+// 11 blue: away from a tie (s mod 100 = 50) the rounded value is plain
+// (s + 50) / 100; ties are left to the formula as the platform evaluates it.
+constexpr uint16_t GreyTie = 0x100;
+
+const std::array<uint16_t, 25501>& GreyTable() {
+  static const auto table = [] {
+    std::array<uint16_t, 25501> t{};
+    for (int s = 0; s <= 25500; ++s) t[static_cast<size_t>(s)] = s % 100 == 50 ? GreyTie : static_cast<uint16_t>((s + 50) / 100);
+    return t;
+  }();
+  return table;
+}
+
+}  // namespace
+
 void TskEffectBmp::ApplyGrayscale() {
-  // The products are looked up; the sum is formed and rounded as written.
-  std::array<double, 256> red{}, green{}, blue{};
-  for (int c = 0; c < 256; ++c) {
-    red[static_cast<size_t>(c)] = 0.3 * c;
-    green[static_cast<size_t>(c)] = 0.59 * c;
-    blue[static_cast<size_t>(c)] = 0.11 * c;
-  }
+  const auto& grey = GreyTable();
   const int w = Width();
   for (int y = 0; y < Height(); ++y) {
     uint8_t* p = Row(y);
     for (int x = 0; x < w; ++x, p += 3) {
-      const uint8_t g = RoundEvenByte(red[p[2]] + green[p[1]] + blue[p[0]]);
-      p[0] = g;
-      p[1] = g;
-      p[2] = g;
+      const int s = 30 * p[2] + 59 * p[1] + 11 * p[0];
+      uint16_t g = grey[static_cast<size_t>(s)];
+      if (g == GreyTie) g = RoundEvenByte(0.3 * p[2] + 0.59 * p[1] + 0.11 * p[0]);
+      p[0] = p[1] = p[2] = static_cast<uint8_t>(g);
     }
   }
 }

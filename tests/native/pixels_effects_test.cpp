@@ -170,7 +170,7 @@ TEST(PixelsEffects, ColourEffects) {
 }
 
 TEST(PixelsEffects, BrightnessAndDarknessFollowTheirFormulaForEveryValue) {
-  for (double k : {0.0, 0.1, 0.3, 0.5, 0.77, 1.0}) {
+  for (double k : {0.0, 0.1, 0.123, 0.25, 0.3, 0.5, 0.6, 0.77, 0.999, 1.0}) {
     TskEffectBmp bright(256, 1), dark(256, 1);
     for (int c = 0; c < 256; ++c) {
       for (int i = 0; i < 3; ++i) bright.Row(0)[c * 3 + i] = dark.Row(0)[c * 3 + i] = static_cast<uint8_t>(c);
@@ -180,6 +180,26 @@ TEST(PixelsEffects, BrightnessAndDarknessFollowTheirFormulaForEveryValue) {
     for (int c = 0; c < 256; ++c) {
       ASSERT_EQ(At(bright, c), RoundEven((1 - k) * c + 255 * k)) << k << " " << c;
       ASSERT_EQ(At(dark, c), RoundEven((1 - k) * c)) << k << " " << c;
+    }
+  }
+}
+
+TEST(PixelsEffects, GrayscaleFollowsItsFormulaOnRandomPictures) {
+  std::mt19937 rng(11);
+  TskEffectBmp picture = Random(rng, 97, 61);
+  // Exact halves of the weighted sum too: (0, 50, 0) weighs 29.5.
+  picture.Row(0)[0] = 0, picture.Row(0)[1] = 50, picture.Row(0)[2] = 0;
+  picture.Row(0)[3] = 5, picture.Row(0)[4] = 0, picture.Row(0)[5] = 0;
+  const TskEffectBmp original = picture;
+  picture.ApplyGrayscale();
+  for (int y = 0; y < picture.Height(); ++y) {
+    for (int x = 0; x < picture.Width(); ++x) {
+      const uint8_t* o = original.Row(y) + x * 3;
+      const int expected = RoundEven(0.3 * o[2] + 0.59 * o[1] + 0.11 * o[0]);
+      const uint8_t* p = picture.Row(y) + x * 3;
+      ASSERT_EQ(p[0], expected) << x << "," << y;
+      ASSERT_EQ(p[1], expected);
+      ASSERT_EQ(p[2], expected);
     }
   }
 }
