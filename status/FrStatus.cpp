@@ -161,15 +161,19 @@ void TFrStatusBar::PaintGrip(HDC dc) {
   for (const auto& p : corners) canvas.FillRect(fw::Bounds(p.x - 1, p.y - 1, 2, 2));
 }
 
+void TFrStatusBar::PaintTo(HDC dc) {
+  PaintWindow(dc);
+  PaintControls(dc);
+  PaintGrip(dc);
+}
+
 void TFrStatusBar::WndProc(fw::TMessage& m) {
   switch (m.msg) {
     case WM_PAINT: {
       // The grip goes over the panes, so it is drawn after them.
       PAINTSTRUCT ps;
       HDC dc = BeginPaint(HandleIfAllocated(), &ps);
-      PaintWindow(dc);
-      PaintControls(dc);
-      PaintGrip(dc);
+      PaintTo(dc);
       EndPaint(HandleIfAllocated(), &ps);
       return;
     }

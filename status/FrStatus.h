@@ -44,6 +44,8 @@ class TFrStatusBar : public TFrCustomPanel {
   // The grip is drawn and answers the mouse.
   bool GripActive() const { return showSizeGrip_ && gripUsable_; }
   fw::TForm* ParentForm() const;
+  // The whole bar as a paint draws it: background, panes, then the grip.
+  void PaintTo(HDC dc);
 
  protected:
   void Paint() override;

@@ -458,9 +458,17 @@ void TFrClockStatus::UpdateTime() {
   const std::wstring text = FormatClockText(now, format_);
   if (text == lastText_) return;
   lastText_ = text;
+  // The new text is written straight away; the frame needs no repaint.
+  writingTime_ = true;
   SetCaption(text);
+  writingTime_ = false;
   AdjustWidth();
   PaintTextNow();
+}
+
+void TFrClockStatus::TextChanged() {
+  if (writingTime_) return;
+  TFrPollingStatus::TextChanged();
 }
 
 void TFrClockStatus::TimerExpired() {
@@ -480,7 +488,9 @@ TRect TFrClockStatus::TextRect() {
 }
 
 void TFrClockStatus::Paint() {
+  writingTime_ = true;
   SetCaption(lastText_);
+  writingTime_ = false;
   TFrPollingStatus::Paint();
 }
 

@@ -177,10 +177,12 @@ class TFrClockStatus : public TFrPollingStatus {
 
  protected:
   void Paint() override;
+  void TextChanged() override;
 
  private:
   std::wstring format_;
   std::wstring lastText_;
+  bool writingTime_ = false;
 };
 
 // The clock's text of `time`: `format` in the platform's date and time
