@@ -3,12 +3,16 @@
 #include "app/Unit2.h"
 #include "framework/Pictures.h"
 #include "framework/StandardClasses.h"
+#include "skin/skSkinDataMessenger.h"
+#include "skin/skSkinDataRegistration.h"
 #include "status/FrRegistration.h"
 #include "support/skSkinExCtrls.h"
 
 void RegisterProgramClasses() {
   fw::RegisterStandardClasses();
   fr::RegisterStatusClasses();
+  sk::RegisterSkinDataClasses();
+  sk::InstallWindowsSkinMessenger();
   TskSkinLinkImage::RegisterClass();
   fw::RegisterPictureFormats();
   TfrmAd::RegisterClass();

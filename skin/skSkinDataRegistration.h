@@ -1,0 +1,7 @@
+#pragma once
+// Makes the skin definition's components known to the layout reader.
+namespace sk {
+
+void RegisterSkinDataClasses();
+
+}  // namespace sk
