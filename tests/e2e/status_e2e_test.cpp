@@ -1,0 +1,130 @@
+// The main window's status bar as it shows on screen: the four panes at
+// their places and a clock that moves.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "E2eHarness.h"
+
+using namespace std::chrono_literals;
+using e2e::QuilletProcess;
+
+namespace {
+
+// The status bar: the framework window lying along the bottom of the client area.
+HWND FindStatusBar(HWND form) {
+  struct Search {
+    HWND form;
+    HWND found = nullptr;
+  } search{form};
+  EnumChildWindows(
+      form,
+      [](HWND wnd, LPARAM param) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(param);
+        RECT r;
+        GetWindowRect(wnd, &r);
+        MapWindowPoints(nullptr, s->form, reinterpret_cast<POINT*>(&r), 2);
+        if (r.left == 0 && r.top == 515 && r.right == 671 && r.bottom == 534) {
+          s->found = wnd;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// What the bar shows, as 0x00RRGGBB per pixel, row by row.
+struct Capture {
+  int width = 0, height = 0;
+  std::vector<uint32_t> pixels;
+  uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y * width + x)]; }
+  bool Ink(int x, int y) const {
+    const uint32_t c = At(x, y);
+    return ((c >> 16 & 0xFF) + (c >> 8 & 0xFF) + (c & 0xFF)) < 3 * 90;
+  }
+  // Columns in [left, right) with dark text pixels.
+  int InkColumns(int left, int right) const {
+    int n = 0;
+    for (int x = left; x < right; ++x) {
+      for (int y = 2; y < height - 2; ++y) {
+        if (Ink(x, y)) {
+          ++n;
+          break;
+        }
+      }
+    }
+    return n;
+  }
+  bool SameIn(const Capture& other, int left, int right) const {
+    for (int y = 0; y < height; ++y)
+      for (int x = left; x < right; ++x)
+        if (At(x, y) != other.At(x, y)) return false;
+    return true;
+  }
+};
+
+// Read from the screen: another process's window DC reads back black here.
+Capture Grab(HWND wnd) {
+  RECT r;
+  GetClientRect(wnd, &r);
+  POINT origin{0, 0};
+  ClientToScreen(wnd, &origin);
+  Capture c{r.right, r.bottom, {}};
+  c.pixels.resize(static_cast<size_t>(c.width * c.height));
+  HDC dc = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(dc);
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof info.bmiHeader, c.width, -c.height, 1, 32, BI_RGB};
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, c.width, c.height, dc, origin.x, origin.y, SRCCOPY);
+  GdiFlush();
+  const auto* p = static_cast<const uint32_t*>(bits);
+  for (size_t i = 0; i < c.pixels.size(); ++i) c.pixels[i] = p[i] & 0xFFFFFF;
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, dc);
+  return c;
+}
+
+}  // namespace
+
+TEST(StatusE2e, FourPanesAtTheirPlacesAndTheClockAdvances) {
+  QuilletProcess app(e2e::MakeScratchDirectory(L"status"));
+  ASSERT_NE(app.Window(), nullptr);
+  HWND bar = FindStatusBar(app.Window());
+  ASSERT_NE(bar, nullptr);
+  ASSERT_TRUE(app.Sync());
+  RedrawWindow(bar, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  ASSERT_TRUE(app.Sync());
+  const Capture first = Grab(bar);
+  ASSERT_EQ(first.width, 671);
+
+  // Web address on the left (0..169), then an empty gap, the empty version
+  // pane (228..328), the clock (328..478) and the contact line (478..671).
+  EXPECT_GT(first.InkColumns(2, 167), 20);
+  EXPECT_EQ(first.InkColumns(171, 226), 0);
+  EXPECT_EQ(first.InkColumns(231, 325), 0);
+  EXPECT_GT(first.InkColumns(331, 475), 20);
+  EXPECT_GT(first.InkColumns(481, 655), 20);
+  // Each text stays inside its pane.
+  EXPECT_EQ(first.InkColumns(167, 171), 0);
+  EXPECT_EQ(first.InkColumns(475, 481), 0);
+
+  // The clock shows seconds: 1.1 s later its pixels differ, the others' do not.
+  Sleep(1100);
+  ASSERT_TRUE(e2e::WaitFor(
+      [&] {
+        app.Sync();
+        return !Grab(bar).SameIn(first, 328, 478);
+      },
+      3s));
+  const Capture second = Grab(bar);
+  EXPECT_TRUE(second.SameIn(first, 0, 328));
+  EXPECT_TRUE(second.SameIn(first, 478, 671));
+  EXPECT_TRUE(app.Close());
+}
