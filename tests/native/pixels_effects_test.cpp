@@ -78,6 +78,25 @@ TEST(PixelsMorph, GradientFromLeftAlwaysReplacesColumnZero) {
   EXPECT_EQ(At(q.a, 9), 0);
 }
 
+TEST(PixelsMorph, GradientFromLeftMixesRandomPicturesByItsFormula) {
+  std::mt19937 rng(9);
+  const TskEffectBmp a = Random(rng, 61, 5);
+  const TskEffectBmp b = Random(rng, 61, 5);
+  TskEffectBmp m = a;
+  m.MorphGradientFromLeft(b, 0.37);  // a = 23
+  for (int y = 0; y < 5; ++y) {
+    double weight = 0;
+    for (int x = 0; x < 61; ++x) {
+      for (int c = 0; c < 3; ++c) {
+        const int i = x * 3 + c;
+        const int expected = x <= 23 ? RoundEven(a.Row(y)[i] * weight + (1 - weight) * b.Row(y)[i]) : a.Row(y)[i];
+        ASSERT_EQ(m.Row(y)[i], expected) << x << "," << y;
+      }
+      weight = std::min(1.0, weight + 1.0 / 23);
+    }
+  }
+}
+
 TEST(PixelsMorph, GradientFromRight) {
   AB p(10, 1);
   p.a.MorphGradientFromRight(p.b, 0.3);  // s = 7, step 1/3
