@@ -7,6 +7,7 @@
 #include "app/Registration.h"
 #include "framework/Forms.h"
 #include "status/FrGeometry.h"
+#include "status/FrPaint.h"
 #include "status/FrStatus.h"
 #include "status/FrStatusPanes.h"
 #include "status_surface.h"
@@ -193,4 +194,24 @@ TEST_F(StatusBarTest, AutoScalePanesGrowsPanesWithTheBar) {
 TEST_F(StatusBarTest, FlatColorAdjustmentOutsideItsRangeIsRejected) {
   EXPECT_THROW(bar_->SetFlatColorAdjustment(256), ERangeError);
   EXPECT_EQ(bar_->FlatColorAdjustment(), 30);
+}
+
+TEST_F(StatusBarTest, BordersBandAndInnerBorderFrameThePanes) {
+  bar_->SetHeight(30);
+  bar_->SetBorderOuter(TFrameStyleEx::fsFlat);
+  bar_->SetBorderWidth(2);
+  bar_->SetBorderColor(fw::clRed);
+  bar_->SetBorderInner(TFrameStyleEx::fsRaised);
+  bar_->SetShowSizeGrip(false);
+  TFrStatusPane* pane = AddPane(fw::TAlign::alLeft, 40);
+  // Classic client rectangle (-1, 1, w+1, h+1), then 1 + 2 + 2 on every side.
+  EXPECT_EQ(pane->BoundsRect(), (TRect{4, 6, 44, 26}));
+
+  MemorySurface s(bar_->Width(), bar_->Height());
+  bar_->PaintTo(s.Dc());
+  EXPECT_EQ(s.At(0, 10), Sys(ShadeColor(fw::clBtnShadow, 30)));  // the flat outer border
+  EXPECT_EQ(s.At(1, 10), RGB(255, 0, 0));                         // the band
+  EXPECT_EQ(s.At(2, 10), RGB(255, 0, 0));
+  EXPECT_EQ(s.At(3, 10), Sys(fw::SystemColor(COLOR_3DLIGHT)));    // raised, outer ring
+  EXPECT_EQ(s.At(bar_->Width() - 4, 10), Sys(fw::SystemColor(COLOR_3DDKSHADOW)));
 }

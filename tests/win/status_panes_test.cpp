@@ -208,3 +208,38 @@ TEST_F(StatusPaneTest, PollingPanesShareOneTimer) {
   a->SetActive(true);
   a->SetInterval(500);
 }
+
+TEST_F(StatusPaneTest, SharedBlinkTimerAlternatesTheTextColour) {
+  auto* pane = AddPane(50);
+  pane->Font().SetColor(fw::clBlack);
+  pane->SetBlinkColor(fw::clRed);
+  pane->SetBlinking(true);
+  TFrCustomStatusPane::SetBlinkIntervalOn(20);
+  TFrCustomStatusPane::SetBlinkIntervalOff(20);
+  bool sawBlink = false, sawNormal = false;
+  const DWORD until = GetTickCount() + 3000;
+  while (!(sawBlink && sawNormal) && GetTickCount() < until) {
+    fw::Application().ProcessMessages();
+    sawBlink |= pane->TextColor() == fw::clRed;
+    sawNormal |= sawBlink && pane->TextColor() == fw::clBlack;
+    Sleep(2);
+  }
+  EXPECT_TRUE(sawBlink);
+  EXPECT_TRUE(sawNormal);
+  TFrCustomStatusPane::SetBlinkIntervalOn(500);
+  TFrCustomStatusPane::SetBlinkIntervalOff(500);
+}
+
+TEST_F(StatusPaneTest, FrameControllerPushesOnlyWhenItsFrameIsVisible) {
+  auto* pane = AddPane(50);
+  auto* controller = TComponent::Create<TFrFrameController>(form_);
+  controller->SetFrameStyle(TFrameStyleEx::fsBump);
+  pane->SetFrameController(controller);
+  EXPECT_EQ(pane->FrameStyle(), TFrameStyleEx::fsFlat);  // FrameVisible is off
+  controller->SetFrameVisible(true);
+  EXPECT_EQ(pane->FrameStyle(), TFrameStyleEx::fsBump);
+  EXPECT_EQ(pane->FlatColorAdjustment(), 0);
+  EXPECT_EQ(pane->FillColor(), fw::clWindow);
+  TComponent::Free(controller);
+  EXPECT_EQ(pane->FrameController(), nullptr);
+}
