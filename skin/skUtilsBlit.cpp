@@ -60,13 +60,23 @@ ResolvedAxis Resolve(const AxisSpan& a, int dstLo, int dstHi, int srcLo, int src
   return r;
 }
 
-// Gathers pixels through a table of source byte offsets.
+// Gathers pixels through a table of source byte offsets. Three-byte pixels
+// move as four-byte words while both the word read and the word written stay
+// inside the row (the extra byte written is the next pixel's, written again
+// right after): wideCount of the (ascending) offsets allow it.
 template <int Bpp>
-void Gather(uint8_t* dst, const uint8_t* src, const std::vector<ptrdiff_t>& offsets) {
+void Gather(uint8_t* dst, const uint8_t* src, const std::vector<ptrdiff_t>& offsets, size_t wideCount) {
   const size_t n = offsets.size();
-  for (size_t i = 0; i < n; ++i) {
-    std::memcpy(dst + i * Bpp, src + offsets[i], Bpp);
+  size_t i = 0;
+  if constexpr (Bpp == 3) {
+    const size_t wide = std::min(wideCount, n > 0 ? n - 1 : 0);
+    for (; i < wide; ++i) {
+      uint32_t word;
+      std::memcpy(&word, src + offsets[i], 4);
+      std::memcpy(dst + i * 3, &word, 4);
+    }
   }
+  for (; i < n; ++i) std::memcpy(dst + i * Bpp, src + offsets[i], Bpp);
 }
 
 }  // namespace
@@ -133,9 +143,13 @@ void BlitSpans(const PixelView& dst, const PixelView& src, const AxisSpan& xSpan
 
   // The column map is worked out once per transfer.
   std::vector<ptrdiff_t> columns;
+  size_t wideColumns = 0;
   if (x.fill == AxisFill::Stretch) {
     columns.resize(static_cast<size_t>(n));
     for (int i = 0; i < n; ++i) columns[static_cast<size_t>(i)] = static_cast<ptrdiff_t>(x.Map(x.c0 + i)) * bpp;
+    // A word read from a source pixel before the last valid one stays in the row.
+    const ptrdiff_t lastWide = static_cast<ptrdiff_t>(src.valid.right - 1) * bpp;
+    while (wideColumns < columns.size() && columns[wideColumns] < lastWide) ++wideColumns;
   }
   const int phase = x.fill == AxisFill::Tile ? (x.c0 - x.dst0) % x.period : 0;
 
@@ -168,9 +182,9 @@ void BlitSpans(const PixelView& dst, const PixelView& src, const AxisSpan& xSpan
       }
       case AxisFill::Stretch:
         if (bpp == 4) {
-          Gather<4>(out, src.At(0, s), columns);
+          Gather<4>(out, src.At(0, s), columns, 0);
         } else {
-          Gather<3>(out, src.At(0, s), columns);
+          Gather<3>(out, src.At(0, s), columns, wideColumns);
         }
         break;
     }
