@@ -9,6 +9,9 @@
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+#include <immintrin.h>
+#endif
 
 #include "framework/Exceptions.h"
 #include "skin/skEffectsMath.h"
@@ -49,9 +52,52 @@ inline uint32_t BlendPixel(uint32_t s, uint32_t d) {
   return out;
 }
 
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+// Eight pixels at a time where the processor has 256-bit integer lanes; the
+// same integer formulas as below, so the same result bit for bit.
+template <bool Mmx>
+__attribute__((target("avx2"))) inline __m256i BlendHalfAvx2(__m256i s, __m256i d, __m256i full) {
+  const __m256i a = _mm256_shufflehi_epi16(_mm256_shufflelo_epi16(s, 0xFF), 0xFF);
+  const __m256i sum = _mm256_add_epi16(_mm256_mullo_epi16(a, s), _mm256_mullo_epi16(_mm256_sub_epi16(full, a), d));
+  return _mm256_srli_epi16(sum, 8);
+}
+
+template <bool Mmx>
+__attribute__((target("avx2"))) int BlendRowAvx2(uint32_t* dst, const uint32_t* src, int n) {
+  const __m256i zero = _mm256_setzero_si256();
+  const __m256i opaque = _mm256_set1_epi32(static_cast<int>(0xFF000000u));
+  const __m256i full = _mm256_set1_epi16(Mmx ? 256 : 255);
+  const __m256i maxAlpha = _mm256_set1_epi32(255);
+  int i = 0;
+  for (; i + 8 <= n; i += 8) {
+    const __m256i s = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(src + i));
+    const __m256i d = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(dst + i));
+    const __m256i alpha = _mm256_srli_epi32(s, 24);
+    const __m256i none = _mm256_cmpeq_epi32(alpha, zero);
+    if (_mm256_movemask_epi8(none) == -1) continue;
+    const __m256i all = _mm256_cmpeq_epi32(alpha, maxAlpha);
+    const __m256i lo = BlendHalfAvx2<Mmx>(_mm256_unpacklo_epi8(s, zero), _mm256_unpacklo_epi8(d, zero), full);
+    const __m256i hi = BlendHalfAvx2<Mmx>(_mm256_unpackhi_epi8(s, zero), _mm256_unpackhi_epi8(d, zero), full);
+    const __m256i mixed = _mm256_or_si256(_mm256_packus_epi16(lo, hi), opaque);
+    const __m256i out = _mm256_or_si256(_mm256_or_si256(_mm256_and_si256(none, d), _mm256_and_si256(all, s)),
+                                        _mm256_andnot_si256(_mm256_or_si256(none, all), mixed));
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(dst + i), out);
+  }
+  return i;
+}
+
+bool HasAvx2() {
+  static const bool has = __builtin_cpu_supports("avx2");
+  return has;
+}
+#endif
+
 template <bool Mmx>
 void BlendRow(uint32_t* dst, const uint32_t* src, int n) {
   int i = 0;
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+  if (HasAvx2()) i = BlendRowAvx2<Mmx>(dst, src, n);
+#endif
 #if defined(__SSE2__)
   // Four pixels at a time in 16-bit lanes; the same integer formulas, so the
   // result is bit for bit the one below.
