@@ -99,6 +99,8 @@ TEST(StatusE2e, FourPanesAtTheirPlacesAndTheClockAdvances) {
   HWND bar = FindStatusBar(app.Window());
   ASSERT_NE(bar, nullptr);
   ASSERT_TRUE(app.Sync());
+  // The capture reads the screen, so nothing may lie over the window.
+  SetWindowPos(app.Window(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   RedrawWindow(bar, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
   ASSERT_TRUE(app.Sync());
   const Capture first = Grab(bar);
