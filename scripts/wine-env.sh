@@ -162,12 +162,33 @@ quillet_wine_up() {
   if [[ "${QUILLET_WINE_PERSIST:-1}" != 0 ]]; then
     _quillet_wine_server || { quillet_wine_down; return 1; }
   fi
+  _quillet_wine_watchdog
   export QUILLET_WINE_READY="$WINEPREFIX|$DISPLAY"
+}
+
+# If the shell that set things up dies without quillet_wine_down (killed by a
+# CTest timeout, a crashed script), what it started would run on for ever:
+# a small watcher stops our Xvfb and our wineserver once that shell is gone.
+_quillet_wine_watchdog() {
+  [[ -n "${_quillet_xvfb_pid:-}${_quillet_wineserver_ours:-}" ]] || return 0
+  local owner="$BASHPID" xvfb="${_quillet_xvfb_pid:-}" server="${_quillet_wineserver_ours:-}"
+  (
+    trap '' INT HUP
+    while kill -0 "$owner" 2>/dev/null; do sleep 1; done
+    [[ -n "$server" ]] && "$QUILLET_WINESERVER" -k
+    [[ -n "$xvfb" ]] && kill "$xvfb"
+  ) </dev/null >/dev/null 2>&1 &
+  _quillet_watchdog_pid=$!
 }
 
 # Stops the wineserver and the Xvfb that this shell started, and nothing else
 # (a prefix or display that was already in use is left alone).
 quillet_wine_down() {
+  if [[ -n "${_quillet_watchdog_pid:-}" ]]; then
+    kill "$_quillet_watchdog_pid" 2>/dev/null || true
+    wait "$_quillet_watchdog_pid" 2>/dev/null || true
+    unset _quillet_watchdog_pid
+  fi
   if [[ -n "${_quillet_wineserver_ours:-}" ]]; then
     "$QUILLET_WINESERVER" -k </dev/null >/dev/null 2>&1 || true
     timeout 20 "$QUILLET_WINESERVER" -w </dev/null >/dev/null 2>&1 || true

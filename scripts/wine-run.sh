@@ -29,6 +29,14 @@ fi
 trap 'kill -TERM "$child" 2>/dev/null' TERM INT HUP
 "$QUILLET_WINE" "$@" </dev/null &
 child=$!
+# Killed outright (CTest's timeout), this script could not stop the program,
+# and it would run on: a watcher does it.
+(
+  trap '' INT HUP
+  while kill -0 $$ 2>/dev/null; do sleep 1; done
+  kill -KILL "$child"
+) </dev/null >/dev/null 2>&1 &
+watcher=$!
 wait "$child"
 rc=$?
 # A signal interrupts the first wait; collect the program's real status.
@@ -36,5 +44,7 @@ if kill -0 "$child" 2>/dev/null; then
   wait "$child"
   rc=$?
 fi
+kill "$watcher" 2>/dev/null
+wait "$watcher" 2>/dev/null
 quillet_wine_down
 exit "$rc"
