@@ -6,7 +6,10 @@
 #include "framework/Layout.h"
 #include "support/BannerNames.h"
 
-TskSkinLinkImage::TskSkinLinkImage(fw::TComponent* owner) : TImage(owner) { SetCursor(fw::crHandPoint); }
+TskSkinLinkImage::TskSkinLinkImage(fw::TComponent* owner) : TImage(owner) {
+  SetCursor(fw::crHandPoint);
+  SetControlStyle(ControlStyle() | fw::csClickEvents);
+}
 
 void TskSkinLinkImage::RegisterClass() {
   fw::ClassRegistry::Instance()
