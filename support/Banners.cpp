@@ -46,6 +46,8 @@ void DrawBannerPlaceholder(TskSkinLinkImage& image) {
     fw::TBitmapCanvas canvas(bitmap);
     canvas.Pen().color = fw::clRed;
     canvas.Rectangle({0, 0, 10, 10});
+    // The text's cell would cover the square whole; let the square show.
+    canvas.Brush().style = fw::TBrushStyle::bsClear;
     canvas.TextOut(0, 0, L"点击领取神秘大奖！");
   }
   image.Picture().SetBitmap(std::move(bitmap));
