@@ -159,6 +159,9 @@ TEST_F(BannerE2e, AnUnknownExtensionIsReportedAndRetriedAtTheNextShow) {
   ASSERT_TRUE(e2e::WaitFor([&] { return (box = app.MessageBoxWindow()) != nullptr; }, 20s)) << "the next show retries";
   EXPECT_EQ(app.MessageBoxText(box), L"Unknown picture file extension (.png)");
   app.CloseMessageBox(box);
+  const auto requests = server_.Requests();
+  EXPECT_EQ(std::count(requests.begin(), requests.end(), "/qvtmz.rar"), 2) << "the configuration is fetched at every show";
+  EXPECT_EQ(std::count(requests.begin(), requests.end(), "/pics/b1.png"), 2);
 }
 
 TEST_F(BannerE2e, AHostileConfigurationChangesNothingOutsideTheProgramDirectory) {
