@@ -64,19 +64,21 @@ bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds t
   return condition();
 }
 
-HWND FindProcessWindow(DWORD pid, const std::wstring& caption, const std::wstring& windowClass) {
+HWND FindProcessWindow(DWORD pid, const std::wstring& caption, const std::wstring& windowClass,
+                       bool visibleOnly) {
   struct Search {
     DWORD pid;
     const std::wstring& caption;
     const std::wstring& windowClass;
+    bool visibleOnly;
     HWND found;
-  } search{pid, caption, windowClass, nullptr};
+  } search{pid, caption, windowClass, visibleOnly, nullptr};
   EnumWindows(
       [](HWND wnd, LPARAM param) -> BOOL {
         auto* s = reinterpret_cast<Search*>(param);
         DWORD owner = 0;
         GetWindowThreadProcessId(wnd, &owner);
-        if (owner != s->pid || !IsWindowVisible(wnd)) return TRUE;
+        if (owner != s->pid || (s->visibleOnly && !IsWindowVisible(wnd))) return TRUE;
         wchar_t text[256] = {};
         GetWindowTextW(wnd, text, 256);
         if (s->caption != text) return TRUE;
@@ -99,8 +101,13 @@ QuilletProcess::QuilletProcess(const std::filesystem::path& directory, const std
                       directory_.c_str(), &si, &process_)) {
     return;
   }
-  WaitFor([&] { return (window_ = FindProcessWindow(process_.dwProcessId, L"TarvoQuillet")) != nullptr; }, 30s);
-  if (window_) Sync();
+  // The window exists before it is shown; its first show may open an error
+  // box, which keeps it from becoming visible until the box is answered.
+  WaitFor([&] { return (window_ = FindProcessWindow(process_.dwProcessId, L"TarvoQuillet", L"", false)) != nullptr; },
+          30s);
+  if (!window_) return;
+  WaitFor([&] { return IsWindowVisible(window_) || MessageBoxWindow() != nullptr; }, 30s);
+  Sync();
 }
 
 QuilletProcess::~QuilletProcess() {
@@ -156,7 +163,12 @@ void QuilletProcess::SetText(HWND control, const std::wstring& text) const {
   SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-void QuilletProcess::Click(HWND button) const { PostMessageW(button, BM_CLICK, 0, 0); }
+void QuilletProcess::Click(HWND button) const {
+  DWORD_PTR result = 0;
+  SendMessageTimeoutW(button, BM_CLICK, 0, 0, SMTO_NORMAL, 20000, &result);
+}
+
+void QuilletProcess::PostClick(HWND button) const { PostMessageW(button, BM_CLICK, 0, 0); }
 
 bool QuilletProcess::Sync() const {
   DWORD_PTR result = 0;

@@ -39,9 +39,12 @@ class QuilletProcess {
   HWND Button(const std::wstring& caption) const;
   std::wstring Text(HWND control) const;
   void SetText(HWND control, const std::wstring& text) const;
-  // Posts a click (a handler may open a modal box, so nothing waits on it).
+  // Clicks and returns once the click has been handled.
   void Click(HWND button) const;
-  // Returns once the program has handled everything sent before.
+  // Posts a click and returns at once: for a handler that opens a modal box.
+  void PostClick(HWND button) const;
+  // Returns once the program has handled every message sent before. Posted
+  // messages may still wait in its queue: sent ones overtake them.
   bool Sync() const;
 
   // The open message box of this process titled "Quillet", if any.
@@ -59,7 +62,9 @@ class QuilletProcess {
   HWND window_ = nullptr;
 };
 
-// The top-level window of `pid` with `caption`, or null.
-HWND FindProcessWindow(DWORD pid, const std::wstring& caption, const std::wstring& windowClass = L"");
+// The top-level window of `pid` with `caption`, or null; hidden windows
+// count only when `visibleOnly` is false.
+HWND FindProcessWindow(DWORD pid, const std::wstring& caption, const std::wstring& windowClass = L"",
+                       bool visibleOnly = true);
 
 }  // namespace e2e
