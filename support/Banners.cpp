@@ -44,6 +44,9 @@ void DrawBannerPlaceholder(TskSkinLinkImage& image) {
   fw::TBitmap bitmap(image.Width(), image.Height());
   {
     fw::TBitmapCanvas canvas(bitmap);
+    // A blank bitmap is white, as a fresh canvas is: black text on a black
+    // picture would show nothing.
+    canvas.FillRect({0, 0, bitmap.Width(), bitmap.Height()});
     canvas.Pen().color = fw::clRed;
     canvas.Rectangle({0, 0, 10, 10});
     // The text's cell would cover the square whole; let the square show.

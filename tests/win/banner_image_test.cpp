@@ -82,6 +82,13 @@ TEST_F(LinkImageTest, PlaceholderIsTheControlsSizeWithTheRedSquareAndLeadsToTheS
   }
   EXPECT_GE(outline, 10);
   EXPECT_EQ(elsewhere, 0);
+  // Black text on a white ground, so the placeholder reads.
+  EXPECT_EQ(Shown().Pixel(230, 44) & 0xFFFFFF, clWhite);
+  int ink = 0;
+  for (int y = 0; y < 20; ++y) {
+    for (int x = 12; x < 120; ++x) ink += (Shown().Pixel(x, y) & 0xFFFFFF) == clBlack;
+  }
+  EXPECT_GT(ink, 20);
   EXPECT_EQ(image_->URL(), SiteRoot());
   EXPECT_EQ(SiteRoot(), L"https://www.quillet.example/");
   image_->SetBounds(0, 0, 671, 48);
