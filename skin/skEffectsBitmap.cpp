@@ -15,6 +15,7 @@
 
 #include "framework/Exceptions.h"
 #include "skin/skEffectsMath.h"
+#include "skin/skEffectsSimd.h"
 #include "skin/skUtilsBlit.h"
 
 namespace sk {
@@ -84,11 +85,6 @@ __attribute__((target("avx2"))) int BlendRowAvx2(uint32_t* dst, const uint32_t* 
     _mm256_storeu_si256(reinterpret_cast<__m256i*>(dst + i), out);
   }
   return i;
-}
-
-bool HasAvx2() {
-  static const bool has = __builtin_cpu_supports("avx2");
-  return has;
 }
 #endif
 

@@ -6,11 +6,12 @@
 #include <random>
 #include <vector>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+#include <immintrin.h>
 #endif
 
 #include "skin/skEffectsMath.h"
+#include "skin/skEffectsSimd.h"
 #include "skin/skUtilsBlit.h"
 
 namespace sk {
@@ -227,62 +228,78 @@ void TskEffectBmp::Morph(TskMorphKind kind, const TskEffectBmp& b, double k) {
   }
 }
 
-// A table of channel values as straight lines, one for each class of c
-// mod classes: out = (((c * m[j]) >> 8) + n[j]) >> 8 with j = c mod classes.
-// Rounding ties to even bends a table away from one line, but within a class
-// of c mod 4 the bends line up again, so most tables fit and then run as
-// packed 16-bit arithmetic, exactly as the table says.
-struct ChannelLines {
-  int classes = 1;
-  std::array<uint32_t, 4> m{}, n{};
+// A channel table as a straight line never more than one step above it:
+// line(c) = (((c * m) >> 8) + n) >> 8, which runs in 16-bit lanes, and
+// table(c) = line(c) - 1 exactly for the c marked in above (a 256-bit set).
+// Rounding ties to even, and the double arithmetic a table comes from, bend
+// it away from any one line by a step here and there; the marks put those
+// steps back, so the packed result is the table's bit for bit.
+struct ChannelLine {
+  uint16_t m = 0, n = 0;
+  std::array<uint8_t, 32> above{};
 };
 
-static bool FitClass(const std::array<uint8_t, 256>& table, double slope, int classes, int j, uint32_t& m,
-                     uint32_t& n) {
+static bool FitLine(const std::array<uint8_t, 256>& table, double slope, ChannelLine& line) {
   const int64_t centre = static_cast<int64_t>(slope * 65536 + 0.5);
   for (int64_t dm = 0; dm <= 24; dm = dm <= 0 ? 1 - dm : -dm) {
-    const int64_t mm = centre + dm;
-    if (mm < 0 || mm > 65535) continue;
-    int64_t lo = 0, hi = 65536 - ((255 * mm) >> 8);
-    for (int64_t c = j; c < 256 && lo < hi; c += classes) {
+    const int64_t m = centre + dm;
+    if (m < 0 || m > 65535) continue;
+    // The lowest n whose line stays within one step above every entry and
+    // below 256 (so the 16-bit sum does not overflow).
+    int64_t lo = 0, hi = 65536;
+    for (int64_t c = 0; c < 256 && lo < hi; ++c) {
       const int64_t t = table[static_cast<size_t>(c)];
-      const int64_t a = (c * mm) >> 8;
+      const int64_t a = (c * m) >> 8;
       lo = std::max(lo, t * 256 - a);
-      hi = std::min(hi, (t + 1) * 256 - a);
+      hi = std::min({hi, (t + 2) * 256 - a, 65536 - a});
     }
-    if (lo < hi) {
-      m = static_cast<uint32_t>(mm);
-      n = static_cast<uint32_t>(lo);
-      return true;
+    if (lo >= hi) continue;
+    line.m = static_cast<uint16_t>(m);
+    line.n = static_cast<uint16_t>(lo);
+    line.above.fill(0);
+    for (int64_t c = 0; c < 256; ++c) {
+      if ((((c * m) >> 8) + lo) >> 8 != table[static_cast<size_t>(c)]) {
+        line.above[static_cast<size_t>(c >> 3)] |= static_cast<uint8_t>(1u << (c & 7));
+      }
     }
+    return true;
   }
   return false;
 }
 
-static bool FitLines(const std::array<uint8_t, 256>& table, double slope, ChannelLines& lines) {
-  for (int classes : {1, 2, 4}) {
-    bool all = true;
-    for (int j = 0; j < classes && all; ++j) all = FitClass(table, slope, classes, j, lines.m[j], lines.n[j]);
-    if (all) {
-      lines.classes = classes;
-      return true;
-    }
-  }
-  return false;
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+// The line over sixteen channel values in 16-bit lanes.
+__attribute__((target("avx2"))) static inline __m256i OnLine(__m256i c, __m256i m, __m256i n) {
+  return _mm256_srli_epi16(_mm256_add_epi16(_mm256_mulhi_epu16(_mm256_slli_epi16(c, 8), m), n), 8);
 }
 
-#if defined(__SSE2__)
-// Eight channel values (16-bit lanes) through the lines.
-static inline __m128i MapLanes(__m128i c, const ChannelLines& lines, const __m128i* m, const __m128i* n) {
-  const __m128i shifted = _mm_slli_epi16(c, 8);
-  if (lines.classes == 1) return _mm_srli_epi16(_mm_add_epi16(_mm_mulhi_epu16(shifted, m[0]), n[0]), 8);
-  const __m128i cls = _mm_and_si128(c, _mm_set1_epi16(static_cast<short>(lines.classes - 1)));
-  __m128i out = _mm_setzero_si128();
-  for (int j = 0; j < lines.classes; ++j) {
-    const __m128i r = _mm_srli_epi16(_mm_add_epi16(_mm_mulhi_epu16(shifted, m[j]), n[j]), 8);
-    out = _mm_or_si128(out, _mm_and_si128(_mm_cmpeq_epi16(cls, _mm_set1_epi16(static_cast<short>(j))), r));
+// The line and its marks over 32 channel values at a time; returns how many
+// of count were mapped.
+__attribute__((target("avx2"))) static size_t MapLineAvx2(uint8_t* p, size_t count, const ChannelLine& line) {
+  const __m256i zero = _mm256_setzero_si256();
+  const __m256i m = _mm256_set1_epi16(static_cast<short>(line.m));
+  const __m256i n = _mm256_set1_epi16(static_cast<short>(line.n));
+  const __m128i* marks = reinterpret_cast<const __m128i*>(line.above.data());
+  const __m256i marksLow = _mm256_broadcastsi128_si256(_mm_loadu_si128(marks));
+  const __m256i marksHigh = _mm256_broadcastsi128_si256(_mm_loadu_si128(marks + 1));
+  const __m256i bits = _mm256_setr_epi8(1, 2, 4, 8, 16, 32, 64, -128, 1, 2, 4, 8, 16, 32, 64, -128, 1, 2, 4, 8, 16,
+                                        32, 64, -128, 1, 2, 4, 8, 16, 32, 64, -128);
+  size_t i = 0;
+  for (; i + 32 <= count; i += 32) {
+    const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + i));
+    const __m256i value = _mm256_packus_epi16(OnLine(_mm256_unpacklo_epi8(v, zero), m, n),
+                                              OnLine(_mm256_unpackhi_epi8(v, zero), m, n));
+    // Byte c >> 3 of the marks: a shuffle reads 16 bytes, so the low and the
+    // high half each answer for their indexes and give 0 for the others.
+    const __m256i index = _mm256_and_si256(_mm256_srli_epi16(v, 3), _mm256_set1_epi8(0x1F));
+    const __m256i markByte =
+        _mm256_or_si256(_mm256_shuffle_epi8(marksLow, _mm256_adds_epu8(index, _mm256_set1_epi8(0x70))),
+                        _mm256_shuffle_epi8(marksHigh, _mm256_sub_epi8(index, _mm256_set1_epi8(16))));
+    const __m256i bit = _mm256_shuffle_epi8(bits, _mm256_and_si256(v, _mm256_set1_epi8(7)));
+    const __m256i above = _mm256_cmpeq_epi8(_mm256_and_si256(markByte, bit), bit);  // -1 where marked
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(p + i), _mm256_add_epi8(value, above));
   }
-  return out;
+  return i;
 }
 #endif
 
@@ -292,26 +309,13 @@ static void MapChannels(TskEffectBmp& bmp, const std::array<uint8_t, 256>& table
   bool identity = true;
   for (int c = 0; c < 256 && identity; ++c) identity = table[static_cast<size_t>(c)] == c;
   if (identity) return;
-  ChannelLines lines;
-  const bool packed = FitLines(table, slope, lines);
+  ChannelLine line;
+  const bool packed = HasAvx2() && FitLine(table, slope, line);
   for (int y = 0; y < bmp.Height(); ++y) {
     uint8_t* p = bmp.Row(y);
     size_t i = 0;
-#if defined(__SSE2__)
-    if (packed) {
-      __m128i m[4], n[4];
-      for (int j = 0; j < lines.classes; ++j) {
-        m[j] = _mm_set1_epi16(static_cast<short>(lines.m[static_cast<size_t>(j)]));
-        n[j] = _mm_set1_epi16(static_cast<short>(lines.n[static_cast<size_t>(j)]));
-      }
-      const __m128i zero = _mm_setzero_si128();
-      for (; i + 16 <= count; i += 16) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
-        const __m128i lo = MapLanes(_mm_unpacklo_epi8(v, zero), lines, m, n);
-        const __m128i hi = MapLanes(_mm_unpackhi_epi8(v, zero), lines, m, n);
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(p + i), _mm_packus_epi16(lo, hi));
-      }
-    }
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+    if (packed) i = MapLineAvx2(p, count, line);
 #else
     (void)packed;
 #endif
@@ -349,19 +353,81 @@ const std::array<uint16_t, 25501>& GreyTable() {
   return table;
 }
 
+
+// The grey of one pixel straight from the formula.
+inline uint8_t GreyByFormula(const uint8_t* p) { return RoundEvenByte(0.3 * p[2] + 0.59 * p[1] + 0.11 * p[0]); }
+
+inline uint8_t GreyOf(const uint8_t* p) {
+  const uint16_t g = GreyTable()[static_cast<size_t>(30 * p[2] + 59 * p[1] + 11 * p[0])];
+  return g == GreyTie ? GreyByFormula(p) : static_cast<uint8_t>(g);
+}
+
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+// The first 12 bytes of v. Exactly those: a store reaching into bytes the
+// next step loads would stall that load.
+__attribute__((target("avx2"))) inline void StoreTwelve(uint8_t* p, __m128i v) {
+  _mm_storel_epi64(reinterpret_cast<__m128i*>(p), v);
+  const uint32_t last = static_cast<uint32_t>(_mm_cvtsi128_si32(_mm_srli_si128(v, 8)));
+  std::memcpy(p + 8, &last, 4);
+}
+
+// Eight pixels at a time, four in each 128-bit half; returns how many of the
+// row's w pixels were done. Each half loads 16 bytes for its 12, so the loop
+// stops 2 pixels short of the row's end.
+__attribute__((target("avx2"))) size_t GrayscaleAvx2(uint8_t* row, size_t w) {
+  // b, g, r of each pixel in one 32-bit slot, weighed 11, 59, 30.
+  const __m256i spread = _mm256_setr_epi8(0, 1, 2, -128, 3, 4, 5, -128, 6, 7, 8, -128, 9, 10, 11, -128, 0, 1, 2, -128,
+                                          3, 4, 5, -128, 6, 7, 8, -128, 9, 10, 11, -128);
+  const __m256i weights = _mm256_setr_epi8(11, 59, 30, 0, 11, 59, 30, 0, 11, 59, 30, 0, 11, 59, 30, 0, 11, 59, 30, 0,
+                                           11, 59, 30, 0, 11, 59, 30, 0, 11, 59, 30, 0);
+  // The low byte of grey i into bytes 3i .. 3i + 2.
+  const __m256i gather = _mm256_setr_epi8(0, 0, 0, 2, 2, 2, 4, 4, 4, 6, 6, 6, 0, 0, 0, 0, 0, 0, 0, 2, 2, 2, 4, 4, 4, 6,
+                                          6, 6, 0, 0, 0, 0);
+  size_t x = 0;
+  for (; x + 10 <= w; x += 8) {
+    uint8_t* p = row + x * 3;
+    const __m256i v = _mm256_inserti128_si256(_mm256_castsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p))),
+                                              _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 12)), 1);
+    const __m256i pairs = _mm256_maddubs_epi16(_mm256_shuffle_epi8(v, spread), weights);
+    const __m256i sums = _mm256_madd_epi16(pairs, _mm256_set1_epi16(1));  // 30 r + 59 g + 11 b
+    const __m256i t = _mm256_add_epi16(_mm256_packs_epi32(sums, sums), _mm256_set1_epi16(50));
+    // (s + 50) / 100 by multiplication (exact up to 25550); s mod 100 = 50
+    // is a tie, left to the formula.
+    const __m256i grey = _mm256_srli_epi16(_mm256_mulhi_epu16(t, _mm256_set1_epi16(static_cast<short>(41944))), 6);
+    const __m256i tie = _mm256_cmpeq_epi16(_mm256_mullo_epi16(grey, _mm256_set1_epi16(100)), t);
+    const unsigned ties = static_cast<unsigned>(_mm256_movemask_epi8(tie)) & 0x00FF00FFu;
+    const __m256i out = _mm256_shuffle_epi8(grey, gather);
+    if (ties == 0) {
+      StoreTwelve(p, _mm256_castsi256_si128(out));
+      StoreTwelve(p + 12, _mm256_extracti128_si256(out, 1));
+      continue;
+    }
+    uint8_t exact[8] = {};
+    const auto isTie = [ties](unsigned j) { return (ties & (1u << ((j & 4) * 4 + (j & 3) * 2))) != 0; };
+    for (unsigned j = 0; j < 8; ++j) {
+      if (isTie(j)) exact[j] = GreyByFormula(p + j * 3);
+    }
+    StoreTwelve(p, _mm256_castsi256_si128(out));
+    StoreTwelve(p + 12, _mm256_extracti128_si256(out, 1));
+    for (unsigned j = 0; j < 8; ++j) {
+      if (isTie(j)) std::memset(p + j * 3, exact[j], 3);
+    }
+  }
+  return x;
+}
+#endif
+
 }  // namespace
 
 void TskEffectBmp::ApplyGrayscale() {
-  const auto& grey = GreyTable();
-  const int w = Width();
+  const size_t w = static_cast<size_t>(Width());
   for (int y = 0; y < Height(); ++y) {
-    uint8_t* p = Row(y);
-    for (int x = 0; x < w; ++x, p += 3) {
-      const int s = 30 * p[2] + 59 * p[1] + 11 * p[0];
-      uint16_t g = grey[static_cast<size_t>(s)];
-      if (g == GreyTie) g = RoundEvenByte(0.3 * p[2] + 0.59 * p[1] + 0.11 * p[0]);
-      p[0] = p[1] = p[2] = static_cast<uint8_t>(g);
-    }
+    uint8_t* row = Row(y);
+    size_t x = 0;
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+    if (HasAvx2()) x = GrayscaleAvx2(row, w);
+#endif
+    for (uint8_t* p = row + x * 3; x < w; ++x, p += 3) p[0] = p[1] = p[2] = GreyOf(p);
   }
 }
 
@@ -369,7 +435,14 @@ void TskEffectBmp::ApplyInvert() {
   const size_t count = static_cast<size_t>(Width()) * 3;
   for (int y = 0; y < Height(); ++y) {
     uint8_t* p = Row(y);
-    for (size_t i = 0; i < count; ++i) p[i] = static_cast<uint8_t>(~p[i]);
+    size_t i = 0;
+    for (; i + 8 <= count; i += 8) {  // a word at a time
+      uint64_t word;
+      std::memcpy(&word, p + i, 8);
+      word = ~word;
+      std::memcpy(p + i, &word, 8);
+    }
+    for (; i < count; ++i) p[i] = static_cast<uint8_t>(~p[i]);
   }
 }
 
