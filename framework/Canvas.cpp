@@ -17,43 +17,43 @@ TRect FromRECT(const RECT& r) { return TRect{r.left, r.top, r.right, r.bottom}; 
 // --- TFont ---------------------------------------------------------------
 
 TFont& TFont::operator=(const TFont& other) {
-  Assign(other.spec_);
+  Assign(other.info_);
   return *this;
 }
 
-void TFont::Assign(const TFontSpec& spec) {
-  if (spec == spec_) return;
-  spec_ = spec;
+void TFont::Assign(const TFontInfo& info) {
+  if (info == info_) return;
+  info_ = info;
   Changed();
 }
 
 void TFont::SetName(const std::wstring& name) {
-  if (name == spec_.name) return;
-  spec_.name = name;
+  if (name == info_.name) return;
+  info_.name = name;
   Changed();
 }
 
 void TFont::SetHeight(int height) {
-  if (height == spec_.height) return;
-  spec_.height = height;
+  if (height == info_.height) return;
+  info_.height = height;
   Changed();
 }
 
 void TFont::SetStyle(TFontStyles style) {
-  if (style == spec_.style) return;
-  spec_.style = style;
+  if (style == info_.style) return;
+  info_.style = style;
   Changed();
 }
 
 void TFont::SetColor(TColor color) {
-  if (color == spec_.color) return;
-  spec_.color = color;
+  if (color == info_.color) return;
+  info_.color = color;
   Changed();
 }
 
 void TFont::SetCharset(uint8_t charset) {
-  if (charset == spec_.charset) return;
-  spec_.charset = charset;
+  if (charset == info_.charset) return;
+  info_.charset = charset;
   Changed();
 }
 
@@ -64,7 +64,7 @@ int ScreenPixelsPerInch() {
 }
 }  // namespace
 
-int TFont::Size() const { return -MulDiv(spec_.height, 72, ScreenPixelsPerInch()); }
+int TFont::Size() const { return -MulDiv(info_.height, 72, ScreenPixelsPerInch()); }
 
 void TFont::SetSize(int points) { SetHeight(-MulDiv(points, ScreenPixelsPerInch(), 72)); }
 
@@ -76,14 +76,14 @@ void TFont::Changed() {
 HFONT TFont::Handle() const {
   if (!handle_) {
     LOGFONTW lf{};
-    lf.lfHeight = spec_.height;
-    lf.lfWeight = (spec_.style & fsBold) ? FW_BOLD : FW_NORMAL;
-    lf.lfItalic = (spec_.style & fsItalic) ? 1 : 0;
-    lf.lfUnderline = (spec_.style & fsUnderline) ? 1 : 0;
-    lf.lfStrikeOut = (spec_.style & fsStrikeOut) ? 1 : 0;
-    lf.lfCharSet = spec_.charset;
+    lf.lfHeight = info_.height;
+    lf.lfWeight = (info_.style & fsBold) ? FW_BOLD : FW_NORMAL;
+    lf.lfItalic = (info_.style & fsItalic) ? 1 : 0;
+    lf.lfUnderline = (info_.style & fsUnderline) ? 1 : 0;
+    lf.lfStrikeOut = (info_.style & fsStrikeOut) ? 1 : 0;
+    lf.lfCharSet = info_.charset;
     lf.lfQuality = DEFAULT_QUALITY;
-    lstrcpynW(lf.lfFaceName, spec_.name.c_str(), LF_FACESIZE);
+    lstrcpynW(lf.lfFaceName, info_.name.c_str(), LF_FACESIZE);
     handle_.Reset(CreateFontIndirectW(&lf));
     if (!handle_) throw EOutOfResources(L"Out of system resources");
   }

@@ -19,17 +19,17 @@ TRect FromRECT(const RECT& r);
 class TFont {
  public:
   TFont() = default;
-  explicit TFont(TFontSpec spec) : spec_(std::move(spec)) {}
-  TFont(const TFont& other) : spec_(other.spec_) {}
+  explicit TFont(TFontInfo info) : info_(std::move(info)) {}
+  TFont(const TFont& other) : info_(other.info_) {}
   TFont& operator=(const TFont& other);
 
-  const TFontSpec& Spec() const { return spec_; }
-  void Assign(const TFontSpec& spec);
-  const std::wstring& Name() const { return spec_.name; }
-  int Height() const { return spec_.height; }
-  TFontStyles Style() const { return spec_.style; }
-  TColor Color() const { return spec_.color; }
-  uint8_t Charset() const { return spec_.charset; }
+  const TFontInfo& Info() const { return info_; }
+  void Assign(const TFontInfo& info);
+  const std::wstring& Name() const { return info_.name; }
+  int Height() const { return info_.height; }
+  TFontStyles Style() const { return info_.style; }
+  TColor Color() const { return info_.color; }
+  uint8_t Charset() const { return info_.charset; }
   void SetName(const std::wstring& name);
   void SetHeight(int height);
   void SetStyle(TFontStyles style);
@@ -45,7 +45,7 @@ class TFont {
 
  private:
   void Changed();
-  TFontSpec spec_;
+  TFontInfo info_;
   mutable GdiObject<HFONT> handle_;
 };
 
@@ -104,7 +104,7 @@ class TCanvas {
   class Tools;
 
   HDC dc_;
-  TFont font_{TFontSpec{L"MS Sans Serif", -11, 0, clWindowText, DEFAULT_CHARSET_VALUE}};
+  TFont font_{TFontInfo{L"MS Sans Serif", -11, 0, clWindowText, DEFAULT_CHARSET_VALUE}};
   TBrush brush_;
   TPen pen_;
   TPoint penPos_;

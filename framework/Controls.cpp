@@ -193,7 +193,7 @@ void TControl::ParentFontChanged() {
   if (!parentFont_ || !parent_) return;
   const auto keep = font_.OnChange;
   font_.OnChange = nullptr;
-  font_.Assign(parent_->Font().Spec());
+  font_.Assign(parent_->Font().Info());
   font_.OnChange = keep;
   FontChanged();
 }

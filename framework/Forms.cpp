@@ -24,7 +24,7 @@ TScreen& Screen() {
 
 TForm::TForm(TComponent* owner) : TWinControl(owner) {
   SetParentFont(false);
-  Font().Assign(TFontSpec{});
+  Font().Assign(TFontInfo{});
   SetVisible(false);
   Screen().forms_.push_back(this);
 }

@@ -61,13 +61,13 @@ constexpr uint8_t DEFAULT_CHARSET_VALUE = 1;
 
 // What a font is, independent of any device: name, height in pixels
 // (negative: character height; positive: cell height), style, colour, charset.
-struct TFontSpec {
+struct TFontInfo {
   std::wstring name = L"MS Sans Serif";
   int height = -11;
   TFontStyles style = 0;
   TColor color = clWindowText;
   uint8_t charset = DEFAULT_CHARSET_VALUE;
-  friend bool operator==(const TFontSpec&, const TFontSpec&) = default;
+  friend bool operator==(const TFontInfo&, const TFontInfo&) = default;
 };
 
 enum class TPixelFormat { pf1bit, pf4bit, pf8bit, pf24bit, pf32bit };
