@@ -64,6 +64,36 @@ bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds t
   return condition();
 }
 
+ClientPixels CaptureClient(HWND window) {
+  RECT r;
+  GetClientRect(window, &r);
+  POINT origin{0, 0};
+  ClientToScreen(window, &origin);
+  ClientPixels c{r.right, r.bottom, {}};
+  if (c.width <= 0 || c.height <= 0) return {};
+  c.pixels.resize(static_cast<size_t>(c.width) * static_cast<size_t>(c.height));
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof info.bmiHeader, c.width, -c.height, 1, 32, BI_RGB};
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, c.width, c.height, screen, origin.x, origin.y, SRCCOPY);
+  GdiFlush();
+  const auto* p = static_cast<const uint32_t*>(bits);
+  for (size_t i = 0; i < c.pixels.size(); ++i) c.pixels[i] = p[i] & 0xFFFFFF;
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return c;
+}
+
+void KeepOnTop(HWND window) {
+  SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 HWND FindProcessWindow(DWORD pid, const std::wstring& caption, const std::wstring& windowClass,
                        bool visibleOnly) {
   struct Search {

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -61,6 +62,18 @@ class QuilletProcess {
   PROCESS_INFORMATION process_{};
   HWND window_ = nullptr;
 };
+
+// What a window's client area shows on screen, as 0x00RRGGBB per pixel.
+struct ClientPixels {
+  int width = 0, height = 0;
+  std::vector<uint32_t> pixels;
+  uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y * width + x)]; }
+};
+// Read from the screen (another process's window DC reads back nothing under
+// Wine), so the window must lie on top: see KeepOnTop.
+ClientPixels CaptureClient(HWND window);
+// Puts `window` above all others, without activating it, for captures.
+void KeepOnTop(HWND window);
 
 // The top-level window of `pid` with `caption`, or null; hidden windows
 // count only when `visibleOnly` is false.

@@ -5,7 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "../win/banner_http_server.h"
@@ -42,6 +45,125 @@ std::string Config(const std::wstring& picture1, const std::wstring& link1, cons
   };
   return "[qvtmzpath]\r\n" + line("fname1", picture1) + line("fname2", picture2) + "[qvtmzlink]\r\n" +
          line("fname1", link1) + line("fname2", link2);
+}
+
+// On-screen checks of the banners: where they lie in the client area, and
+// what colours they show.
+struct Bounds {
+  int left, top, right, bottom;
+};
+// img1: the right end of the top panel, inside its one-pixel frame.
+Bounds Img1Bounds(const e2e::ClientPixels& c) { return {c.width - 1 - 233, 1, c.width - 1, 48}; }
+// img2: the full-width strip of 48 right above the 19-pixel status bar.
+Bounds Img2Bounds(const e2e::ClientPixels& c) { return {0, c.height - 19 - 48, c.width, c.height - 19}; }
+
+constexpr uint32_t kRed = 0xFF0000, kBlue = 0x0000FF, kGreen = 0x00C000, kWhite = 0xFFFFFF;
+
+int Channel(uint32_t c, int shift) { return static_cast<int>(c >> shift & 0xFF); }
+bool Near(uint32_t c, uint32_t want, int tolerance) {
+  for (int shift : {0, 8, 16}) {
+    if (std::abs(Channel(c, shift) - Channel(want, shift)) > tolerance) return false;
+  }
+  return true;
+}
+std::string Hex(uint32_t c) {
+  char text[8];
+  std::snprintf(text, sizeof text, "%06X", static_cast<unsigned>(c));
+  return text;
+}
+
+// Pixels of [left, right) x [top, bottom) that are not within `tolerance` of
+// `want`, as "x,y=RRGGBB" for the first few, empty when all match.
+std::string Mismatches(const e2e::ClientPixels& c, int left, int top, int right, int bottom, uint32_t want,
+                       int tolerance = 0) {
+  std::string found;
+  int n = 0;
+  for (int y = top; y < bottom; ++y) {
+    for (int x = left; x < right; ++x) {
+      if (Near(c.At(x, y), want, tolerance)) continue;
+      if (++n <= 5) found += std::to_string(x) + "," + std::to_string(y) + "=" + Hex(c.At(x, y)) + " ";
+    }
+  }
+  return n == 0 ? std::string() : std::to_string(n) + " off, e.g. " + found;
+}
+
+// The window as it shows once `ready` holds of it (or after 5 s): drawn
+// afresh and on top, since the capture reads the screen.
+e2e::ClientPixels ShownWindow(const QuilletProcess& app, const std::function<bool(const e2e::ClientPixels&)>& ready) {
+  e2e::KeepOnTop(app.Window());
+  RedrawWindow(app.Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  e2e::ClientPixels shown;
+  e2e::WaitFor(
+      [&] {
+        app.Sync();
+        shown = e2e::CaptureClient(app.Window());
+        return shown.width > 0 && ready(shown);
+      },
+      5s);
+  return shown;
+}
+
+// The two fixtures at natural size from each banner's top-left corner:
+// banner1.gif (233 x 47) red then blue from x 117, banner2.jpg (300 x 48)
+// green then white from x 150, the window's own ground beside it.
+void ExpectPicturesShown(const e2e::ClientPixels& c) {
+  const Bounds b1 = Img1Bounds(c);
+  EXPECT_EQ(Mismatches(c, b1.left, b1.top, b1.left + 117, b1.bottom, kRed), "");
+  EXPECT_EQ(Mismatches(c, b1.left + 117, b1.top, b1.right, b1.bottom, kBlue), "");
+  EXPECT_NE(c.At(b1.left - 1, b1.top + 10), kRed) << "the picture starts at the banner's left edge";
+  const Bounds b2 = Img2Bounds(c);
+  // JPEG: near the colours, and a little room at the edge between them.
+  constexpr int kJpeg = 12;
+  EXPECT_EQ(Mismatches(c, 0, b2.top, 148, b2.bottom, kGreen, kJpeg), "");
+  EXPECT_EQ(Mismatches(c, 152, b2.top, 300, b2.bottom, kWhite, kJpeg), "");
+  EXPECT_FALSE(Near(c.At(10, b2.top - 1), kGreen, kJpeg)) << "the picture starts at the strip's top";
+  // Not stretched: right of x 300 the strip shows what lies above it.
+  std::string stretched;
+  for (int y = b2.top; y < b2.bottom && stretched.empty(); ++y) {
+    for (int x = 300; x < b2.right; ++x) {
+      if (c.At(x, y) != c.At(x, b2.top - 1)) {
+        stretched = std::to_string(x) + "," + std::to_string(y) + "=" + Hex(c.At(x, y));
+        break;
+      }
+    }
+  }
+  EXPECT_EQ(stretched, "");
+}
+
+// The placeholder of a banner: a 10 x 10 red outline at its top-left, the
+// black text over a white ground, and that ground filling the whole banner
+// (so the bitmap is as large as the banner).
+void ExpectPlaceholder(const e2e::ClientPixels& c, const Bounds& b, const char* banner) {
+  SCOPED_TRACE(banner);
+  EXPECT_EQ(Mismatches(c, b.left, b.top, b.left + 10, b.top + 1, kRed), "") << "top edge";
+  EXPECT_EQ(Mismatches(c, b.left, b.top, b.left + 1, b.top + 10, kRed), "") << "left edge";
+  EXPECT_EQ(c.At(b.left + 9, b.top), kRed);
+  EXPECT_NE(c.At(b.left + 10, b.top), kRed) << "10 wide";
+  EXPECT_NE(c.At(b.left, b.top + 10), kRed) << "10 high";
+  EXPECT_NE(Mismatches(c, b.left + 1, b.top + 1, b.left + 9, b.top + 9, kRed, 60), "")
+      << "an outline, not a filled square";
+  // The text, one line along the top: grey-to-black ink only.
+  constexpr int kTextRight = 160, kTextBottom = 16;
+  int inkColumns = 0, blackPixels = 0;
+  bool coloured = false;
+  for (int x = b.left + 10; x < b.left + kTextRight; ++x) {
+    bool ink = false;
+    for (int y = b.top; y < b.top + kTextBottom; ++y) {
+      const uint32_t p = c.At(x, y);
+      const int r = Channel(p, 16), g = Channel(p, 8), bl = Channel(p, 0);
+      if (r + g + bl >= 3 * 200) continue;
+      ink = true;
+      if (r + g + bl < 3 * 90) ++blackPixels;
+      if (std::max({r, g, bl}) - std::min({r, g, bl}) > 16) coloured = true;
+    }
+    if (ink) ++inkColumns;
+  }
+  EXPECT_GT(inkColumns, 30);
+  EXPECT_GT(blackPixels, 5);
+  EXPECT_FALSE(coloured);
+  // White everywhere else, to the banner's right and bottom edges.
+  EXPECT_EQ(Mismatches(c, b.left, b.top + kTextBottom, b.right, b.bottom, kWhite), "");
+  EXPECT_EQ(Mismatches(c, b.left + kTextRight, b.top, b.right, b.top + kTextBottom, kWhite), "");
 }
 
 class BannerE2e : public testing::Test {
@@ -108,6 +230,9 @@ TEST_F(BannerE2e, PicturesAreShownCachedAndLeadToTheirLinks) {
     EXPECT_EQ(e2e::ReadFileBytes(dir_ / L"fname1.gif"), Fixture("banner1.gif"));
     EXPECT_EQ(e2e::ReadFileBytes(dir_ / L"fname2.jpg"), Fixture("banner2.jpg"));
     EXPECT_FALSE(e2e::ReadFileBytes(dir_ / L"SetConfig.ini").empty());
+    ExpectPicturesShown(ShownWindow(app, [](const e2e::ClientPixels& c) {
+      return c.At(Img1Bounds(c).left, 1) == kRed && Near(c.At(0, Img2Bounds(c).top), kGreen, 12);
+    }));
     const POINT p1 = Img1(app.Window());
     const POINT p2 = Img2(app.Window());
     ClickAt(app.Window(), p1);
@@ -124,16 +249,28 @@ TEST_F(BannerE2e, PicturesAreShownCachedAndLeadToTheirLinks) {
     ASSERT_NE(app.Window(), nullptr);
     EXPECT_EQ(app.MessageBoxWindow(), nullptr);
     EXPECT_EQ(e2e::ReadFileBytes(dir_ / L"fname1.gif"), Fixture("banner1.gif")) << "a failed download keeps the cache";
+    {
+      SCOPED_TRACE("from the cache");
+      ExpectPicturesShown(ShownWindow(app, [](const e2e::ClientPixels& c) {
+        return c.At(Img1Bounds(c).left, 1) == kRed && Near(c.At(0, Img2Bounds(c).top), kGreen, 12);
+      }));
+    }
     ClickAt(app.Window(), Img1(app.Window()));
     WaitForOpened(1);
     EXPECT_EQ(Opened(), "https://offer.quillet.example/one\n");
   }
 }
 
-TEST_F(BannerE2e, WithoutSiteOrCacheThePlaceholdersLeadToTheSiteRoot) {
+TEST_F(BannerE2e, WithoutSiteOrCacheThePlaceholdersShowAndLeadToTheSiteRoot) {
   QuilletProcess app(dir_, kSiteExe);
   ASSERT_NE(app.Window(), nullptr);
   EXPECT_EQ(app.MessageBoxWindow(), nullptr);
+  const e2e::ClientPixels shown = ShownWindow(app, [](const e2e::ClientPixels& c) {
+    return c.At(Img1Bounds(c).left, 1) == kRed && c.At(0, Img2Bounds(c).top) == kRed;
+  });
+  ASSERT_EQ(shown.width, 671);
+  ExpectPlaceholder(shown, Img1Bounds(shown), "img1, 233 x 47");
+  ExpectPlaceholder(shown, Img2Bounds(shown), "img2, client width x 48");
   ClickAt(app.Window(), Img1(app.Window()));
   ClickAt(app.Window(), Img2(app.Window()));
   WaitForOpened(2);
