@@ -401,12 +401,12 @@ inline uint8_t GreyOf(const uint8_t* p) {
 }
 
 #if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
-// The first 12 bytes of v. Exactly those: a store reaching into bytes the
-// next step loads would stall that load.
-__attribute__((target("avx2"))) inline void StoreTwelve(uint8_t* p, __m128i v) {
-  _mm_storel_epi64(reinterpret_cast<__m128i*>(p), v);
-  const uint32_t last = static_cast<uint32_t>(_mm_cvtsi128_si32(_mm_srli_si128(v, 8)));
-  std::memcpy(p + 8, &last, 4);
+// The 12 low bytes of each half of v as 24 bytes at p. Exactly those: a
+// store reaching into bytes the next step loads would stall that load.
+__attribute__((target("avx2"))) inline void StoreTwentyFour(uint8_t* p, __m256i v) {
+  const __m256i packed = _mm256_permutevar8x32_epi32(v, _mm256_setr_epi32(0, 1, 2, 4, 5, 6, 7, 7));
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(p), _mm256_castsi256_si128(packed));
+  _mm_storel_epi64(reinterpret_cast<__m128i*>(p + 16), _mm256_extracti128_si256(packed, 1));
 }
 
 // Eight pixels at a time, four in each 128-bit half; returns how many of the
@@ -436,8 +436,7 @@ __attribute__((target("avx2"))) size_t GrayscaleAvx2(uint8_t* row, size_t w) {
     const unsigned ties = static_cast<unsigned>(_mm256_movemask_epi8(tie)) & 0x00FF00FFu;
     const __m256i out = _mm256_shuffle_epi8(grey, gather);
     if (ties == 0) {
-      StoreTwelve(p, _mm256_castsi256_si128(out));
-      StoreTwelve(p + 12, _mm256_extracti128_si256(out, 1));
+      StoreTwentyFour(p, out);
       continue;
     }
     uint8_t exact[8] = {};
@@ -445,8 +444,7 @@ __attribute__((target("avx2"))) size_t GrayscaleAvx2(uint8_t* row, size_t w) {
     for (unsigned j = 0; j < 8; ++j) {
       if (isTie(j)) exact[j] = GreyByFormula(p + j * 3);
     }
-    StoreTwelve(p, _mm256_castsi256_si128(out));
-    StoreTwelve(p + 12, _mm256_extracti128_si256(out, 1));
+    StoreTwentyFour(p, out);
     for (unsigned j = 0; j < 8; ++j) {
       if (isTie(j)) std::memset(p + j * 3, exact[j], 3);
     }
