@@ -35,11 +35,8 @@ HWND FindStatusBar(HWND form) {
   return search.found;
 }
 
-// What the bar shows, as 0x00RRGGBB per pixel, row by row.
-struct Capture {
-  int width = 0, height = 0;
-  std::vector<uint32_t> pixels;
-  uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y * width + x)]; }
+// What the bar shows, with the questions this test asks of it.
+struct Capture : e2e::ClientPixels {
   bool Ink(int x, int y) const {
     const uint32_t c = At(x, y);
     return ((c >> 16 & 0xFF) + (c >> 8 & 0xFF) + (c & 0xFF)) < 3 * 90;
@@ -65,31 +62,7 @@ struct Capture {
   }
 };
 
-// Read from the screen: another process's window DC reads back black here.
-Capture Grab(HWND wnd) {
-  RECT r;
-  GetClientRect(wnd, &r);
-  POINT origin{0, 0};
-  ClientToScreen(wnd, &origin);
-  Capture c{r.right, r.bottom, {}};
-  c.pixels.resize(static_cast<size_t>(c.width * c.height));
-  HDC dc = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(dc);
-  BITMAPINFO info{};
-  info.bmiHeader = {sizeof info.bmiHeader, c.width, -c.height, 1, 32, BI_RGB};
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, c.width, c.height, dc, origin.x, origin.y, SRCCOPY);
-  GdiFlush();
-  const auto* p = static_cast<const uint32_t*>(bits);
-  for (size_t i = 0; i < c.pixels.size(); ++i) c.pixels[i] = p[i] & 0xFFFFFF;
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, dc);
-  return c;
-}
+Capture Grab(HWND wnd) { return Capture{e2e::CaptureClient(wnd)}; }
 
 }  // namespace
 
@@ -100,7 +73,7 @@ TEST(StatusE2e, FourPanesAtTheirPlacesAndTheClockAdvances) {
   ASSERT_NE(bar, nullptr);
   ASSERT_TRUE(app.Sync());
   // The capture reads the screen, so nothing may lie over the window.
-  SetWindowPos(app.Window(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  e2e::KeepOnTop(app.Window());
   RedrawWindow(bar, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
   ASSERT_TRUE(app.Sync());
   const Capture first = Grab(bar);
