@@ -471,14 +471,7 @@ void TskEffectBmp::ApplyInvert() {
   const size_t count = static_cast<size_t>(Width()) * 3;
   for (int y = 0; y < Height(); ++y) {
     uint8_t* p = Row(y);
-    size_t i = 0;
-    for (; i + 8 <= count; i += 8) {  // a word at a time
-      uint64_t word;
-      std::memcpy(&word, p + i, 8);
-      word = ~word;
-      std::memcpy(p + i, &word, 8);
-    }
-    for (; i < count; ++i) p[i] = static_cast<uint8_t>(~p[i]);
+    for (size_t i = 0; i < count; ++i) p[i] = static_cast<uint8_t>(~p[i]);
   }
 }
 
