@@ -416,27 +416,10 @@ void TskDataSkinScrollBoxControl::ExchangeKeys(TskSkinKeys& k) {
   k.PictureIndex("bgpictureindex", BGPictureIndex);
 }
 
-namespace {
-template <class R>
-void TextViewKeys(TskSkinKeys& k, R& r) {
-  k.Font(r.FontName, r.FontHeight, r.FontStyle, r.FontColor);
-  k.Color("bgcolor", r.BGColor);
-}
-}  // namespace
-
-void TskDataSkinTreeView::ExchangeKeys(TskSkinKeys& k) {
+void TskDataSkinTextView::ExchangeKeys(TskSkinKeys& k) {
   TskDataSkinControl::ExchangeKeys(k);
-  TextViewKeys(k, *this);
-}
-
-void TskDataSkinListView::ExchangeKeys(TskSkinKeys& k) {
-  TskDataSkinControl::ExchangeKeys(k);
-  TextViewKeys(k, *this);
-}
-
-void TskDataSkinRichEdit::ExchangeKeys(TskSkinKeys& k) {
-  TskDataSkinControl::ExchangeKeys(k);
-  TextViewKeys(k, *this);
+  k.Font(FontName, FontHeight, FontStyle, FontColor);
+  k.Color("bgcolor", BGColor);
 }
 
 void TskDataSkinBevel::ExchangeKeys(TskSkinKeys& k) {

@@ -397,8 +397,8 @@ class TskDataSkinScrollBoxControl : public TskDataSkinCustomControl {
 };
 
 // Tree view, list view and rich edit share their keys: base keys, a font
-// and a background colour.
-class TskDataSkinTreeView : public TskDataSkinControl {
+// and a background colour. Each keeps its own record class.
+class TskDataSkinTextView : public TskDataSkinControl {
  public:
   using TskDataSkinControl::TskDataSkinControl;
   void ExchangeKeys(TskSkinKeys& keys) override;
@@ -410,28 +410,19 @@ class TskDataSkinTreeView : public TskDataSkinControl {
   fw::TColor BGColor = 0;
 };
 
-class TskDataSkinListView : public TskDataSkinControl {
+class TskDataSkinTreeView : public TskDataSkinTextView {
  public:
-  using TskDataSkinControl::TskDataSkinControl;
-  void ExchangeKeys(TskSkinKeys& keys) override;
-
-  std::string FontName = "Arial";
-  int FontHeight = 14;
-  fw::TFontStyles FontStyle = 0;
-  fw::TColor FontColor = 0;
-  fw::TColor BGColor = 0;
+  using TskDataSkinTextView::TskDataSkinTextView;
 };
 
-class TskDataSkinRichEdit : public TskDataSkinControl {
+class TskDataSkinListView : public TskDataSkinTextView {
  public:
-  using TskDataSkinControl::TskDataSkinControl;
-  void ExchangeKeys(TskSkinKeys& keys) override;
+  using TskDataSkinTextView::TskDataSkinTextView;
+};
 
-  std::string FontName = "Arial";
-  int FontHeight = 14;
-  fw::TFontStyles FontStyle = 0;
-  fw::TColor FontColor = 0;
-  fw::TColor BGColor = 0;
+class TskDataSkinRichEdit : public TskDataSkinTextView {
+ public:
+  using TskDataSkinTextView::TskDataSkinTextView;
 };
 
 class TskDataSkinBevel : public TskDataSkinControl {
