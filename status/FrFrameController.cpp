@@ -180,4 +180,17 @@ void TFrFrameController::SetByName(fw::TComponent* control, TFrFrameProperty wha
   (*setter)(*control, value, context);
 }
 
+void RelinkFrameController(fw::TComponent& control, TFrFrameController*& slot, TFrFrameController* value) {
+  if (value == slot) return;
+  if (slot) {
+    slot->UnregisterControl(&control);
+    control.RemoveFreeNotification(slot);
+  }
+  slot = value;
+  if (value) {
+    control.FreeNotification(value);
+    value->RegisterControl(&control);
+  }
+}
+
 }  // namespace fr

@@ -126,4 +126,8 @@ const std::vector<std::pair<std::wstring, TFrameStyleEx>>& FrameStyleNames();
 const std::vector<std::pair<std::wstring, TSides>>& SideNames();
 const std::vector<std::pair<std::wstring, TFramingPreference>>& FramingPreferenceNames();
 
+// Moves `control`'s link from the controller in `slot` to `value`: each
+// side registers with, and is told of the removal of, the other.
+void RelinkFrameController(fw::TComponent& control, TFrFrameController*& slot, TFrFrameController* value);
+
 }  // namespace fr

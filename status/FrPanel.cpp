@@ -87,16 +87,7 @@ void TFrCustomPanel::SetThemeAware(bool value) {
 }
 
 void TFrCustomPanel::SetFrameController(TFrFrameController* value) {
-  if (value == frameController_) return;
-  if (frameController_) {
-    frameController_->UnregisterControl(this);
-    RemoveFreeNotification(frameController_);
-  }
-  frameController_ = value;
-  if (value) {
-    FreeNotification(value);
-    value->RegisterControl(this);
-  }
+  RelinkFrameController(*this, frameController_, value);
 }
 
 void TFrCustomPanel::Notification(fw::TComponent* component, fw::TOperation operation) {

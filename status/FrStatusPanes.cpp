@@ -126,16 +126,7 @@ void TFrCustomStatusPane::SetParentFillColor(bool value) {
 }
 
 void TFrCustomStatusPane::SetFrameController(TFrFrameController* value) {
-  if (value == frameController_) return;
-  if (frameController_) {
-    frameController_->UnregisterControl(this);
-    RemoveFreeNotification(frameController_);
-  }
-  frameController_ = value;
-  if (value) {
-    FreeNotification(value);
-    value->RegisterControl(this);
-  }
+  RelinkFrameController(*this, frameController_, value);
 }
 
 void TFrCustomStatusPane::Notification(fw::TComponent* component, fw::TOperation operation) {
