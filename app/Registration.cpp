@@ -3,8 +3,8 @@
 #include "app/Unit2.h"
 #include "framework/Pictures.h"
 #include "framework/StandardClasses.h"
-#include "skin/skSkinDataMessenger.h"
-#include "skin/skSkinDataRegistration.h"
+#include "skin/data/skSkinDataMessenger.h"
+#include "skin/data/skSkinDataRegistration.h"
 #include "status/FrRegistration.h"
 #include "support/skSkinExCtrls.h"
 

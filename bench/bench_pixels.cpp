@@ -10,10 +10,10 @@
 #include <random>
 #include <vector>
 
-#include "skin/skEffectsBitmap.h"
-#include "skin/skEffectsBmp.h"
-#include "skin/skUtilsImages.h"
-#include "skin/skUtilsMask.h"
+#include "skin/pixels/skEffectsBitmap.h"
+#include "skin/pixels/skEffectsBmp.h"
+#include "skin/pixels/skUtilsImages.h"
+#include "skin/pixels/skUtilsMask.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "skin/skSkinData.h"
-#include "skin/skSkinStoredSkin.h"
-#include "skin/skZlibCompress.h"
+#include "skin/data/skSkinData.h"
+#include "skin/data/skSkinStoredSkin.h"
+#include "skin/data/skZlibCompress.h"
 
 namespace {
 

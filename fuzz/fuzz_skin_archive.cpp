@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "framework/Exceptions.h"
-#include "skin/skSkinData.h"
+#include "skin/data/skSkinData.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 1) return 0;

@@ -18,9 +18,9 @@ SOURCES=(
   framework/Bmp.cpp framework/Component.cpp framework/Exceptions.cpp framework/Graphics.cpp
   framework/IniFiles.cpp framework/StringList.cpp framework/Streams.cpp framework/Utf.cpp
   framework/PixelStoreHeap.cpp
-  skin/skZlibCompress.cpp skin/skSkinData.cpp skin/skSkinDataArchive.cpp skin/skSkinDataControls.cpp
-  skin/skSkinDataKeys.cpp skin/skSkinDataLoad.cpp skin/skSkinDataObjects.cpp skin/skSkinDataResStr.cpp
-  skin/skSkinDataValues.cpp skin/skSkinDataWindows.cpp skin/skSkinStoredSkin.cpp
+  skin/data/skZlibCompress.cpp skin/data/skSkinData.cpp skin/data/skSkinDataArchive.cpp skin/data/skSkinDataControls.cpp
+  skin/data/skSkinDataKeys.cpp skin/data/skSkinDataLoad.cpp skin/data/skSkinDataObjects.cpp skin/data/skSkinDataResStr.cpp
+  skin/data/skSkinDataValues.cpp skin/data/skSkinDataWindows.cpp skin/data/skSkinStoredSkin.cpp
   tools/quillet-skin/SkinCheck.cpp
 )
 FLAGS=(-std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined -I"$ROOT")

@@ -4,7 +4,7 @@
 #include <tuple>
 
 #include "pixels_support.h"
-#include "skin/skEffectsBitmap.h"
+#include "skin/pixels/skEffectsBitmap.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "pixels_support.h"
-#include "skin/skUtilsImages.h"
-#include "skin/skUtilsRects.h"
+#include "skin/pixels/skUtilsImages.h"
+#include "skin/pixels/skUtilsRects.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <tuple>
 
 #include "pixels_support.h"
-#include "skin/skEffectsBmp.h"
+#include "skin/pixels/skEffectsBmp.h"
 
 namespace {
 

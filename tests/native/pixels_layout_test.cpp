@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "skin/skLayersFade.h"
-#include "skin/skUtilsLayout.h"
+#include "skin/layers/skLayersFade.h"
+#include "skin/pixels/skUtilsLayout.h"
 
 namespace {
 

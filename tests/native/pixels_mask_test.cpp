@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "pixels_support.h"
-#include "skin/skUtilsMask.h"
+#include "skin/pixels/skUtilsMask.h"
 
 namespace {
 

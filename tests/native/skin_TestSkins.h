@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/skSkinStoredSkin.h"
+#include "skin/data/skSkinStoredSkin.h"
 
 namespace skintest {
 

@@ -5,9 +5,9 @@
 #include <filesystem>
 
 #include "framework/Bmp.h"
-#include "skin/skSkinDataArchive.h"
-#include "skin/skSkinStoredSkin.h"
-#include "skin/skZlibCompress.h"
+#include "skin/data/skSkinDataArchive.h"
+#include "skin/data/skSkinStoredSkin.h"
+#include "skin/data/skZlibCompress.h"
 #include "skin_TestSkins.h"
 
 using namespace sk;

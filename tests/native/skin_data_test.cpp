@@ -5,9 +5,9 @@
 
 #include <set>
 
-#include "skin/skSkinData.h"
-#include "skin/skSkinDataArchive.h"
-#include "skin/skZlibCompress.h"
+#include "skin/data/skSkinData.h"
+#include "skin/data/skSkinDataArchive.h"
+#include "skin/data/skZlibCompress.h"
 #include "skin_TestSkins.h"
 
 using namespace sk;

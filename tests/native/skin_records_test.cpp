@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "framework/IniFiles.h"
-#include "skin/skSkinDataControls.h"
-#include "skin/skSkinDataRecords.h"
+#include "skin/data/skSkinDataControls.h"
+#include "skin/data/skSkinDataRecords.h"
 
 using namespace sk;
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/IniFiles.h"
-#include "skin/skSkinDataValues.h"
+#include "skin/data/skSkinDataValues.h"
 
 using namespace sk;
 

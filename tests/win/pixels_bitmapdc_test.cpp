@@ -5,11 +5,11 @@
 #include "framework/ExtCtrls.h"
 #include "framework/Forms.h"
 #include "pixels_surface.h"
-#include "skin/skEffectsBitmapDC.h"
-#include "skin/skEffectsBmpDC.h"
-#include "skin/skEffectsText.h"
-#include "skin/skUtilsBackdrop.h"
-#include "skin/skUtilsText.h"
+#include "skin/pixels/skEffectsBitmapDC.h"
+#include "skin/pixels/skEffectsBmpDC.h"
+#include "skin/pixels/skEffectsText.h"
+#include "skin/pixels/skUtilsBackdrop.h"
+#include "skin/pixels/skUtilsText.h"
 
 namespace {
 

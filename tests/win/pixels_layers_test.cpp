@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "skin/skLayers.h"
+#include "skin/layers/skLayers.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 
 #include <random>
 
-#include "skin/skLayersFade.h"
-#include "skin/skUtilsMask.h"
-#include "skin/skUtilsProbes.h"
-#include "skin/skUtilsRegion.h"
+#include "skin/layers/skLayersFade.h"
+#include "skin/pixels/skUtilsMask.h"
+#include "skin/pixels/skUtilsProbes.h"
+#include "skin/pixels/skUtilsRegion.h"
 
 namespace {
 

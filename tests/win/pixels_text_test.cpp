@@ -4,9 +4,9 @@
 #include <cstdlib>
 
 #include "pixels_surface.h"
-#include "skin/skUtilsGlyphs.h"
-#include "skin/skUtilsPenGlyphs.h"
-#include "skin/skUtilsText.h"
+#include "skin/pixels/skUtilsGlyphs.h"
+#include "skin/pixels/skUtilsPenGlyphs.h"
+#include "skin/pixels/skUtilsText.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include "app/Registration.h"
 #include "app/Unit2.h"
 #include "framework/Forms.h"
-#include "skin/skSkinData.h"
-#include "skin/skSkinDataRecords.h"
+#include "skin/data/skSkinData.h"
+#include "skin/data/skSkinDataRecords.h"
 
 using namespace fw;
 

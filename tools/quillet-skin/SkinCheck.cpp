@@ -1,7 +1,7 @@
 #include "tools/quillet-skin/SkinCheck.h"
 
 #include "framework/Utf.h"
-#include "skin/skSkinData.h"
+#include "skin/data/skSkinData.h"
 
 namespace skintool {
 namespace {

@@ -9,8 +9,8 @@
 #include "framework/Exceptions.h"
 #include "framework/IniFiles.h"
 #include "framework/Utf.h"
-#include "skin/skSkinData.h"
-#include "skin/skSkinDataArchive.h"
+#include "skin/data/skSkinData.h"
+#include "skin/data/skSkinDataArchive.h"
 #include "tools/quillet-skin/SkinCheck.h"
 
 namespace {

@@ -1,0 +1,147 @@
+#include "skin/data/skZlibCompress.h"
+
+#include <zlib.h>
+
+#include <algorithm>
+#include <cstring>
+
+namespace sk {
+namespace {
+const wchar_t* const kInvalidStreamOp = L"Invalid stream operation";
+}
+
+struct TskCompressionStream::State {
+  z_stream z{};
+};
+struct TskDecompressionStream::State {
+  z_stream z{};
+};
+
+TskCompressionStream::TskCompressionStream(fw::TStream& dest, int level)
+    : dest_(dest), state_(std::make_unique<State>()), out_(kZlibBufferSize) {
+  if (deflateInit(&state_->z, level) != Z_OK) throw ECompressionError(L"error");
+  state_->z.next_out = out_.data();
+  state_->z.avail_out = kZlibBufferSize;
+}
+
+TskCompressionStream::~TskCompressionStream() { deflateEnd(&state_->z); }
+
+int64_t TskCompressionStream::Read(void*, int64_t) { throw ECompressionError(kInvalidStreamOp); }
+
+int64_t TskCompressionStream::Seek(int64_t offset, fw::TSeekOrigin origin) {
+  if (offset == 0 && origin == fw::TSeekOrigin::soCurrent) return written_;
+  throw ECompressionError(kInvalidStreamOp);
+}
+
+// Compresses what is pending, writing every full output buffer to dest.
+void TskCompressionStream::Drain(int flush) {
+  z_stream& z = state_->z;
+  for (;;) {
+    const int rc = deflate(&z, flush);
+    if (rc != Z_OK && rc != Z_STREAM_END && rc != Z_BUF_ERROR) throw ECompressionError(L"error");
+    const bool full = z.avail_out == 0;
+    if (full || (flush == Z_FINISH && z.avail_out < static_cast<uInt>(kZlibBufferSize))) {
+      dest_.WriteBuffer(out_.data(), kZlibBufferSize - z.avail_out);
+      z.next_out = out_.data();
+      z.avail_out = kZlibBufferSize;
+    }
+    if (flush == Z_FINISH) {
+      if (rc == Z_STREAM_END) return;
+    } else if (z.avail_in == 0 && !full) {
+      return;
+    }
+  }
+}
+
+int64_t TskCompressionStream::Write(const void* buffer, int64_t count) {
+  if (finished_) throw ECompressionError(kInvalidStreamOp);
+  const auto* bytes = static_cast<const uint8_t*>(buffer);
+  int64_t left = count;
+  while (left > 0) {
+    const auto n = static_cast<uInt>(std::min<int64_t>(left, 1 << 30));
+    state_->z.next_in = const_cast<Bytef*>(bytes);
+    state_->z.avail_in = n;
+    Drain(Z_NO_FLUSH);
+    bytes += n;
+    left -= n;
+  }
+  written_ += count;
+  return count;
+}
+
+void TskCompressionStream::Finish() {
+  if (finished_) return;
+  state_->z.next_in = nullptr;
+  state_->z.avail_in = 0;
+  Drain(Z_FINISH);
+  finished_ = true;
+}
+
+TskDecompressionStream::TskDecompressionStream(fw::TStream& source)
+    : source_(source), state_(std::make_unique<State>()), in_(kZlibBufferSize) {
+  if (inflateInit(&state_->z) != Z_OK) throw EDecompressionError(L"compression error");
+}
+
+TskDecompressionStream::~TskDecompressionStream() { inflateEnd(&state_->z); }
+
+int64_t TskDecompressionStream::Write(const void*, int64_t) { throw EDecompressionError(kInvalidStreamOp); }
+
+int64_t TskDecompressionStream::Seek(int64_t offset, fw::TSeekOrigin origin) {
+  if (offset == 0 && origin == fw::TSeekOrigin::soCurrent) return produced_;
+  throw EDecompressionError(kInvalidStreamOp);
+}
+
+int64_t TskDecompressionStream::Read(void* buffer, int64_t count) {
+  if (count <= 0 || ended_) return 0;
+  z_stream& z = state_->z;
+  z.next_out = static_cast<Bytef*>(buffer);
+  z.avail_out = static_cast<uInt>(std::min<int64_t>(count, 1 << 30));
+  const uInt wanted = z.avail_out;
+  while (z.avail_out > 0) {
+    if (z.avail_in == 0) {
+      const int64_t got = source_.Read(in_.data(), kZlibBufferSize);
+      // The data ended inside the zlib stream: a cut-off skin must not pass
+      // for a complete one.
+      if (got <= 0) throw EDecompressionError(L"compression error");
+      z.next_in = in_.data();
+      z.avail_in = static_cast<uInt>(got);
+    }
+    const int rc = inflate(&z, Z_NO_FLUSH);
+    if (rc == Z_STREAM_END) {
+      ended_ = true;
+      break;
+    }
+    if (rc != Z_OK && rc != Z_BUF_ERROR) throw EDecompressionError(L"compression error");
+  }
+  const int64_t n = wanted - z.avail_out;
+  produced_ += n;
+  return n;
+}
+
+void ZCompressStream(fw::TStream& source, fw::TStream& dest, int level) {
+  TskCompressionStream compressor(dest, level);
+  source.SetPosition(0);
+  std::vector<uint8_t> chunk(kZlibBufferSize);
+  for (;;) {
+    const int64_t n = source.Read(chunk.data(), kZlibBufferSize);
+    if (n <= 0) break;
+    compressor.WriteBuffer(chunk.data(), n);
+  }
+  compressor.Finish();
+}
+
+void ZDecompressStream(fw::TStream& source, fw::TStream& dest, int64_t maxOutput) {
+  source.SetPosition(0);
+  TskDecompressionStream inflater(source);
+  std::vector<uint8_t> chunk(kZlibBufferSize);
+  int64_t total = 0;
+  for (;;) {
+    const int64_t n = inflater.Read(chunk.data(), kZlibBufferSize);
+    if (n <= 0) break;
+    total += n;
+    if (total > maxOutput) throw EDecompressionError(L"compression error: the skin is too large");
+    dest.WriteBuffer(chunk.data(), n);
+  }
+}
+
+}  // namespace sk
