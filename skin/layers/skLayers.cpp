@@ -125,4 +125,18 @@ void TskLayerManager::FadeTick() {
   if (currentAlpha_ == targetAlpha_) timer_->SetEnabled(false);
 }
 
+void FadeInWindowAlpha(HWND window, int targetAlpha) {
+  int alpha = 0;
+  DWORD last = 0;
+  while (alpha < targetAlpha) {
+    const DWORD now = GetTickCount();
+    if (now - last > 5) {
+      last = now;
+      alpha = NextWindowFadeAlpha(alpha, targetAlpha);
+      SetWindowAlpha(window, alpha);
+    }
+  }
+}
+
+
 }  // namespace sk

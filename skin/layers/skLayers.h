@@ -66,4 +66,8 @@ class TskLayerManager : public fw::TComponent {
   int currentAlpha_ = 0;
 };
 
+// Brings a layered window (alpha 0, already painted) up to targetAlpha in
+// steps of 10 at least 5 ms apart, on the calling thread.
+void FadeInWindowAlpha(HWND window, int targetAlpha);
+
 }  // namespace sk

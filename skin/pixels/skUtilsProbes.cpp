@@ -1,7 +1,5 @@
 #include "skin/pixels/skUtilsProbes.h"
 
-#include "skin/layers/skLayersFade.h"
-
 namespace sk {
 namespace {
 
@@ -119,19 +117,6 @@ bool CallTransparentBlt(HDC dest, int x, int y, int width, int height, HDC sourc
                         UINT key) {
   const auto f = Optional().transparentBlt;
   return f && f(dest, x, y, width, height, source, sx, sy, sw, sh, key);
-}
-
-void FadeInWindowAlpha(HWND window, int targetAlpha) {
-  int alpha = 0;
-  DWORD last = 0;
-  while (alpha < targetAlpha) {
-    const DWORD now = GetTickCount();
-    if (now - last > 5) {
-      last = now;
-      alpha = NextWindowFadeAlpha(alpha, targetAlpha);
-      SetWindowAlpha(window, alpha);
-    }
-  }
 }
 
 }  // namespace sk

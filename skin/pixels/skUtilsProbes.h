@@ -28,8 +28,4 @@ bool CallUpdateLayeredWindow(HWND window, HDC destDC, POINT* destPoint, SIZE* si
 bool CallTransparentBlt(HDC dest, int x, int y, int width, int height, HDC source, int sx, int sy, int sw, int sh,
                         UINT key);
 
-// Brings a layered window (alpha 0, already painted) up to targetAlpha in
-// steps of 10 at least 5 ms apart, on the calling thread.
-void FadeInWindowAlpha(HWND window, int targetAlpha);
-
 }  // namespace sk

@@ -4,6 +4,7 @@
 #include <random>
 
 #include "skin/layers/skLayersFade.h"
+#include "skin/layers/skLayers.h"
 #include "skin/pixels/skUtilsMask.h"
 #include "skin/pixels/skUtilsProbes.h"
 #include "skin/pixels/skUtilsRegion.h"
