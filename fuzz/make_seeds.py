@@ -1,7 +1,11 @@
 #!/usr/bin/env python3
-"""Writes the seed corpora of the skin fuzzers: small archives built byte by
-byte (each seed's first byte chooses the road, see fuzz_skin_archive.cpp)
-and description texts, plus our own skin when its folder is given."""
+"""Writes the seed corpora of the fuzz targets into fuzz/corpus/<target>:
+small skin archives built byte by byte (each seed's first byte chooses the
+road, see fuzz_skin_archive.cpp), description and INI texts, stored values,
+and the test fixtures' pictures, plus our own skin.
+
+    fuzz/make_seeds.py [corpus-root]      default: the corpus folder beside this file
+"""
 import os
 import struct
 import sys
@@ -40,8 +44,25 @@ DESCRIPTION = (b"[VERSION]\r\nskinname=seed\r\n[PICTURES]\r\npicture=m.bmp\r\nma
                b"[ud]\r\nupbuttonrect=0,0,3,3\r\n[lb]\r\nitemrect=0,0,4,4\r\n")
 
 
+HERE = os.path.dirname(os.path.abspath(__file__))
+ROOT = os.path.dirname(HERE)
+
+
+def write(corpus, target, name, data):
+    os.makedirs(os.path.join(corpus, target), exist_ok=True)
+    with open(os.path.join(corpus, target, name), "wb") as f:
+        f.write(data)
+
+
+def copy_fixtures(corpus, target, folder, extensions):
+    for name in sorted(os.listdir(folder)):
+        if name.lower().endswith(extensions):
+            write(corpus, target, name, open(os.path.join(folder, name), "rb").read())
+
+
 def main():
-    corpus, skin = sys.argv[1], sys.argv[2] if len(sys.argv) > 2 else None
+    corpus = sys.argv[1] if len(sys.argv) > 1 else os.path.join(HERE, "corpus")
+    skin = os.path.join(ROOT, "resources", "skin")
     seeds = {
         "v3": b"\0" + archive(DESCRIPTION, active=(bmp(8, 8, 4, 2), bmp(9, 3, 1, 3))),
         "v2": b"\0" + archive(b"[VERSION]\r\n", version=2),
@@ -50,17 +71,22 @@ def main():
     }
     packed = zlib.compress(archive(DESCRIPTION, active=(bmp(8, 8, 4), bmp(4, 4, 1))), 9)
     seeds["envelope"] = b"\1" + struct.pack("<ii", 3, len(packed)) + packed
-    if skin and os.path.exists(os.path.join(skin, "skin.ini")):
-        seeds["ourskin"] = b"\0" + own_skin_archive(skin)
+    # Our skin compressed, as the layout stores it: small, and on the real road.
+    own = zlib.compress(own_skin_archive(skin), 9)
+    seeds["ourskin"] = b"\1" + struct.pack("<ii", 3, len(own)) + own
     for name, data in seeds.items():
-        with open(os.path.join(corpus, "archive", name), "wb") as f:
-            f.write(data)
-    with open(os.path.join(corpus, "description", "sample"), "wb") as f:
-        f.write(DESCRIPTION)
-    if skin and os.path.exists(os.path.join(skin, "skin.ini")):
-        with open(os.path.join(skin, "skin.ini"), "rb") as src, \
-                open(os.path.join(corpus, "description", "ourskin"), "wb") as f:
-            f.write(src.read())
+        write(corpus, "skin_archive", name, data)
+    own_text = open(os.path.join(skin, "skin.ini"), "rb").read()
+    for target in ("skin_description", "ini"):
+        write(corpus, target, "sample", DESCRIPTION)
+        write(corpus, target, "ourskin", own_text)
+    write(corpus, "ini", "oddities", b"; comment\n[a]\nk=v\n[A]\nK=w\n=novalue\n[b\nx = y = z\n\n[c]\n")
+    for name, text in {"empty": b"", "chinese": "\u4fdd\u5b58 slot".encode(), "lines": b"a\r\nb\nc",
+                       "hex": b"DFA55443", "odd": b"ABC"}.items():
+        write(corpus, "scrambler", name, text)
+    copy_fixtures(corpus, "bmp", os.path.join(ROOT, "tests", "native", "fixtures", "skin"), (".bmp",))
+    copy_fixtures(corpus, "gif", os.path.join(ROOT, "tests", "native", "fixtures", "banner"), (".gif",))
+    copy_fixtures(corpus, "jpeg", os.path.join(ROOT, "tests", "native", "fixtures", "banner"), (".jpg",))
 
 
 def own_skin_archive(folder):
