@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "framework/Exceptions.h"
+#include "framework/MenusWin.h"
 #include "framework/Utf.h"
 
 namespace fw {
@@ -267,6 +268,7 @@ void TApplication::Run() {
     MSG msg;
     const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
     if (got <= 0) break;
+    if (DispatchMenuMessage(msg)) continue;
     if (HandleTabKey(msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
@@ -281,7 +283,7 @@ bool TApplication::ProcessMessage() {
     terminated_ = true;
     return true;
   }
-  if (!HandleTabKey(msg)) {
+  if (!DispatchMenuMessage(msg) && !HandleTabKey(msg)) {
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }

@@ -9,8 +9,11 @@
 
 #include "framework/Controls.h"
 #include "framework/Layout.h"
+#include "framework/Menus.h"
 
 namespace fw {
+
+class TMainMenu;
 
 enum TBorderIcon : uint8_t { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
 using TBorderIcons = uint8_t;
@@ -59,7 +62,16 @@ class TForm : public TWinControl {
   TNotifyEvent OnDestroy;
   std::function<void(TComponent* sender, TCloseAction& action)> OnClose;
 
+  // Menu bar and short cuts (MenusWin.cpp). The menu is not owned; it
+  // leaves the form when it is freed.
+  TMainMenu* Menu() const { return menu_; }
+  void SetMenu(TMainMenu* menu);
+  // Asked before the menus for every key press that may be a short cut
+  // (`shift`: scShift, scCtrl, scAlt); setting `handled` takes the key.
+  std::function<void(TComponent* sender, uint16_t key, TShortCut shift, bool& handled)> OnShortCut;
+
  protected:
+  void CreateWindowHandle(const TCreateParams& params) override;
   void CreateParams(TCreateParams& params) override;
   void AfterCreateWnd() override;
   virtual void DoCreate();
@@ -79,6 +91,7 @@ class TForm : public TWinControl {
   bool autoScroll_ = false;
   int clientWidth_ = -1;
   int clientHeight_ = -1;
+  TMainMenu* menu_ = nullptr;
 };
 
 class TApplication : public TComponent {

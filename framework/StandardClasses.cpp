@@ -1,7 +1,11 @@
 #include "framework/StandardClasses.h"
 
+#include "framework/Bmp.h"
+#include "framework/Exceptions.h"
 #include "framework/ExtCtrls.h"
 #include "framework/Forms.h"
+#include "framework/ImgList.h"
+#include "framework/MenusWin.h"
 #include "framework/StdCtrls.h"
 
 namespace fw {
@@ -46,6 +50,58 @@ void RegisterFontProperties(ClassInfo& info) {
         for (const auto& m : ClassInfo::SetMembers(v)) style |= ClassInfo::LookupName(kFontStyles, m, v.line);
         ClassInfo::Cast<TControl>(c, v).Font().SetStyle(style);
       });
+}
+
+// Menus with their items nested inside them, and image lists whose images
+// come as one BMP strip (Width and Height given before it).
+void RegisterMenuClasses(ClassRegistry& r) {
+  r.Register<TImageList>(L"TImageList", L"TComponent")
+      .Int<TImageList>(L"Width", &TImageList::SetWidth)
+      .Int<TImageList>(L"Height", &TImageList::SetHeight)
+      .Property(L"Bitmap", [](TComponent& c, const LayoutValue& v, LayoutContext&) {
+        if (v.kind != LayoutValue::Kind::Binary)
+          throw ELayoutError(L"Layout line " + std::to_wstring(v.line) + L": binary data expected");
+        TMemoryStream stream(v.bytes);
+        const TBitmap strip = ReadBmp(stream);
+        auto& list = ClassInfo::Cast<TImageList>(c, v);
+        // A 32-bit strip brings its own transparency; others are keyed on
+        // their bottom-left pixel.
+        if (strip.PixelFormat() == TPixelFormat::pf32bit) {
+          list.AddAlpha(strip);
+        } else {
+          list.AddMasked(strip, clDefault);
+        }
+      });
+
+  r.Register(L"TMenu", L"TComponent", nullptr).Reference<TMenu, TImageList>(L"Images", &TMenu::SetImages);
+  r.Register<TPopupMenu>(L"TPopupMenu", L"TMenu").Event<TPopupMenu>(L"OnPopup", &TPopupMenu::OnPopup);
+  r.Register<TMainMenu>(L"TMainMenu", L"TMenu");
+  r.Register<TMenuItem>(L"TMenuItem", L"TComponent")
+      .Text<TMenuItem>(L"Caption", &TMenuItem::SetCaption)
+      .Property(
+          L"ShortCut",
+          [](TComponent& c, const LayoutValue& v, LayoutContext&) {
+            // Stored as the number, or written as its text ('Ctrl+S').
+            auto& item = ClassInfo::Cast<TMenuItem>(c, v);
+            if (v.kind == LayoutValue::Kind::Integer) {
+              item.SetShortCut(static_cast<TShortCut>(v.AsInt()));
+              return;
+            }
+            const TShortCut shortCut = TextToShortCut(v.AsText());
+            if (shortCut == scNone && !v.AsText().empty()) {
+              throw ELayoutError(L"Layout line " + std::to_wstring(v.line) + L": unknown short cut " + v.AsText());
+            }
+            item.SetShortCut(shortCut);
+          })
+      .Bool<TMenuItem>(L"Checked", &TMenuItem::SetChecked)
+      .Bool<TMenuItem>(L"RadioItem", &TMenuItem::SetRadioItem)
+      .Int<TMenuItem>(L"GroupIndex", &TMenuItem::SetGroupIndex)
+      .Bool<TMenuItem>(L"Default", &TMenuItem::SetDefault)
+      .Bool<TMenuItem>(L"Enabled", &TMenuItem::SetEnabled)
+      .Bool<TMenuItem>(L"Visible", &TMenuItem::SetVisible)
+      .Int<TMenuItem>(L"ImageIndex", &TMenuItem::SetImageIndex)
+      .Text<TMenuItem>(L"Hint", &TMenuItem::SetHint)
+      .Event<TMenuItem>(L"OnClick", &TMenuItem::OnClick);
 }
 
 }  // namespace
@@ -125,7 +181,8 @@ void RegisterStandardClasses() {
       .Event<TForm>(L"OnCreate", &TForm::OnCreate)
       .Event<TForm>(L"OnShow", &TForm::OnShow)
       .Event<TForm>(L"OnHide", &TForm::OnHide)
-      .Event<TForm>(L"OnDestroy", &TForm::OnDestroy);
+      .Event<TForm>(L"OnDestroy", &TForm::OnDestroy)
+      .Reference<TForm, TMainMenu>(L"Menu", &TForm::SetMenu);
 
   r.Register<TMemo>(L"TMemo", L"TWinControl")
       .Enum<TMemo, TScrollStyle>(L"ScrollBars", &TMemo::SetScrollBars,
@@ -166,6 +223,8 @@ void RegisterStandardClasses() {
         ClassInfo::Cast<TTimer>(c, v).SetInterval(static_cast<unsigned>(v.AsInt()));
       })
       .Event<TTimer>(L"OnTimer", &TTimer::OnTimer);
+
+  RegisterMenuClasses(r);
 }
 
 }  // namespace fw
