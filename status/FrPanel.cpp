@@ -86,6 +86,14 @@ void TFrCustomPanel::SetThemeAware(bool value) {
   Changed();
 }
 
+void TFrCustomPanel::ColorChanged() {
+  TCustomControl::ColorChanged();
+  // Children that take our colour follow it.
+  for (fw::TControl* c : std::vector<fw::TControl*>(ControlList())) {
+    if (c->ParentColor()) c->SetParentColor(true);
+  }
+}
+
 void TFrCustomPanel::SetFrameController(TFrFrameController* value) {
   RelinkFrameController(*this, frameController_, value);
 }
@@ -162,7 +170,7 @@ TRect TFrCustomPanel::PaintPanelBorders(fw::TCanvas& canvas, const TRect& bounds
   TRect r = PaintBorder(canvas, bounds, borderOuter_, false);
   if (borderWidth_ > 0) {
     TDCFrameSurface surface(canvas.Handle());
-    r = fr::StrokeBands(surface, r, borderColor_, kAllSides, borderWidth_, borderColor_);
+    r = fr::StrokeBands(surface, r, borderColor_, borderSides_, borderWidth_, borderColor_);
   }
   return PaintBorder(canvas, r, borderInner_, true);
 }
