@@ -15,9 +15,11 @@ struct Token {
   std::wstring text;  // literal text; the written case of am/pm and a/p
 };
 
+wchar_t Lower(wchar_t c) { return static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c))); }
+
 bool StartsWithNoCase(const std::wstring& s, size_t at, const wchar_t* word) {
   for (size_t i = 0; word[i]; ++i) {
-    if (at + i >= s.size() || std::towlower(s[at + i]) != word[i]) return false;
+    if (at + i >= s.size() || Lower(s[at + i]) != word[i]) return false;
   }
   return true;
 }
@@ -65,7 +67,7 @@ std::vector<Token> Tokenize(const std::wstring& p) {
   size_t i = 0;
   while (i < p.size()) {
     const wchar_t c = p[i];
-    const wchar_t lower = static_cast<wchar_t>(std::towlower(c));
+    const wchar_t lower = Lower(c);
     if (c == L'\'' || c == L'"') {
       const size_t close = p.find(c, i + 1);
       const size_t end = close == std::wstring::npos ? p.size() : close;
@@ -95,7 +97,7 @@ std::vector<Token> Tokenize(const std::wstring& p) {
       continue;
     }
     int length = 0;
-    while (i < p.size() && length < longest && std::towlower(p[i]) == lower) {
+    while (i < p.size() && length < longest && Lower(p[i]) == lower) {
       ++length;
       ++i;
     }

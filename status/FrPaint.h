@@ -21,8 +21,7 @@ class TDCFrameSurface : public TFrameSurface {
 };
 
 TRect StrokeSides(fw::TCanvas& canvas, const TRect& rect, TColor upperLeft, TSides sides, TColor lowerRight);
-TRect StrokeBands(fw::TCanvas& canvas, const TRect& rect, TColor upperLeft, TSides sides, int count,
-                  TColor lowerRight);
+TRect StrokeBands(fw::TCanvas& canvas, const TRect& rect, TColor upperLeft, TSides sides, int count, TColor lowerRight);
 TRect PaintFrame(fw::TCanvas& canvas, const TRect& rect, TFrameStyle style, TSides sides);
 
 // ShadeRgb of any colour, system colours resolved first.

@@ -133,8 +133,8 @@ void TFrStatusBar::PaintSimple(fw::TCanvas& canvas) {
 void TFrStatusBar::Paint() {
   UpdateGripUsable();
   fw::TCanvas& canvas = Canvas();
-  if (Themed() && DrawStatusThemePart(HandleIfAllocated(), canvas.Handle(), ClientRect(),
-                                      TStatusThemePart::Background)) {
+  if (Themed() &&
+      DrawStatusThemePart(HandleIfAllocated(), canvas.Handle(), ClientRect(), TStatusThemePart::Background)) {
     if (simpleStatus_ && !simpleCaption_.empty()) {
       fw::SelectedObject font(canvas.Handle(), Font().Handle());
       SetBkMode(canvas.Handle(), TRANSPARENT);
@@ -205,7 +205,8 @@ void TFrStatusBar::WndProc(fw::TMessage& m) {
         return;
       }
       break;
-    default: break;
+    default:
+      break;
   }
   TFrCustomPanel::WndProc(m);
 }
