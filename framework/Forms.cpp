@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 #include <objbase.h>
+#include <windowsx.h>
 
 #include <algorithm>
 
@@ -196,6 +197,9 @@ void TForm::Close() {
 
 void TForm::WndProc(TMessage& m) {
   switch (m.msg) {
+    case CM_ISMAXIMIZED:
+      m.result = HandleAllocated() && IsZoomed(HandleIfAllocated()) ? 1 : 0;
+      return;
     case WM_CLOSE:
       Close();
       return;
@@ -270,6 +274,7 @@ void TApplication::Run() {
     if (got <= 0) break;
     if (DispatchMenuMessage(msg)) continue;
     if (HandleTabKey(msg)) continue;
+    HintFromMouse(msg);
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
@@ -284,6 +289,7 @@ bool TApplication::ProcessMessage() {
     return true;
   }
   if (!DispatchMenuMessage(msg) && !HandleTabKey(msg)) {
+    HintFromMouse(msg);
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
@@ -310,6 +316,43 @@ bool TApplication::HandleTabKey(const MSG& msg) {
   if (!form) return false;
   form->SelectNext(focused, (GetKeyState(VK_SHIFT) & 0x8000) == 0);
   return true;
+}
+
+namespace {
+
+bool RouteHint(TWinControl& container, const std::wstring& hint) {
+  for (TControl* c : container.ControlList()) {
+    if (c->Perform(CM_HINTACTION, 0, reinterpret_cast<LPARAM>(&hint)) == 1) return true;
+    if (auto* w = dynamic_cast<TWinControl*>(c); w && RouteHint(*w, hint)) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+void TApplication::SetHint(const std::wstring& hint) {
+  if (hint == hint_) return;
+  hint_ = hint;
+  if (OnHint) {
+    OnHint(this);
+    return;
+  }
+  for (TForm* form : std::vector<TForm*>(Screen().Forms())) {
+    if (RouteHint(*form, hint_)) return;
+  }
+}
+
+void TApplication::HintFromMouse(const MSG& msg) {
+  if (msg.message != WM_MOUSEMOVE) return;
+  TWinControl* window = TWinControl::FromHandle(msg.hwnd);
+  if (!window) return;
+  TControl* control = window->ControlAtPos({GET_X_LPARAM(msg.lParam), GET_Y_LPARAM(msg.lParam)}, true);
+  if (!control || dynamic_cast<TWinControl*>(control)) control = window;
+  // The nearest control with a hint speaks for those without one.
+  while (control && control->Hint().empty()) control = control->Parent();
+  const std::wstring hint = control ? control->Hint() : L"";
+  const size_t bar = hint.find(L'|');
+  SetHint(bar == std::wstring::npos ? hint : hint.substr(bar + 1));
 }
 
 std::wstring TApplication::ExceptionMessage(std::exception_ptr error) {

@@ -21,6 +21,16 @@ enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWind
 enum class TPosition { poDesigned, poDefault, poScreenCenter };
 enum class TCloseAction { caNone, caHide, caFree, caMinimize };
 
+// Questions put as messages, so that a component hooking a form's window
+// procedure (one that draws the frame itself) can answer them.
+enum : UINT {
+  // Result 1 when the form shows maximised.
+  CM_ISMAXIMIZED = CM_BASE + 0x70,
+  // The application's hint to show: lParam is a const std::wstring*; a
+  // control that shows it answers 1.
+  CM_HINTACTION = CM_BASE + 0x71,
+};
+
 class TForm : public TWinControl {
  public:
   explicit TForm(TComponent* owner);
@@ -49,6 +59,8 @@ class TForm : public TWinControl {
   bool Showing() const override;
   void SetVisible(bool visible) override;
   void Close();
+  // Asks the form (and whatever hooks it) whether it shows maximised.
+  bool Maximized() { return Perform(CM_ISMAXIMIZED) != 0; }
   void Loaded() override;
   void WndProc(TMessage& message) override;
 
@@ -126,12 +138,20 @@ class TApplication : public TComponent {
   // Replaces the message box (tests record what would have been shown).
   std::function<void(const std::wstring& message)> OnException;
 
+  // The long hint (after a '|') of the control under the mouse. A change
+  // goes to OnHint when set, else to the forms' controls until one shows it.
+  const std::wstring& Hint() const { return hint_; }
+  void SetHint(const std::wstring& hint);
+  TNotifyEvent OnHint;
+
   // The text shown for an error.
   static std::wstring ExceptionMessage(std::exception_ptr error);
 
  private:
   bool HandleTabKey(const MSG& msg);
+  void HintFromMouse(const MSG& msg);
   std::wstring title_;
+  std::wstring hint_;
   HWND handle_ = nullptr;
   TForm* mainForm_ = nullptr;
   bool terminated_ = false;

@@ -31,9 +31,7 @@ TRect PaintFrame(fw::TCanvas& canvas, const TRect& rect, TFrameStyle style, TSid
   return PaintFrame(surface, rect, style, sides);
 }
 
-TColor ShadeColor(TColor color, int amount) {
-  return ShadeRgb(static_cast<TColor>(fw::ColorToRGB(color)), amount);
-}
+TColor ShadeColor(TColor color, int amount) { return ShadeRgb(static_cast<TColor>(fw::ColorToRGB(color)), amount); }
 
 bool ThemesEnabled() { return IsThemeActive() && IsAppThemed(); }
 

@@ -21,8 +21,7 @@ class TDCFrameSurface : public TFrameSurface {
 };
 
 TRect StrokeSides(fw::TCanvas& canvas, const TRect& rect, TColor upperLeft, TSides sides, TColor lowerRight);
-TRect StrokeBands(fw::TCanvas& canvas, const TRect& rect, TColor upperLeft, TSides sides, int count,
-                  TColor lowerRight);
+TRect StrokeBands(fw::TCanvas& canvas, const TRect& rect, TColor upperLeft, TSides sides, int count, TColor lowerRight);
 TRect PaintFrame(fw::TCanvas& canvas, const TRect& rect, TFrameStyle style, TSides sides);
 
 // ShadeRgb of any colour, system colours resolved first.
@@ -37,6 +36,51 @@ enum class TStatusThemePart { Background = 0, Pane = 1, Gripper = 3 };
 bool DrawStatusThemePart(HWND wnd, HDC dc, const TRect& rect, TStatusThemePart part);
 // Writes `text` with the theme's status-bar text drawing.
 bool DrawStatusThemeText(HWND wnd, HDC dc, const TRect& rect, const std::wstring& text, UINT format);
+
+// Restores a device context's state when the scope ends, even when a
+// drawing step throws.
+class TSavedDC {
+ public:
+  explicit TSavedDC(HDC dc) : dc_(dc), level_(SaveDC(dc)) {}
+  ~TSavedDC() {
+    if (level_ > 0) RestoreDC(dc_, level_);
+  }
+  TSavedDC(const TSavedDC&) = delete;
+  TSavedDC& operator=(const TSavedDC&) = delete;
+
+ private:
+  HDC dc_;
+  int level_;
+};
+
+// A window's client-area device context, released when the scope ends.
+class TWindowDC {
+ public:
+  explicit TWindowDC(HWND wnd) : wnd_(wnd), dc_(GetDC(wnd)) {}
+  ~TWindowDC() { ReleaseDC(wnd_, dc_); }
+  TWindowDC(const TWindowDC&) = delete;
+  TWindowDC& operator=(const TWindowDC&) = delete;
+  HDC Get() const { return dc_; }
+
+ private:
+  HWND wnd_;
+  HDC dc_;
+};
+
+// BeginPaint and EndPaint around one WM_PAINT, ended even when painting throws.
+class TPaintScope {
+ public:
+  explicit TPaintScope(HWND wnd) : wnd_(wnd), dc_(BeginPaint(wnd, &ps_)) {}
+  ~TPaintScope() { EndPaint(wnd_, &ps_); }
+  TPaintScope(const TPaintScope&) = delete;
+  TPaintScope& operator=(const TPaintScope&) = delete;
+  HDC Get() const { return dc_; }
+
+ private:
+  HWND wnd_;
+  PAINTSTRUCT ps_{};
+  HDC dc_;
+};
 
 // A 1-pixel outline along the rectangle's edges without its four corner
 // pixels: the flat frame of panes and of the simple-mode text.

@@ -86,6 +86,14 @@ void TFrCustomPanel::SetThemeAware(bool value) {
   Changed();
 }
 
+void TFrCustomPanel::ColorChanged() {
+  TCustomControl::ColorChanged();
+  // Children that take our colour follow it.
+  for (fw::TControl* c : std::vector<fw::TControl*>(ControlList())) {
+    if (c->ParentColor()) c->SetParentColor(true);
+  }
+}
+
 void TFrCustomPanel::SetFrameController(TFrFrameController* value) {
   RelinkFrameController(*this, frameController_, value);
 }
@@ -134,8 +142,10 @@ TRect TFrCustomPanel::PaintBorder(fw::TCanvas& canvas, const TRect& r, TFrameSty
   TDCFrameSurface surface(canvas.Handle());
   const TColor edge = ShadeColor(flatColor_, flatColorAdjustment_);
   switch (style) {
-    case TFrameStyleEx::fsFlat: return fr::StrokeSides(surface, r, edge, borderSides_, edge);
-    case TFrameStyleEx::fsFlatBold: return fr::StrokeBands(surface, r, edge, borderSides_, 2, edge);
+    case TFrameStyleEx::fsFlat:
+      return fr::StrokeSides(surface, r, edge, borderSides_, edge);
+    case TFrameStyleEx::fsFlatBold:
+      return fr::StrokeBands(surface, r, edge, borderSides_, 2, edge);
     case TFrameStyleEx::fsPopup:
       return fr::StrokeBands(surface, r, borderHighlight_, borderSides_, bevelWidth_, borderShadow_);
     case TFrameStyleEx::fsStatus:
@@ -154,7 +164,8 @@ TRect TFrCustomPanel::PaintBorder(fw::TCanvas& canvas, const TRect& r, TFrameSty
       PaintRoundedOutline(surface, r, edge, borderSides_);
       return rest;
     }
-    default: return fr::PaintFrame(surface, r, style, borderSides_);
+    default:
+      return fr::PaintFrame(surface, r, style, borderSides_);
   }
 }
 
@@ -162,7 +173,7 @@ TRect TFrCustomPanel::PaintPanelBorders(fw::TCanvas& canvas, const TRect& bounds
   TRect r = PaintBorder(canvas, bounds, borderOuter_, false);
   if (borderWidth_ > 0) {
     TDCFrameSurface surface(canvas.Handle());
-    r = fr::StrokeBands(surface, r, borderColor_, kAllSides, borderWidth_, borderColor_);
+    r = fr::StrokeBands(surface, r, borderColor_, borderSides_, borderWidth_, borderColor_);
   }
   return PaintBorder(canvas, r, borderInner_, true);
 }

@@ -50,6 +50,7 @@ class TFrCustomPanel : public fw::TCustomControl {
 
  protected:
   void Paint() override;
+  void ColorChanged() override;
   void AdjustClientRect(fw::TRect& rect) const override;
   void WndProc(fw::TMessage& message) override;
   void Notification(fw::TComponent* component, fw::TOperation operation) override;

@@ -104,9 +104,8 @@ void RegisterComponents(fw::ClassRegistry& r) {
   r.Register<TFrVersionInfo>(L"TFrVersionInfo", L"TComponent")
       .Text<TFrVersionInfo>(L"FilePath", &TFrVersionInfo::SetFilePath);
   using C = TFrFrameController;
-  ClassInfo& controller = r.Register(L"TFrFrameController", L"TComponent", [](TComponent* owner) -> TComponent* {
-    return TComponent::Create<C>(owner);
-  });
+  ClassInfo& controller = r.Register(L"TFrFrameController", L"TComponent",
+                                     [](TComponent* owner) -> TComponent* { return TComponent::Create<C>(owner); });
   controller.Bool<C>(L"FlatButtons", &C::SetFlatButtons)
       .Enum<C, TFrameStyle>(L"FrameHotStyle", &C::SetFrameHotStyle, FrameStyleNames())
       .Bool<C>(L"FrameHotTrack", &C::SetFrameHotTrack)

@@ -85,20 +85,23 @@ void TFrStatusBar::AdjustClientRect(fw::TRect& rect) const {
 }
 
 fw::TForm* TFrStatusBar::ParentForm() const {
+  // The outermost form: the window the grip sizes.
+  fw::TForm* outermost = nullptr;
   for (fw::TWinControl* p = Parent(); p; p = p->Parent()) {
-    if (auto* form = dynamic_cast<fw::TForm*>(p)) return form;
+    if (auto* form = dynamic_cast<fw::TForm*>(p)) outermost = form;
   }
-  return nullptr;
+  return outermost;
 }
 
 void TFrStatusBar::UpdateGripUsable() {
-  const fw::TForm* form = ParentForm();
+  fw::TForm* form = ParentForm();
   gripUsable_ = false;
   if (!form) return;
   const auto style = form->BorderStyle();
   if (style != fw::TFormBorderStyle::bsSizeable && style != fw::TFormBorderStyle::bsSizeToolWin) return;
-  HWND wnd = form->HandleIfAllocated();
-  gripUsable_ = !(wnd && IsZoomed(wnd));
+  // The form answers, not its window: a form that draws its own frame may
+  // be maximised without the system's maximised state.
+  gripUsable_ = !form->Maximized();
 }
 
 void TFrStatusBar::CreateWnd() {
@@ -130,8 +133,8 @@ void TFrStatusBar::PaintSimple(fw::TCanvas& canvas) {
 void TFrStatusBar::Paint() {
   UpdateGripUsable();
   fw::TCanvas& canvas = Canvas();
-  if (Themed() && DrawStatusThemePart(HandleIfAllocated(), canvas.Handle(), ClientRect(),
-                                      TStatusThemePart::Background)) {
+  if (Themed() &&
+      DrawStatusThemePart(HandleIfAllocated(), canvas.Handle(), ClientRect(), TStatusThemePart::Background)) {
     if (simpleStatus_ && !simpleCaption_.empty()) {
       fw::SelectedObject font(canvas.Handle(), Font().Handle());
       SetBkMode(canvas.Handle(), TRANSPARENT);
@@ -162,6 +165,9 @@ void TFrStatusBar::PaintGrip(HDC dc) {
 }
 
 void TFrStatusBar::PaintTo(HDC dc) {
+  // Whatever a pane's paint leaves on the DC, or throws, the DC comes back
+  // as it was given.
+  TSavedDC saved(dc);
   PaintWindow(dc);
   PaintControls(dc);
   PaintGrip(dc);
@@ -171,10 +177,8 @@ void TFrStatusBar::WndProc(fw::TMessage& m) {
   switch (m.msg) {
     case WM_PAINT: {
       // The grip goes over the panes, so it is drawn after them.
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(HandleIfAllocated(), &ps);
-      PaintTo(dc);
-      EndPaint(HandleIfAllocated(), &ps);
+      TPaintScope paint(HandleIfAllocated());
+      PaintTo(paint.Get());
       return;
     }
     case WM_SETCURSOR:
@@ -201,7 +205,8 @@ void TFrStatusBar::WndProc(fw::TMessage& m) {
         return;
       }
       break;
-    default: break;
+    default:
+      break;
   }
   TFrCustomPanel::WndProc(m);
 }

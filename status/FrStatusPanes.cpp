@@ -5,8 +5,11 @@
 #include <vector>
 
 #include "framework/ExtCtrls.h"
+#include "framework/Forms.h"
 #include "framework/GdiObjects.h"
+#include "status/FrClockFormat.h"
 #include "status/FrGeometry.h"
+#include "status/FrMemberList.h"
 #include "status/FrPaint.h"
 #include "status/FrStatus.h"
 
@@ -16,7 +19,7 @@ namespace {
 
 // The process-wide blink list: one timer alternating the two phases.
 struct BlinkList {
-  std::vector<TFrCustomStatusPane*> members;
+  TFrMemberList<TFrCustomStatusPane> members;
   fw::TTimer* timer = nullptr;
   bool blinkPhase = true;
 };
@@ -24,13 +27,31 @@ uint16_t gBlinkOn = 500;
 uint16_t gBlinkOff = 500;
 std::unique_ptr<BlinkList> gBlinkList;
 
+// The process-wide polling list: one timer for every polling pane.
+struct PollingList {
+  TFrMemberList<TFrPollingStatus> members;
+  fw::TTimer* timer = nullptr;
+};
+std::unique_ptr<PollingList> gPollingList;
+
+// A list goes with its last member, but not while its timer is walking it:
+// the tick frees it when it is done.
+template <class List>
+void FreeIfDone(std::unique_ptr<List>& list) {
+  if (!list || !list->members.Empty() || list->members.Walking()) return;
+  fw::TComponent::Free(list->timer);
+  list.reset();
+}
+
 void BlinkTick() {
   BlinkList& list = *gBlinkList;
   list.blinkPhase = !list.blinkPhase;
   list.timer->SetInterval(list.blinkPhase ? gBlinkOn : gBlinkOff);
-  for (TFrCustomStatusPane* pane : std::vector<TFrCustomStatusPane*>(list.members)) {
-    if (pane->Perform(kMsgQueryBlinking) == 1) pane->Perform(kMsgBlinkPhase, list.blinkPhase ? 1 : 0);
-  }
+  const bool phase = list.blinkPhase;
+  list.members.ForEach([phase](TFrCustomStatusPane* pane) {
+    if (pane->Perform(kMsgQueryBlinking) == 1) pane->Perform(kMsgBlinkPhase, phase ? 1 : 0);
+  });
+  FreeIfDone(gBlinkList);
 }
 
 void JoinBlinkList(TFrCustomStatusPane* pane) {
@@ -40,30 +61,20 @@ void JoinBlinkList(TFrCustomStatusPane* pane) {
     gBlinkList->timer->SetInterval(gBlinkOff);
     gBlinkList->timer->OnTimer = [](fw::TComponent*) { BlinkTick(); };
   }
-  gBlinkList->members.push_back(pane);
+  gBlinkList->members.Join(pane);
 }
 
 void LeaveBlinkList(TFrCustomStatusPane* pane) {
   if (!gBlinkList) return;
-  auto& m = gBlinkList->members;
-  m.erase(std::remove(m.begin(), m.end(), pane), m.end());
-  if (m.empty()) {
-    fw::TComponent::Free(gBlinkList->timer);
-    gBlinkList.reset();
-  }
+  gBlinkList->members.Leave(pane);
+  FreeIfDone(gBlinkList);
 }
 
-// The process-wide polling list: one timer for every polling pane.
-struct PollingList {
-  std::vector<TFrPollingStatus*> members;
-  fw::TTimer* timer = nullptr;
-};
-std::unique_ptr<PollingList> gPollingList;
-
 void PollingTick() {
-  for (TFrPollingStatus* pane : std::vector<TFrPollingStatus*>(gPollingList->members)) {
+  gPollingList->members.ForEach([](TFrPollingStatus* pane) {
     if (pane->Visible()) pane->TimerExpired();
-  }
+  });
+  FreeIfDone(gPollingList);
 }
 
 TColor ShadowOrHighlight(bool highlight) { return highlight ? fw::clBtnHighlight : fw::clBtnShadow; }
@@ -164,7 +175,9 @@ void TFrCustomStatusPane::SetCaptionOffset(int value) {
 void TFrCustomStatusPane::SetBlinking(bool value) {
   if (value == blinking_) return;
   blinking_ = value;
-  if (!value) {
+  if (value) {
+    Invalidate();
+  } else {
     currentColor_ = normalColor_;
     Repaint();
   }
@@ -229,7 +242,12 @@ void TFrCustomStatusPane::TextChanged() {
 
 void TFrCustomStatusPane::WndProc(fw::TMessage& m) {
   switch (m.msg) {
-    case kMsgQueryBlinking: m.result = blinking_ ? 1 : 0; return;
+    case kMsgQueryBlinking:
+      m.result = blinking_ ? 1 : 0;
+      return;
+    case fw::CM_HINTACTION:
+      m.result = ShowApplicationHint(*reinterpret_cast<const std::wstring*>(m.lParam)) ? 1 : 0;
+      return;
     case kMsgBlinkPhase:
       if (blinking_) SetBlinkPhase(m.wParam != 0);
       return;
@@ -239,7 +257,8 @@ void TFrCustomStatusPane::WndProc(fw::TMessage& m) {
     case fw::CM_MOUSELEAVE:
       if (OnMouseLeave) OnMouseLeave(this);
       return;
-    default: break;
+    default:
+      break;
   }
   TGraphicControl::WndProc(m);
 }
@@ -355,10 +374,9 @@ void TFrCustomStatusPane::DrawPaneText(HDC dc, const std::wstring& text) {
     align = TA_CENTER;
   }
   const int x = PaneTextX(rect, anchor, captionOffset_);
-  const int saved = SaveDC(dc);
+  TSavedDC saved(dc);
   const bool opaque = PrepareTextBackground(dc, rect);
   WriteText(dc, rect, x, align, text, currentColor_, opaque, x + 1);
-  RestoreDC(dc, saved);
 }
 
 void TFrCustomStatusPane::Paint() {
@@ -370,14 +388,11 @@ void TFrCustomStatusPane::Paint() {
 void TFrCustomStatusPane::PaintTextNow() {
   fw::TWinControl* parent = Parent();
   if (!parent || !parent->HandleAllocated() || !Visible()) return;
-  HWND wnd = parent->HandleIfAllocated();
-  HDC dc = GetDC(wnd);
-  const int saved = SaveDC(dc);
-  SetViewportOrgEx(dc, Left(), Top(), nullptr);
-  IntersectClipRect(dc, 0, 0, Width(), Height());
-  DrawPaneText(dc, Caption());
-  RestoreDC(dc, saved);
-  ReleaseDC(wnd, dc);
+  TWindowDC dc(parent->HandleIfAllocated());
+  TSavedDC saved(dc.Get());
+  SetViewportOrgEx(dc.Get(), Left(), Top(), nullptr);
+  IntersectClipRect(dc.Get(), 0, 0, Width(), Height());
+  DrawPaneText(dc.Get(), Caption());
 }
 
 // --- TFrPollingStatus -----------------------------------------------------------
@@ -389,16 +404,12 @@ TFrPollingStatus::TFrPollingStatus(fw::TComponent* owner) : TFrCustomStatusPane(
     gPollingList->timer->SetInterval(500);
     gPollingList->timer->OnTimer = [](fw::TComponent*) { PollingTick(); };
   }
-  gPollingList->members.push_back(this);
+  gPollingList->members.Join(this);
 }
 
 TFrPollingStatus::~TFrPollingStatus() {
-  auto& m = gPollingList->members;
-  m.erase(std::remove(m.begin(), m.end(), this), m.end());
-  if (m.empty()) {
-    fw::TComponent::Free(gPollingList->timer);
-    gPollingList.reset();
-  }
+  gPollingList->members.Leave(this);
+  FreeIfDone(gPollingList);
 }
 
 bool TFrPollingStatus::Active() const { return gPollingList->timer->Enabled(); }
@@ -418,20 +429,42 @@ void TFrPollingStatus::TimerExpired() {
 
 // --- TFrClockStatus ----------------------------------------------------------------
 
+namespace {
+
+TClockNames LocaleClockNames() {
+  const auto read = [](LCTYPE type) {
+    wchar_t buffer[128] = {};
+    GetLocaleInfoW(LOCALE_USER_DEFAULT, type, buffer, 128);
+    return std::wstring(buffer);
+  };
+  TClockNames names;
+  for (int i = 0; i < 7; ++i) {
+    // The locale counts days from Monday; the names start on Sunday.
+    const size_t day = static_cast<size_t>((i + 1) % 7);
+    names.longDays[day] = read(LOCALE_SDAYNAME1 + static_cast<LCTYPE>(i));
+    names.shortDays[day] = read(LOCALE_SABBREVDAYNAME1 + static_cast<LCTYPE>(i));
+  }
+  for (int i = 0; i < 12; ++i) {
+    names.longMonths[static_cast<size_t>(i)] = read(LOCALE_SMONTHNAME1 + static_cast<LCTYPE>(i));
+    names.shortMonths[static_cast<size_t>(i)] = read(LOCALE_SABBREVMONTHNAME1 + static_cast<LCTYPE>(i));
+  }
+  names.am = read(LOCALE_S1159);
+  names.pm = read(LOCALE_S2359);
+  return names;
+}
+
+}  // namespace
+
 std::wstring FormatClockText(const SYSTEMTIME& time, const std::wstring& format) {
-  const auto date = [&](DWORD flags, const wchar_t* pattern) {
-    wchar_t buffer[256] = {};
-    GetDateFormatW(LOCALE_USER_DEFAULT, flags, &time, pattern, buffer, 256);
-    return std::wstring(buffer);
-  };
-  const auto clock = [&](const wchar_t* pattern) {
-    wchar_t buffer[256] = {};
-    GetTimeFormatW(LOCALE_USER_DEFAULT, 0, &time, pattern, buffer, 256);
-    return std::wstring(buffer);
-  };
-  if (format.empty()) return date(DATE_SHORTDATE, nullptr) + L" " + clock(nullptr);
-  // Date pictures first, then the time pictures in what is left.
-  return clock(date(0, format.c_str()).c_str());
+  if (format.empty()) {
+    wchar_t date[256] = {};
+    wchar_t clock[256] = {};
+    GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &time, nullptr, date, 256);
+    GetTimeFormatW(LOCALE_USER_DEFAULT, 0, &time, nullptr, clock, 256);
+    return std::wstring(date) + L" " + clock;
+  }
+  const TClockTime t{time.wYear, time.wMonth, time.wDay, time.wHour, time.wMinute, time.wSecond};
+  return FormatClock(format, t, LocaleClockNames());
 }
 
 TFrClockStatus::TFrClockStatus(fw::TComponent* owner) : TFrPollingStatus(owner) { SetWidth(150); }
@@ -518,11 +551,10 @@ void TFrCustomFieldStatus::DrawPaneText(HDC dc, const std::wstring& text) {
   if (fieldLabel_.empty()) return;
   TRect r = TFrCustomStatusPane::TextRect();
   r.right = r.left + MeasureText(fieldLabel_) + CaptionOffset() + 2;
-  const int saved = SaveDC(dc);
+  TSavedDC saved(dc);
   const bool opaque = PrepareTextBackground(dc, r);
   WriteText(dc, r, r.left + CaptionOffset() + 1, TA_LEFT, fieldLabel_, fieldLabelColor_, opaque,
             r.left + CaptionOffset() + 2);
-  RestoreDC(dc, saved);
 }
 
 }  // namespace fr

@@ -185,8 +185,8 @@ class TFrClockStatus : public TFrPollingStatus {
   bool writingTime_ = false;
 };
 
-// The clock's text of `time`: `format` in the platform's date and time
-// pictures, or the user's short date and long time when it is empty.
+// The clock's text of `time`: `format` as FormatClock reads it, with the
+// user's locale names, or the user's short date and long time when empty.
 std::wstring FormatClockText(const SYSTEMTIME& time, const std::wstring& format);
 
 // A pane with a label before its value.

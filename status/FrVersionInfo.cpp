@@ -10,7 +10,7 @@ const wchar_t kValueNotAvailable[] = L"Value Not Available";
 namespace {
 
 constexpr const wchar_t* kFieldKeys[kVersionFieldCount] = {
-    L"CompanyName",      L"FileDescription", L"FileVersion", L"InternalName",   L"LegalCopyright",
+    L"CompanyName",     L"FileDescription",  L"FileVersion", L"InternalName",   L"LegalCopyright",
     L"LegalTrademarks", L"OriginalFilename", L"ProductName", L"ProductVersion", L"Comments"};
 
 std::wstring RunningExecutable() {

@@ -36,6 +36,30 @@ class Notified : public fw::TComponent, public TFrFrameNotification {
   std::vector<TFrFrameProperty> told;
 };
 
+// Holds its controller as the panes and panels do: linked both ways, the
+// link dropped when told of the controller's removal, and undone on its
+// own destruction.
+class Linked : public fw::TComponent {
+ public:
+  using TComponent::TComponent;
+  ~Linked() override {
+    heldAtDestruction = controller_;
+    if (controller_) controller_->UnregisterControl(this);
+  }
+  void SetController(TFrFrameController* c) { RelinkFrameController(*this, controller_, c); }
+  TFrFrameController* Controller() const { return controller_; }
+  static inline TFrFrameController* heldAtDestruction = nullptr;
+
+ protected:
+  void Notification(fw::TComponent* component, fw::TOperation operation) override {
+    TComponent::Notification(component, operation);
+    if (operation == fw::TOperation::opRemove && component == controller_) controller_ = nullptr;
+  }
+
+ private:
+  TFrFrameController* controller_ = nullptr;
+};
+
 fw::ClassRegistry& Registry() {
   static fw::ClassRegistry registry;
   static bool done = false;
@@ -100,4 +124,32 @@ TEST(StatusController, NotifiedControlsAndRemoval) {
   fw::TComponent::Free(notified);
   EXPECT_EQ(controller->ControlCount(), 0);
   controller->SetFrameColor(fw::clBlack);  // nothing dangling to tell
+}
+
+// Owners free what they own last-created first, and while an owner is being
+// destroyed it passes no removals on: the controller itself must tell its
+// controls before it goes.
+TEST(StatusController, ControlsDropAControllerFreedBeforeThem) {
+  Linked::heldAtDestruction = reinterpret_cast<TFrFrameController*>(1);
+  {
+    fw::TComponent root(nullptr);
+    auto* control = fw::TComponent::Create<Linked>(&root);
+    auto* controller = fw::TComponent::Create<TFrFrameController>(&root, Registry());
+    control->SetController(controller);
+    EXPECT_EQ(controller->ControlCount(), 1);
+  }  // the controller goes first, then the control
+  EXPECT_EQ(Linked::heldAtDestruction, nullptr);
+
+  // Freed on its own, and relinked: the controls follow.
+  fw::TComponent root(nullptr);
+  auto* control = fw::TComponent::Create<Linked>(&root);
+  auto* first = fw::TComponent::Create<TFrFrameController>(&root, Registry());
+  auto* second = fw::TComponent::Create<TFrFrameController>(&root, Registry());
+  control->SetController(first);
+  control->SetController(second);
+  EXPECT_EQ(first->ControlCount(), 0);
+  EXPECT_EQ(second->ControlCount(), 1);
+  fw::TComponent::Free(second);
+  EXPECT_EQ(control->Controller(), nullptr);
+  fw::TComponent::Free(first);
 }

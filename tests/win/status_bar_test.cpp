@@ -44,6 +44,10 @@ class StatusBarTest : public ::testing::Test {
         commands_.push_back(m.wParam);  // sizing would start a modal loop
         return;
       }
+      if (m.msg == fw::CM_ISMAXIMIZED && answerMaximized_) {
+        m.result = 1;  // as a form drawing its own frame would answer
+        return;
+      }
       keep_(m);
     };
   }
@@ -63,7 +67,29 @@ class StatusBarTest : public ::testing::Test {
   TFrStatusBar* bar_ = nullptr;
   fw::TWndMethod keep_;
   std::vector<WPARAM> commands_;
+  bool answerMaximized_ = false;
 };
+
+namespace {
+
+int SaveLevel(HDC dc) {
+  const int level = SaveDC(dc);
+  RestoreDC(dc, -1);
+  return level - 1;
+}
+
+class ThrowingPane : public TFrStatusPane {
+ public:
+  using TFrStatusPane::TFrStatusPane;
+
+ protected:
+  void Paint() override {
+    SetBkColor(Canvas().Handle(), RGB(1, 2, 3));
+    throw fw::Exception(L"paint failed");
+  }
+};
+
+}  // namespace
 
 TEST_F(StatusBarTest, StartsBottomAlignedBorderlessAndNineteenHigh) {
   EXPECT_EQ(bar_->Align(), fw::TAlign::alBottom);
@@ -214,4 +240,62 @@ TEST_F(StatusBarTest, BordersBandAndInnerBorderFrameThePanes) {
   EXPECT_EQ(s.At(2, 10), RGB(255, 0, 0));
   EXPECT_EQ(s.At(3, 10), Sys(fw::SystemColor(COLOR_3DLIGHT)));    // raised, outer ring
   EXPECT_EQ(s.At(bar_->Width() - 4, 10), Sys(fw::SystemColor(COLOR_3DDKSHADOW)));
+}
+
+TEST_F(StatusBarTest, GripAsksTheFormWhetherItIsMaximised) {
+  answerMaximized_ = true;  // maximised by its own frame, not by the system
+  ASSERT_FALSE(IsZoomed(form_->Handle()));
+  MemorySurface s(bar_->Width(), bar_->Height());
+  bar_->PaintTo(s.Dc());
+  EXPECT_FALSE(bar_->GripActive());
+  EXPECT_EQ(s.Count(Sys(fw::clBtnShadow), 0, 0, s.Width(), s.Height()), 0);
+  SendMessageW(bar_->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(bar_->Width() - 3, 5));
+  EXPECT_TRUE(commands_.empty());
+
+  answerMaximized_ = false;
+  bar_->PaintTo(s.Dc());
+  EXPECT_TRUE(bar_->GripActive());
+  SendMessageW(bar_->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(bar_->Width() - 3, 5));
+  ASSERT_EQ(commands_.size(), 1u);
+  EXPECT_EQ(commands_[0], static_cast<WPARAM>(SC_SIZE | WMSZ_BOTTOMRIGHT));
+}
+
+TEST_F(StatusBarTest, ParentColourReachesThePanes) {
+  TFrStatusPane* pane = AddPane(fw::TAlign::alLeft, 60);
+  TFrStatusPane* own = AddPane(fw::TAlign::alLeft, 60);
+  own->SetColor(fw::RGBColor(0, 0, 255));
+  bar_->SetColor(fw::clRed);
+  EXPECT_EQ(pane->Color(), fw::clRed);
+  EXPECT_EQ(pane->FillColor(), fw::clRed);
+  EXPECT_EQ(own->Color(), fw::RGBColor(0, 0, 255));  // its own colour stays
+  MemorySurface s(bar_->Width(), bar_->Height());
+  bar_->PaintTo(s.Dc());
+  EXPECT_EQ(s.At(pane->Left() + pane->Width() / 2, pane->Top() + pane->Height() / 2), RGB(255, 0, 0));
+}
+
+TEST_F(StatusBarTest, BorderBandKeepsToBorderSides) {
+  bar_->SetHeight(30);
+  bar_->SetShowSizeGrip(false);
+  bar_->SetBorderSides(sdTop | sdBottom);
+  bar_->SetBorderWidth(2);
+  bar_->SetBorderColor(fw::clRed);
+  MemorySurface s(bar_->Width(), bar_->Height());
+  bar_->PaintTo(s.Dc());
+  const int mid = bar_->Width() / 2;
+  EXPECT_EQ(s.At(mid, 0), RGB(255, 0, 0));
+  EXPECT_EQ(s.At(mid, 1), RGB(255, 0, 0));
+  EXPECT_EQ(s.At(mid, 29), RGB(255, 0, 0));
+  EXPECT_EQ(s.At(mid, 2), Sys(fw::clBtnFace));
+  EXPECT_EQ(s.At(0, 15), Sys(fw::clBtnFace));  // no band on the left
+  EXPECT_EQ(s.At(bar_->Width() - 1, 15), Sys(fw::clBtnFace));
+}
+
+TEST_F(StatusBarTest, PaintingGivesTheDcBackWhenAPaneThrows) {
+  TComponent::Create<ThrowingPane>(form_)->SetParent(bar_);
+  MemorySurface s(bar_->Width(), bar_->Height());
+  const int level = SaveLevel(s.Dc());
+  const COLORREF background = GetBkColor(s.Dc());
+  EXPECT_THROW(bar_->PaintTo(s.Dc()), fw::Exception);
+  EXPECT_EQ(SaveLevel(s.Dc()), level);
+  EXPECT_EQ(GetBkColor(s.Dc()), background);
 }

@@ -243,3 +243,58 @@ TEST_F(StatusPaneTest, FrameControllerPushesOnlyWhenItsFrameIsVisible) {
   TComponent::Free(controller);
   EXPECT_EQ(pane->FrameController(), nullptr);
 }
+
+TEST_F(StatusPaneTest, ClockNamesComeFromTheLocaleAndStayNames) {
+  auto* clock = AddPane<TFrClockStatus>(150);
+  SYSTEMTIME fixed{2026, 3, 6, 14, 9, 26, 53, 0};  // a Saturday
+  clock->OnGetDateTime = [&](TComponent*, SYSTEMTIME& t) { t = fixed; };
+  wchar_t day[64] = {}, month[64] = {};
+  GetDateFormatW(LOCALE_USER_DEFAULT, 0, &fixed, L"dddd", day, 64);
+  GetDateFormatW(LOCALE_USER_DEFAULT, 0, &fixed, L"MMMM", month, 64);
+  clock->SetFormat(L"dddd");
+  EXPECT_EQ(clock->Caption(), day);
+  clock->SetFormat(L"mmmm d, yyyy 'at' h:nn am/pm");
+  EXPECT_EQ(clock->Caption(), std::wstring(month) + L" 14, 2026 at 9:26 am");
+}
+
+TEST_F(StatusPaneTest, TurningBlinkingOnRepaints) {
+  auto* pane = AddPane(50);
+  HWND wnd = bar_->Handle();
+  form_->Show();  // only a shown window collects what needs painting
+  fw::Application().ProcessMessages();
+  ValidateRect(wnd, nullptr);
+  pane->SetBlinking(true);
+  RECT dirty{};
+  ASSERT_TRUE(GetUpdateRect(wnd, &dirty, FALSE));
+  EXPECT_EQ(dirty.right, pane->Left() + pane->Width());
+  pane->SetBlinking(false);
+}
+
+TEST_F(StatusPaneTest, AutoHintShowsTheApplicationsHint) {
+  auto* quiet = AddPane(50);
+  auto* hints = AddPane(100);
+  auto* source = AddPane(60);
+  quiet->SetCaption(L"stays");
+  hints->SetAutoHint(true);
+  fw::Application().SetHint(L"Saves every slot");
+  EXPECT_EQ(quiet->Caption(), L"stays");
+  EXPECT_EQ(hints->Caption(), L"Saves every slot");
+
+  // Moving the mouse over a control with a hint makes its long part the
+  // application's hint.
+  source->SetHint(L"Slot|Loads the slots again");
+  MSG move{bar_->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(source->Left() + 5, source->Top() + 5)};
+  PostMessageW(move.hwnd, move.message, move.wParam, move.lParam);
+  fw::Application().ProcessMessages();
+  EXPECT_EQ(fw::Application().Hint(), L"Loads the slots again");
+  EXPECT_EQ(hints->Caption(), L"Loads the slots again");
+
+  // An OnHint handler takes the hint instead of the panes.
+  int handled = 0;
+  fw::Application().OnHint = [&](TComponent*) { ++handled; };
+  fw::Application().SetHint(L"elsewhere");
+  EXPECT_EQ(handled, 1);
+  EXPECT_EQ(hints->Caption(), L"Loads the slots again");
+  fw::Application().OnHint = nullptr;
+  fw::Application().SetHint(L"");
+}
