@@ -3,8 +3,10 @@
 #include <windows.h>
 
 #include <filesystem>
+#include <optional>
 
 #include "framework/Canvas.h"
+#include "framework/PicturesLimits.h"
 #include "framework/Utf.h"
 #include "support/BannerNames.h"
 #include "support/Communal.h"
@@ -61,17 +63,22 @@ void LoadBanner(TskSkinLinkImage& image, const std::wstring& key, const std::wst
   image.SetHeight(48);
   const std::wstring address = ReadConfig(productCode + L"path", key);
   const std::wstring link = ReadConfig(productCode + L"link", key);
-  // The file is named from the key and a plain extension only, so the
-  // address can never place it outside the program directory. An address
-  // whose extension is no plain one is not downloaded (its file name would
-  // not be valid).
-  const std::wstring extension = BannerExtension(address);
-  const bool nameUsable = extension.empty() || IsPlainExtension(extension);
-  const std::wstring file = ProgramDirectory() + BannerFileName(key, address);
-  if ((nameUsable && DownloadFile(address, file)) || FileExists(file)) {
-    image.Picture().LoadFromFile(std::filesystem::path(file));
-    image.SetURL(link);
-    return;
+  // The file is named from the key and the address's extension only, so
+  // the address can never place it outside the program directory; an
+  // extension no file name can end in leaves the picture without a file.
+  const std::optional<std::wstring> name = BannerFileName(key, address);
+  if (name) {
+    const std::wstring file = ProgramDirectory() + *name;
+    if (DownloadFile(address, file) || FileExists(file)) {
+      try {
+        image.Picture().LoadFromFile(std::filesystem::path(file));
+      } catch (const fw::EPictureTooLarge&) {
+        DrawBannerPlaceholder(image);
+        return;
+      }
+      image.SetURL(link);
+      return;
+    }
   }
   DrawBannerPlaceholder(image);
 }
