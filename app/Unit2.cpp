@@ -15,8 +15,6 @@ namespace {
 
 // Hot key identifier of slot n at index n-1: the global atom of "0".."7".
 std::array<uint32_t, 8> HotKeyIds{};
-// How many times the banners have been filled; only the first show does it.
-int32_t BannerLoadCount = 0;
 
 constexpr UINT kSlotKeyBase = 0x31;  // the main keyboard's "1"
 constexpr WORD kPasteKey = 0x56;     // "V"
@@ -49,9 +47,9 @@ TskSkinLinkImage& Banner(const TfrmAd& form, const wchar_t* name) {
 
 TfrmAd::TfrmAd(TComponent* owner) : TForm(owner) {}
 
-void TfrmAd::RegisterClass() {
-  ClassRegistry::Instance().Register(L"TfrmAd", L"TForm", nullptr);
-}
+TfrmAd::~TfrmAd() = default;
+
+void TfrmAd::RegisterClass() { ClassRegistry::Instance().Register(L"TfrmAd", L"TForm", nullptr); }
 
 void TfrmAd::CreateFromLayout() {
   LayoutSources sources;
@@ -107,11 +105,12 @@ void TfrmAd::PasteSlot(TMemo& memo) {
 }
 
 void TfrmAd::FormShow(TComponent*) {
-  FetchBannerConfig(productCode_);
-  if (BannerLoadCount >= 1) return;
-  LoadBanner(Banner(*this, L"img1"), L"fname1", productCode_);
-  LoadBanner(Banner(*this, L"img2"), L"fname2", productCode_);
-  ++BannerLoadCount;
+  // The window shows at once; the banners fill in as their downloads end.
+  if (!banners_) {
+    banners_ = std::make_unique<TBannerLoader>(productCode_, Banner(*this, L"img1"), Banner(*this, L"img2"),
+                                               ProgramDirectory());
+  }
+  banners_->Show();
 }
 
 void TfrmAd::Button1Click(TComponent*) { SaveSlots(); }
@@ -132,7 +131,6 @@ void TfrmAd::SaveSlots() {
   for (int n = 1; n <= 8; ++n) {
     std::string ignored;
     // Slot texts are stored as UTF-8 so every character survives any code page.
-    AccessScrambledIni(ConfigFileName(), 1, "data", "mm" + std::to_string(n), WideToUtf8(SlotMemo(n)->Text()),
-                       ignored);
+    AccessScrambledIni(ConfigFileName(), 1, "data", "mm" + std::to_string(n), WideToUtf8(SlotMemo(n)->Text()), ignored);
   }
 }

@@ -2,15 +2,19 @@
 // The main window: eight slot memos, their storage and their hot keys.
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "framework/ExtCtrls.h"
 #include "framework/Forms.h"
 #include "framework/StdCtrls.h"
 
+class TBannerLoader;
+
 class TfrmAd : public fw::TForm {
  public:
   explicit TfrmAd(fw::TComponent* owner);
+  ~TfrmAd() override;
   std::wstring ClassName() const override { return L"TfrmAd"; }
 
   // Builds the window from its layout resource and runs FormCreate.
@@ -39,4 +43,5 @@ class TfrmAd : public fw::TForm {
   void RegisterHotKeys();
 
   std::wstring productCode_;
+  std::unique_ptr<TBannerLoader> banners_;  // made at the first show
 };

@@ -82,12 +82,18 @@ TBitmap DecodeGif(const uint8_t* data, size_t size) {
   const GifImageDesc& desc = gif->Image;
   const ColorMapObject* map = desc.ColorMap ? desc.ColorMap : gif->SColorMap;
   if (!map || !map->Colors || map->ColorCount <= 0) Fail(L"no colour table");
-  if (!PictureSizeAllowed(desc.Width, desc.Height)) Fail(L"image size out of range");
+  if (desc.Width <= 0 || desc.Height <= 0) Fail(L"image size out of range");
+  // The frame's data is decoded whole, so its size bounds the work; the
+  // logical screen only bounds what can be seen.
+  if (int64_t{desc.Width} * desc.Height > kMaxBannerImagePixels) {
+    throw EPictureTooLarge(L"GIF image is too large to show");
+  }
   // A logical screen smaller than the image (or zero, as some writers leave
-  // it) grows to hold the image.
+  // it) grows to hold the image; one larger than a banner shows is cut.
   const int64_t screenW = std::max<int64_t>(gif->SWidth, int64_t{desc.Left} + desc.Width);
   const int64_t screenH = std::max<int64_t>(gif->SHeight, int64_t{desc.Top} + desc.Height);
-  if (!PictureSizeAllowed(screenW, screenH)) Fail(L"image size out of range");
+  const int canvasW = static_cast<int>(std::min<int64_t>(screenW, kMaxBannerCanvasWidth));
+  const int canvasH = static_cast<int>(std::min<int64_t>(screenH, kMaxBannerCanvasHeight));
 
   auto colourOf = [map](int index) -> TColor {
     if (index < 0 || index >= map->ColorCount) index = 0;
@@ -95,16 +101,15 @@ TBitmap DecodeGif(const uint8_t* data, size_t size) {
     return static_cast<TColor>(c.Red | (c.Green << 8) | (c.Blue << 16));
   };
   const int background = gif->SColorMap ? gif->SBackGroundColor : 0;
-  const TColor backgroundColour =
-      gif->SColorMap && background < gif->SColorMap->ColorCount
-          ? static_cast<TColor>(gif->SColorMap->Colors[background].Red |
-                                (gif->SColorMap->Colors[background].Green << 8) |
-                                (gif->SColorMap->Colors[background].Blue << 16))
-          : clBlack;
+  const TColor backgroundColour = gif->SColorMap && background < gif->SColorMap->ColorCount
+                                      ? static_cast<TColor>(gif->SColorMap->Colors[background].Red |
+                                                            (gif->SColorMap->Colors[background].Green << 8) |
+                                                            (gif->SColorMap->Colors[background].Blue << 16))
+                                      : clBlack;
 
-  TBitmap bitmap(static_cast<int>(screenW), static_cast<int>(screenH), TPixelFormat::pf24bit);
-  for (int y = 0; y < bitmap.Height(); ++y) {
-    for (int x = 0; x < bitmap.Width(); ++x) bitmap.SetPixel(x, y, backgroundColour);
+  TBitmap bitmap(canvasW, canvasH, TPixelFormat::pf24bit);
+  for (int y = 0; y < canvasH; ++y) {
+    for (int x = 0; x < canvasW; ++x) bitmap.SetPixel(x, y, backgroundColour);
   }
 
   // Interlaced images arrive in four passes of rows.
@@ -120,13 +125,17 @@ TBitmap DecodeGif(const uint8_t* data, size_t size) {
     for (int y = 0; y < desc.Height; ++y) rowOrder.push_back(y);
   }
 
+  // Every row is decoded, so a damaged frame is found wherever it lies;
+  // only the part on the canvas is kept.
+  const int visibleCols = static_cast<int>(std::clamp<int64_t>(int64_t{canvasW} - desc.Left, 0, desc.Width));
   std::vector<GifPixelType> line(static_cast<size_t>(desc.Width));
   for (const int row : rowOrder) {
     if (DGifGetLine(gif.get(), line.data(), desc.Width) == GIF_ERROR) Fail(gif->Error);
-    const int y = desc.Top + row;
-    for (int col = 0; col < desc.Width; ++col) {
+    const int64_t y = int64_t{desc.Top} + row;
+    if (y >= canvasH) continue;
+    for (int col = 0; col < visibleCols; ++col) {
       if (line[col] == transparent) continue;
-      bitmap.SetPixel(desc.Left + col, y, colourOf(line[col]));
+      bitmap.SetPixel(desc.Left + col, static_cast<int>(y), colourOf(line[col]));
     }
   }
   return bitmap;

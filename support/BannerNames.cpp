@@ -1,6 +1,7 @@
 #include "support/BannerNames.h"
 
 #include <cwctype>
+#include <string_view>
 
 std::wstring BannerExtension(const std::wstring& address) {
   const auto dot = address.rfind(L'.');
@@ -9,19 +10,24 @@ std::wstring BannerExtension(const std::wstring& address) {
   return address.substr(dot);
 }
 
-bool IsPlainExtension(const std::wstring& extension) {
-  if (extension.size() < 2 || extension.size() > 9 || extension[0] != L'.') return false;
+bool IsUsableExtension(const std::wstring& extension) {
+  // Long enough for any real extension; short enough that the name stays
+  // far from the platform's path limits.
+  constexpr size_t kMaxExtensionChars = 32;
+  if (extension.size() < 2 || extension.size() > kMaxExtensionChars + 1 || extension[0] != L'.') return false;
   for (size_t i = 1; i < extension.size(); ++i) {
     const wchar_t c = extension[i];
-    const bool alnum = (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z') || (c >= L'0' && c <= L'9');
-    if (!alnum) return false;
+    if (c <= L' ' || c >= 0x7F) return false;
+    if (std::wstring_view(L"./\\:*?\"<>|").find(c) != std::wstring_view::npos) return false;
   }
   return true;
 }
 
-std::wstring BannerFileName(const std::wstring& key, const std::wstring& address) {
+std::optional<std::wstring> BannerFileName(const std::wstring& key, const std::wstring& address) {
   const std::wstring ext = BannerExtension(address);
-  return IsPlainExtension(ext) ? key + ext : key;
+  if (ext.empty()) return key;
+  if (!IsUsableExtension(ext)) return std::nullopt;
+  return key + ext;
 }
 
 bool IsWebLink(const std::wstring& url) {

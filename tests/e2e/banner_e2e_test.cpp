@@ -5,11 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "../win/banner_http_server.h"
 #include "E2eHarness.h"
@@ -189,8 +191,12 @@ class BannerE2e : public testing::Test {
   std::string Opened() const { return e2e::ReadFileBytes(openLog_); }
   // Posted clicks are handled after anything sent, so wait for their effect.
   void WaitForOpened(size_t links) const {
-    e2e::WaitFor([&] { const std::string opened = Opened(); return static_cast<size_t>(std::count(opened.begin(), opened.end(), '\n')) >= links; },
-                 5s);
+    e2e::WaitFor(
+        [&] {
+          const std::string opened = Opened();
+          return static_cast<size_t>(std::count(opened.begin(), opened.end(), '\n')) >= links;
+        },
+        5s);
   }
   // img1 lies at the right end of the top panel, img2 right above the status bar.
   static POINT Img1(HWND window) {
@@ -227,6 +233,8 @@ TEST_F(BannerE2e, PicturesAreShownCachedAndLeadToTheirLinks) {
     QuilletProcess app(dir_, kSiteExe);
     ASSERT_NE(app.Window(), nullptr);
     EXPECT_EQ(app.MessageBoxWindow(), nullptr);
+    // The pictures arrive after the window shows.
+    e2e::WaitFor([&] { return e2e::ReadFileBytes(dir_ / L"fname2.jpg") == Fixture("banner2.jpg"); }, 10s);
     EXPECT_EQ(e2e::ReadFileBytes(dir_ / L"fname1.gif"), Fixture("banner1.gif"));
     EXPECT_EQ(e2e::ReadFileBytes(dir_ / L"fname2.jpg"), Fixture("banner2.jpg"));
     EXPECT_FALSE(e2e::ReadFileBytes(dir_ / L"SetConfig.ini").empty());
@@ -287,17 +295,21 @@ TEST_F(BannerE2e, AnUnknownExtensionIsReportedAndRetriedAtTheNextShow) {
   ASSERT_TRUE(e2e::WaitFor([&] { return (box = app.MessageBoxWindow()) != nullptr; }, 20s));
   EXPECT_EQ(app.MessageBoxText(box), L"Unknown picture file extension (.png)");
   app.CloseMessageBox(box);
+  ASSERT_TRUE(e2e::WaitFor([&] { return app.MessageBoxWindow() == nullptr; }, 20s));
   HWND window = nullptr;
-  ASSERT_TRUE(e2e::WaitFor([&] { return (window = e2e::FindProcessWindow(app.ProcessId(), L"TarvoQuillet")) != nullptr; }, 20s));
-  EXPECT_FALSE(std::filesystem::exists(dir_ / L"fname2.jpg")) << "the second banner is not loaded after the first failed";
-  // Asynchronous: the show handler opens a modal box before it returns.
+  ASSERT_TRUE(e2e::WaitFor(
+      [&] { return (window = e2e::FindProcessWindow(app.ProcessId(), L"TarvoQuillet")) != nullptr; }, 20s));
+  EXPECT_FALSE(std::filesystem::exists(dir_ / L"fname2.jpg"))
+      << "the second banner is not loaded after the first failed";
+  // Asynchronous: the next show's error box may open before the call returns.
   ShowWindowAsync(window, SW_HIDE);
   ShowWindowAsync(window, SW_SHOW);
   ASSERT_TRUE(e2e::WaitFor([&] { return (box = app.MessageBoxWindow()) != nullptr; }, 20s)) << "the next show retries";
   EXPECT_EQ(app.MessageBoxText(box), L"Unknown picture file extension (.png)");
   app.CloseMessageBox(box);
   const auto requests = server_.Requests();
-  EXPECT_EQ(std::count(requests.begin(), requests.end(), "/qvtmz.rar"), 2) << "the configuration is fetched at every show";
+  EXPECT_EQ(std::count(requests.begin(), requests.end(), "/qvtmz.rar"), 2)
+      << "the configuration is fetched at every show";
   EXPECT_EQ(std::count(requests.begin(), requests.end(), "/pics/b1.png"), 2);
 }
 
@@ -305,8 +317,7 @@ TEST_F(BannerE2e, AHostileConfigurationChangesNothingOutsideTheProgramDirectory)
   const std::filesystem::path outside = dir_.parent_path() / (dir_.filename().wstring() + L"-outside");
   std::filesystem::remove_all(outside);
   server_.Set("/qvtmz.rar", {200, Config(server_.Root() + L"a.b/../../" + outside.filename().wstring(),
-                                         L"file:///c:/windows/notepad.exe", server_.Root() + L"cut.gif",
-                                         L"calc.exe")});
+                                         L"file:///c:/windows/notepad.exe", server_.Root() + L"cut.gif", L"calc.exe")});
   server_.Set("/cut.gif", {200, Fixture("banner1.gif").substr(0, 100)});
   const auto before = std::distance(std::filesystem::directory_iterator(dir_.parent_path()), {});
   QuilletProcess app(dir_, kSiteExe);
@@ -315,7 +326,8 @@ TEST_F(BannerE2e, AHostileConfigurationChangesNothingOutsideTheProgramDirectory)
   EXPECT_NE(app.MessageBoxText(box).find(L"GIF"), std::wstring::npos) << fw::WideToUtf8(app.MessageBoxText(box));
   app.CloseMessageBox(box);
   HWND window = nullptr;
-  ASSERT_TRUE(e2e::WaitFor([&] { return (window = e2e::FindProcessWindow(app.ProcessId(), L"TarvoQuillet")) != nullptr; }, 20s));
+  ASSERT_TRUE(e2e::WaitFor(
+      [&] { return (window = e2e::FindProcessWindow(app.ProcessId(), L"TarvoQuillet")) != nullptr; }, 20s));
   EXPECT_FALSE(std::filesystem::exists(outside));
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.parent_path()), {}), before);
   for (const auto& entry : std::filesystem::directory_iterator(dir_)) {
@@ -328,4 +340,36 @@ TEST_F(BannerE2e, AHostileConfigurationChangesNothingOutsideTheProgramDirectory)
   WaitForOpened(1);
   EXPECT_EQ(Opened().find("file:"), std::string::npos);
   EXPECT_EQ(Opened().find("calc"), std::string::npos);
+}
+
+TEST_F(BannerE2e, TheWindowShowsAndAnswersWhileADownloadStalls) {
+  // The configuration trickles a byte a second, and the bound is long: a
+  // window that waited for the fetch would show only after it.
+  SetEnvironmentVariableW(L"QUILLET_TEST_DOWNLOAD_TIMEOUT_MS", L"10000");
+  server_.Set("/qvtmz.rar", {200, Config(server_.Root() + L"b1.gif", L"", server_.Root() + L"b2.gif", L""),
+                             Answer::Kind::TrickleHeader});
+  const auto start = std::chrono::steady_clock::now();
+  QuilletProcess app(dir_, kSiteExe);
+  ASSERT_NE(app.Window(), nullptr);
+  EXPECT_TRUE(IsWindowVisible(app.Window()));
+  EXPECT_LT(std::chrono::steady_clock::now() - start, 6s) << "shown while the fetch stalls";
+  const auto requests = server_.Requests();
+  EXPECT_EQ(requests, std::vector<std::string>{"/qvtmz.rar"}) << "the fetch is under way";
+  // It paints and answers meanwhile.
+  DWORD_PTR answer = 0;
+  EXPECT_NE(SendMessageTimeoutW(app.Window(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 500, &answer), 0);
+  app.SetText(app.Memo(1), L"typed while the banners load");
+  EXPECT_EQ(app.Text(app.Memo(1)), L"typed while the banners load");
+  EXPECT_TRUE(RedrawWindow(app.Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN));
+  // The bound ends the fetch; with no configuration the banners show their
+  // placeholders.
+  EXPECT_TRUE(e2e::WaitFor(
+      [&] { return server_.Requests().size() >= 1 && app.Sync() && std::chrono::steady_clock::now() - start > 10s; },
+      20s));
+  const e2e::ClientPixels shown = ShownWindow(app, [](const e2e::ClientPixels& c) {
+    return c.At(Img1Bounds(c).left, 1) == kRed && c.At(0, Img2Bounds(c).top) == kRed;
+  });
+  ASSERT_GT(shown.width, 0);
+  ExpectPlaceholder(shown, Img1Bounds(shown), "img1");
+  EXPECT_EQ(app.MessageBoxWindow(), nullptr);
 }

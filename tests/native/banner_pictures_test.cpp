@@ -10,7 +10,10 @@
 #include <random>
 #include <vector>
 
+#include <gif_lib.h>
+
 #include "framework/PicturesGif.h"
+#include "framework/PicturesLimits.h"
 #include "framework/PicturesJpeg.h"
 
 #ifndef QUILLET_BANNER_FIXTURES
@@ -97,12 +100,107 @@ TEST(DecodeGif, DamagedFilesGiveTheGifError) {
   EXPECT_THROW(fw::DecodeGif(jpeg.data(), jpeg.size()), fw::EGifError);
 }
 
-TEST(DecodeGif, RefusesHugeDimensionsBeforeAllocating) {
-  // A valid header announcing a 65535 x 65535 screen and frame.
-  std::vector<uint8_t> gif = {'G', 'I', 'F', '8', '9', 'a', 0xFF, 0xFF, 0xFF, 0xFF, 0x80, 0, 0,
-                              0,   0,   0,   0xFF, 0xFF, 0xFF, ',', 0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0,
-                              2,   2,   0x4C, 0x01, 0,  ';'};
-  EXPECT_THROW(fw::DecodeGif(gif.data(), gif.size()), fw::EGifError);
+namespace {
+
+// A GIF written by giflib's own encoder: one frame of `w` x `h` at
+// (left, top) on a `screenW` x `screenH` screen, pixel (x, y) of colour index
+// (x + y) % 2 (black, white) except the frame's last row and column: index 2 (red).
+std::vector<uint8_t> EncodeGif(int screenW, int screenH, int left, int top, int w, int h, bool interlace = false) {
+  std::vector<uint8_t> out;
+  auto write = [](GifFileType* gif, const GifByteType* data, int n) {
+    auto* bytes = static_cast<std::vector<uint8_t>*>(gif->UserData);
+    bytes->insert(bytes->end(), data, data + n);
+    return n;
+  };
+  int error = 0;
+  GifFileType* gif = EGifOpen(&out, write, &error);
+  EXPECT_NE(gif, nullptr);
+  GifColorType colours[4] = {{0, 0, 0}, {255, 255, 255}, {255, 0, 0}, {0, 0, 255}};
+  ColorMapObject* map = GifMakeMapObject(4, colours);
+  EGifSetGifVersion(gif, true);
+  EXPECT_EQ(EGifPutScreenDesc(gif, screenW, screenH, 2, 0, map), GIF_OK);
+  EXPECT_EQ(EGifPutImageDesc(gif, left, top, w, h, interlace, nullptr), GIF_OK);
+  std::vector<GifPixelType> line(static_cast<size_t>(w));
+  // Interlaced frames take their rows in the four passes' order.
+  std::vector<int> rows;
+  if (interlace) {
+    for (const auto& [start, step] : {std::pair{0, 8}, {4, 8}, {2, 4}, {1, 2}}) {
+      for (int y = start; y < h; y += step) rows.push_back(y);
+    }
+  } else {
+    for (int y = 0; y < h; ++y) rows.push_back(y);
+  }
+  for (const int y : rows) {
+    for (int x = 0; x < w; ++x) line[x] = (x == w - 1 || y == h - 1) ? 2 : (x + y) % 2;
+    EXPECT_EQ(EGifPutLine(gif, line.data(), w), GIF_OK);
+  }
+  EGifCloseFile(gif, &error);
+  GifFreeMapObject(map);
+  return out;
+}
+
+}  // namespace
+
+TEST(DecodeGif, AHugeLogicalScreenCostsNoMoreThanABannerShows) {
+  // 35 bytes: an 8192 x 8192 screen holding one white pixel at its corner.
+  const std::vector<uint8_t> tiny = {'G', 'I', 'F', '8', '9',  'a',  0x00, 0x20, 0x00, 0x20, 0x80, 0,
+                                     0,   0,   0,   0,   0xFF, 0xFF, 0xFF, ',',  0,    0,    0,    0,
+                                     1,   0,   1,   0,   0,    2,    2,    0x4C, 0x01, 0,    ';'};
+  ASSERT_EQ(tiny.size(), 35u);
+  const fw::TBitmap bitmap = fw::DecodeGif(tiny.data(), tiny.size());
+  EXPECT_EQ(bitmap.Width(), fw::kMaxBannerCanvasWidth);
+  EXPECT_EQ(bitmap.Height(), fw::kMaxBannerCanvasHeight);
+  EXPECT_EQ(bitmap.Pixel(0, 0), fw::clWhite);
+  EXPECT_EQ(bitmap.Pixel(1, 0), fw::clBlack) << "the screen's background";
+  EXPECT_EQ(bitmap.Pixel(bitmap.Width() - 1, bitmap.Height() - 1), fw::clBlack);
+
+  // A frame wholly outside what a banner shows, and one across its edge.
+  const auto outside = EncodeGif(10000, 10000, 9000, 9000, 40, 30);
+  const fw::TBitmap far = fw::DecodeGif(outside.data(), outside.size());
+  EXPECT_EQ(far.Width(), fw::kMaxBannerCanvasWidth);
+  EXPECT_EQ(far.Pixel(far.Width() - 1, far.Height() - 1), fw::clBlack);
+  for (const bool interlace : {false, true}) {
+    const auto across = EncodeGif(9000, 600, 8000, 100, 1000, 500, interlace);
+    const fw::TBitmap cut = fw::DecodeGif(across.data(), across.size());
+    ASSERT_EQ(cut.Width(), fw::kMaxBannerCanvasWidth) << interlace;
+    ASSERT_EQ(cut.Height(), fw::kMaxBannerCanvasHeight) << interlace;
+    EXPECT_EQ(cut.Pixel(7999, 100), fw::clBlack) << interlace;
+    EXPECT_EQ(cut.Pixel(8000, 100), fw::clBlack) << interlace;
+    EXPECT_EQ(cut.Pixel(8001, 100), fw::clWhite) << interlace;
+    EXPECT_EQ(cut.Pixel(8191, 255), fw::clBlack) << interlace;  // (191 + 155) even
+    EXPECT_EQ(cut.Pixel(8190, 255), fw::clWhite) << interlace;
+  }
+  // A screen smaller than its frame (or zero, as some writers leave it)
+  // grows to hold the frame.
+  const auto zero = EncodeGif(0, 0, 3, 2, 20, 10);
+  const fw::TBitmap grown = fw::DecodeGif(zero.data(), zero.size());
+  EXPECT_EQ(grown.Width(), 23);
+  EXPECT_EQ(grown.Height(), 12);
+  EXPECT_EQ(grown.Pixel(22, 11), fw::clRed);
+}
+
+TEST(DecodeGif, AFramePastTheBudgetIsTooLargeBeforeAnythingIsDecoded) {
+  // Headers alone: a 65535 x 65535 frame, and one just past the budget; a
+  // frame at the budget decodes.
+  std::vector<uint8_t> gif = {'G',  'I',  'F',  '8',  '9',  'a',  0xFF, 0xFF, 0xFF, 0xFF, 0x80, 0,
+                              0,    0,    0,    0,    0xFF, 0xFF, 0xFF, ',',  0,    0,    0,    0,
+                              0xFF, 0xFF, 0xFF, 0xFF, 0,    2,    2,    0x4C, 0x01, 0,    ';'};
+  EXPECT_THROW(fw::DecodeGif(gif.data(), gif.size()), fw::EPictureTooLarge);
+  // 4097 x 4096 against a budget of 4096 x 4096.
+  static_assert(fw::kMaxBannerImagePixels == 4096 * 4096);
+  gif[24] = 0x01, gif[25] = 0x10, gif[26] = 0x00, gif[27] = 0x10;
+  EXPECT_THROW(fw::DecodeGif(gif.data(), gif.size()), fw::EPictureTooLarge);
+  // Too large is a kind of bad picture for any caller that does not care.
+  EXPECT_THROW(fw::DecodeGif(gif.data(), gif.size()), fw::EInvalidGraphic);
+  // At the budget the frame is decoded, and here its missing data is the error.
+  gif[24] = 0x00;
+  try {
+    fw::DecodeGif(gif.data(), gif.size());
+    ADD_FAILURE() << "a frame without its data decoded";
+  } catch (const fw::EPictureTooLarge&) {
+    ADD_FAILURE() << "a frame at the budget is not too large";
+  } catch (const fw::EGifError&) {
+  }
 }
 
 TEST(DecodeJpeg, ShowsTheImageItsEncoderWrote) {

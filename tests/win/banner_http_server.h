@@ -1,7 +1,8 @@
 #pragma once
 // A small HTTP server on 127.0.0.1 for download tests: fixed answers per
 // path, and the misbehaviours real servers show (error status, a body cut
-// short, a connection accepted and never answered).
+// short, a connection accepted and never answered, an answer trickled one
+// byte a second in its header or its body).
 #include <winsock2.h>
 #include <ws2tcpip.h>
 #include <windows.h>
@@ -16,7 +17,7 @@
 namespace banner_test {
 
 struct Answer {
-  enum class Kind { Normal, Truncated, Hang };
+  enum class Kind { Normal, Truncated, Hang, TrickleHeader, TrickleBody };
   int status = 200;
   std::string body;
   Kind kind = Kind::Normal;
@@ -99,11 +100,20 @@ class HttpServer {
       closesocket(client);
       return;
     }
-    std::string reply = "HTTP/1.1 " + std::to_string(answer.status) + (answer.status == 200 ? " OK" : " Error") +
-                        "\r\nContent-Type: application/octet-stream\r\nContent-Length: " +
-                        std::to_string(answer.body.size()) + "\r\nConnection: close\r\n\r\n";
+    std::string reply =
+        "HTTP/1.1 " + std::to_string(answer.status) + (answer.status == 200 ? " OK" : " Error") +
+        "\r\nContent-Type: application/octet-stream\r\nContent-Length: " + std::to_string(answer.body.size()) +
+        "\r\nConnection: close\r\n\r\n";
     reply += answer.kind == Answer::Kind::Truncated ? answer.body.substr(0, answer.body.size() / 2) : answer.body;
-    send(client, reply.data(), static_cast<int>(reply.size()), 0);
+    // A trickle starts with the header's first byte, or with the body's.
+    size_t sent = answer.kind == Answer::Kind::TrickleHeader ? 1
+                  : answer.kind == Answer::Kind::TrickleBody ? reply.size() - answer.body.size() + 1
+                                                             : reply.size();
+    bool open = send(client, reply.data(), static_cast<int>(sent), 0) != SOCKET_ERROR;
+    while (open && sent < reply.size() && WaitForSingleObject(stop_, 1000) == WAIT_TIMEOUT) {
+      open = send(client, reply.data() + sent, 1, 0) != SOCKET_ERROR;
+      ++sent;
+    }
     shutdown(client, SD_SEND);
     closesocket(client);
   }
