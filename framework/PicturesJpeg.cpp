@@ -36,6 +36,7 @@ struct Output {
   TBitmap* bitmap;
   std::vector<JSAMPLE>* row;
   const wchar_t* limitError;
+  bool tooLarge;
 };
 
 // Kept free of objects with destructors: longjmp may leave it at any call.
@@ -47,6 +48,12 @@ bool Decode(jpeg_decompress_struct* cinfo, const uint8_t* data, size_t size, Out
   jpeg_read_header(cinfo, TRUE);
   if (!PictureSizeAllowed(cinfo->image_width, cinfo->image_height)) {
     out.limitError = L"JPEG image size out of range";
+    return false;
+  }
+  // The whole picture is held decoded: a header may not ask for more than a
+  // banner picture's budget, however few bytes follow it.
+  if (int64_t{cinfo->image_width} * cinfo->image_height > kMaxBannerImagePixels) {
+    out.tooLarge = true;
     return false;
   }
   cinfo->out_color_space = JCS_RGB;
@@ -84,7 +91,7 @@ TBitmap DecodeJpeg(const uint8_t* data, size_t size) {
   TBitmap bitmap;
   bitmap.SetPixelFormat(TPixelFormat::pf24bit);
   std::vector<JSAMPLE> row;
-  Output out{&bitmap, &row, nullptr};
+  Output out{&bitmap, &row, nullptr, false};
   jpeg_decompress_struct cinfo{};
   ErrorManager err{};
   err.message[0] = 0;
@@ -100,6 +107,7 @@ TBitmap DecodeJpeg(const uint8_t* data, size_t size) {
   }
   jpeg_destroy_decompress(&cinfo);
   if (ok) return bitmap;
+  if (out.tooLarge) throw EPictureTooLarge(L"JPEG image is too large to show");
   if (out.limitError) throw EJPEG(out.limitError);
   throw EJPEG(L"JPEG error: " + Utf8ToWide(err.message));
 }

@@ -230,3 +230,21 @@ TEST(DecodeJpeg, DamagedOrUnsupportedFilesGiveTheJpegError) {
   const auto cmyk = Fixture("cmyk.jpg");
   EXPECT_THROW(fw::DecodeJpeg(cmyk.data(), cmyk.size()), fw::EJPEG);
 }
+
+TEST(DecodeJpeg, AHeaderAskingPastTheBudgetIsTooLargeBeforeAnythingIsHeld) {
+  // The same small picture, its frame header claiming 8000 x 8000 pixels.
+  auto bytes = Fixture("banner2.jpg");
+  size_t sof = 0;
+  for (size_t i = 0; i + 8 < bytes.size(); ++i) {
+    if (bytes[i] == 0xFF && bytes[i + 1] == 0xC0) {
+      sof = i;
+      break;
+    }
+  }
+  ASSERT_NE(sof, 0u);
+  bytes[sof + 5] = 8000 >> 8;
+  bytes[sof + 6] = 8000 & 0xFF;
+  bytes[sof + 7] = 8000 >> 8;
+  bytes[sof + 8] = 8000 & 0xFF;
+  EXPECT_THROW(fw::DecodeJpeg(bytes.data(), bytes.size()), fw::EPictureTooLarge);
+}
