@@ -9,9 +9,7 @@
 
 namespace {
 
-bool OnlyUpperHex(const std::string& s) {
-  return s.find_first_not_of("0123456789ABCDEF") == std::string::npos;
-}
+bool OnlyUpperHex(const std::string& s) { return s.find_first_not_of("0123456789ABCDEF") == std::string::npos; }
 
 }  // namespace
 
@@ -38,6 +36,23 @@ TEST(Scrambler, EmptyTextIsTheEmptyValue) {
   EXPECT_EQ(UnscrambleText(""), "");
 }
 
+TEST(Scrambler, FixedVectorsPinTheStoredFormat) {
+  // Files already written depend on these: a change of constants or of the
+  // key step must fail here.
+  EXPECT_EQ(ScrambleText("ABT"), "DFA554");
+  EXPECT_EQ(ScrambleText("ABTx"), "DFA55443");
+  EXPECT_EQ(UnscrambleText("DFA55443"), "ABTx");
+}
+
+TEST(Scrambler, KeyStepWrapsModulo65536AtItsExtremes) {
+  // Compile-time evaluation rejects an overflowing step outright.
+  static_assert(NextScrambleKey(0xFFFF, 0xFF) == 0x3A25);
+  static_assert(NextScrambleKey(0xFFFF, 0x00) == 0x68CA);
+  static_assert(NextScrambleKey(0x0000, 0x00) == kScrambleIncrement);
+  static_assert(NextScrambleKey(kScrambleInitialKey, 0xDF) == 0xE79D);
+  SUCCEED();
+}
+
 TEST(Scrambler, StoredValueIsTwoHexDigitsPerByteAndNotThePlainText) {
   const std::string text = "Hello, slots";
   const std::string stored = ScrambleText(text);
@@ -47,9 +62,8 @@ TEST(Scrambler, StoredValueIsTwoHexDigitsPerByteAndNotThePlainText) {
 }
 
 TEST(Scrambler, RoundTripsMultiLineChineseAndEmojiUtf8) {
-  for (const std::string text :
-       {std::string("line one\r\nline two\r\n"), std::string("第一行\r\n第二行"),
-        std::string("emoji \xF0\x9F\x98\x80 and \xE2\x82\xAC"), std::string(3000, 'x')}) {
+  for (const std::string text : {std::string("line one\r\nline two\r\n"), std::string("第一行\r\n第二行"),
+                                 std::string("emoji \xF0\x9F\x98\x80 and \xE2\x82\xAC"), std::string(3000, 'x')}) {
     EXPECT_EQ(UnscrambleText(ScrambleText(text)), text);
   }
 }
