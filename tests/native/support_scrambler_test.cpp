@@ -114,3 +114,20 @@ TEST(ScrambledIni, EmptyTextStillWritesTheKeyAndMissingKeysReadEmpty) {
   AccessScrambledIniFile(ini, 7, "nosection", "mm1", "", result);  // any mode but 1 reads
   EXPECT_EQ(result, "");
 }
+
+TEST(StoredText, OnlyWellFormedUtf8IsReadAsUtf8) {
+  EXPECT_TRUE(IsUtf8(""));
+  EXPECT_TRUE(IsUtf8("第一行\r\nplain"));
+  EXPECT_TRUE(IsUtf8("emoji \xF0\x9F\x98\x80 \xEF\xBF\xBD"));  // U+FFFD itself is a character
+  EXPECT_FALSE(IsUtf8("caf\xE9"));                             // windows-1252
+  EXPECT_FALSE(IsUtf8("\xB5\xDA\xD2\xBB"));                    // GBK
+  EXPECT_FALSE(IsUtf8("\xC0\xAF"));                            // overlong "/"
+  EXPECT_FALSE(IsUtf8("\xED\xA0\x80"));                        // a surrogate
+  EXPECT_FALSE(IsUtf8("\xF4\x90\x80\x80"));                    // past U+10FFFF
+  EXPECT_FALSE(IsUtf8("\xE4\xB8"));                            // cut short
+  // A stored value that is no scrambled text of ours decodes to bytes
+  // that are not UTF-8, so they never reach the screen as arbitrary Unicode.
+  std::string garbage;
+  for (int i = 0; i < 10000; ++i) garbage += "AB";
+  EXPECT_FALSE(IsUtf8(UnscrambleText(garbage)));
+}
