@@ -24,16 +24,29 @@ INPUT KeyInput(WORD key, bool up) {
   input.type = INPUT_KEYBOARD;
   input.ki.wVk = key;
   input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  // The right Control goes out as a keyboard sends it: the generic key with
+  // the extended flag, so the system updates the generic and the right key's
+  // state together; the generic key alone counts as the left one.
+  if (key == VK_RCONTROL) {
+    input.ki.wVk = VK_CONTROL;
+    input.ki.dwFlags |= KEYEVENTF_EXTENDEDKEY;
+  }
   return input;
 }
 
-// Control+V as one batch with its key-ups, so no key stays logically held
-// down. Control is released only when the user no longer holds it: a user
-// still holding Control may press the next digit for the next slot.
+bool KeyHeld(int key) { return (GetAsyncKeyState(key) & 0x8000) != 0; }
+
+// Control+V as one batch with its key-ups, so that afterwards exactly the
+// keys the user holds are down. A Control key the user holds is pressed
+// again (which changes nothing) and left to the user to release: still
+// holding it, the user may press the next digit for the next slot. With no
+// Control held, the left one is pressed and released again.
 void SendPasteKeystroke() {
-  const bool controlHeld = (GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0;
-  std::vector<INPUT> inputs = {KeyInput(VK_CONTROL, false), KeyInput(kPasteKey, false), KeyInput(kPasteKey, true)};
-  if (!controlHeld) inputs.push_back(KeyInput(VK_CONTROL, true));
+  const bool leftHeld = KeyHeld(VK_LCONTROL);
+  const bool rightHeld = KeyHeld(VK_RCONTROL);
+  const WORD control = rightHeld && !leftHeld ? VK_RCONTROL : VK_CONTROL;
+  std::vector<INPUT> inputs = {KeyInput(control, false), KeyInput(kPasteKey, false), KeyInput(kPasteKey, true)};
+  if (!leftHeld && !rightHeld) inputs.push_back(KeyInput(control, true));
   SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
@@ -123,7 +136,7 @@ void TfrmAd::LoadSlots() {
   for (int n = 1; n <= 8; ++n) {
     std::string text;
     AccessScrambledIni(ConfigFileName(), 0, "data", "mm" + std::to_string(n), "", text);
-    SlotMemo(n)->SetText(Utf8ToWide(text));
+    SlotMemo(n)->SetText(StoredTextToWide(text));
   }
 }
 

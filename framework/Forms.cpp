@@ -92,6 +92,9 @@ DWORD TForm::WindowExStyle() const {
   if (borderStyle_ == TFormBorderStyle::bsToolWindow || borderStyle_ == TFormBorderStyle::bsSizeToolWin) {
     ex |= WS_EX_TOOLWINDOW;
   }
+  // The hidden application window owns every form, and an owned window gets
+  // no task bar button or Alt+Tab entry unless it asks for one.
+  if (Application().MainForm() == this) ex |= WS_EX_APPWINDOW;
   return ex;
 }
 
@@ -100,7 +103,7 @@ void TForm::CreateParams(TCreateParams& p) {
   p.windowClass = kFormWindowClass;
   p.style = WindowStyle();
   p.exStyle = WindowExStyle();
-  // Owned by the application window: the task bar shows the application title.
+  // Owned by the application window, which carries the application title.
   p.parent = Application().Handle();
   if (clientWidth_ >= 0 || clientHeight_ >= 0) {
     RECT r{0, 0, clientWidth_ >= 0 ? clientWidth_ : width_, clientHeight_ >= 0 ? clientHeight_ : height_};

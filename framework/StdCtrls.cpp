@@ -26,6 +26,12 @@ void TMemo::CreateParams(TCreateParams& p) {
   p.exStyle |= WS_EX_CLIENTEDGE;
 }
 
+void TMemo::AfterCreateWnd() {
+  // The edit control's default limit (30,000 characters) would cut a longer
+  // text typed or pasted by the user without a word; 0 lifts it.
+  SendMessageW(HandleIfAllocated(), EM_SETLIMITTEXT, 0, 0);
+}
+
 void TMemo::WndProc(TMessage& m) {
   if (m.msg == WM_GETDLGCODE) {
     // Tab moves the focus on, as in every other control of the window.

@@ -30,6 +30,7 @@ class TMemo : public TWinControl {
 
  protected:
   void CreateParams(TCreateParams& params) override;
+  void AfterCreateWnd() override;
   void WndProc(TMessage& message) override;
 
  private:

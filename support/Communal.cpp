@@ -1,5 +1,6 @@
 #include "support/Communal.h"
 
+#include "framework/Utf.h"
 #include "support/Scrambler.h"
 
 void AccessScrambledIniFile(fw::TCustomIniFile& ini, uint8_t mode, const std::string& section,
@@ -10,4 +11,10 @@ void AccessScrambledIniFile(fw::TCustomIniFile& ini, uint8_t mode, const std::st
   } else {
     result = UnscrambleText(ini.ReadString(section, ident, ""));
   }
+}
+
+bool IsUtf8(std::string_view bytes) {
+  // The decoder replaces every malformed sequence by U+FFFD (three bytes for
+  // one), so only well-formed UTF-8 comes back from the round trip unchanged.
+  return fw::WideToUtf8(fw::Utf8ToWide(bytes)) == bytes;
 }

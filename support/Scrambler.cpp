@@ -2,10 +2,6 @@
 
 namespace {
 
-uint16_t NextKey(uint16_t key, uint8_t scrambled) {
-  return static_cast<uint16_t>((key + scrambled) * kScrambleMultiplier + kScrambleIncrement);
-}
-
 uint8_t HighByte(uint16_t key) { return static_cast<uint8_t>(key >> 8); }
 
 }  // namespace
@@ -17,7 +13,7 @@ std::string ScrambleText(std::string_view text) {
   for (const char ch : text) {
     const auto t = static_cast<uint8_t>(ch);
     const auto s = static_cast<uint8_t>(t ^ HighByte(key));
-    key = NextKey(key, s);
+    key = NextScrambleKey(key, s);
     // A byte equal to the key's high byte would scramble to zero: it is
     // stored as itself instead, and the reader knows to expect that.
     out += static_cast<char>(s == 0 ? t : s);
@@ -34,10 +30,10 @@ std::string UnscrambleText(std::string_view stored) {
     const auto c = static_cast<uint8_t>(ch);
     if (c == HighByte(key)) {
       out += static_cast<char>(c);
-      key = NextKey(key, 0);
+      key = NextScrambleKey(key, 0);
     } else {
       out += static_cast<char>(c ^ HighByte(key));
-      key = NextKey(key, c);
+      key = NextScrambleKey(key, c);
     }
   }
   return out;

@@ -14,6 +14,13 @@ constexpr uint16_t kScrambleInitialKey = 0x9E37;
 constexpr uint16_t kScrambleMultiplier = 0xD3A5;
 constexpr uint16_t kScrambleIncrement = 0x3C6F;
 
+// One step of the running key: modulo 65536, so the arithmetic is done
+// unsigned and wide enough that the product never overflows.
+constexpr uint16_t NextScrambleKey(uint16_t key, uint8_t scrambled) {
+  const uint32_t next = (uint32_t{key} + scrambled) * kScrambleMultiplier + kScrambleIncrement;
+  return static_cast<uint16_t>(next & 0xFFFFu);
+}
+
 // Text bytes (UTF-8 for slot texts) to the stored value, and back.
 std::string ScrambleText(std::string_view text);
 std::string UnscrambleText(std::string_view stored);

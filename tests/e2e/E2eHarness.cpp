@@ -1,5 +1,6 @@
 #include "E2eHarness.h"
 
+#include <cstring>
 #include <fstream>
 #include <thread>
 
@@ -62,6 +63,31 @@ bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds t
     std::this_thread::sleep_for(50ms);
   }
   return condition();
+}
+
+std::wstring ClipboardText() {
+  std::wstring text;
+  if (!WaitFor([] { return OpenClipboard(nullptr) != FALSE; }, 5s)) return L"<clipboard busy>";
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+      text = chars;
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  return text;
+}
+
+bool SetClipboardText(const std::wstring& text) {
+  if (!WaitFor([] { return OpenClipboard(nullptr) != FALSE; }, 5s)) return false;
+  EmptyClipboard();
+  const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+  std::memcpy(GlobalLock(memory), text.c_str(), bytes);
+  GlobalUnlock(memory);
+  const bool set = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+  CloseClipboard();
+  return set;
 }
 
 ClientPixels CaptureClient(HWND window) {

@@ -21,6 +21,10 @@ void WriteFileBytes(const std::filesystem::path& file, const std::string& bytes)
 // Polls `condition` until it holds or `timeout` passes.
 bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds timeout);
 
+// The clipboard's Unicode text, shared with every process on the desktop.
+std::wstring ClipboardText();
+bool SetClipboardText(const std::wstring& text);
+
 class QuilletProcess {
  public:
   // Copies the program into `directory` and starts it there; `exe` defaults

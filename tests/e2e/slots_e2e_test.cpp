@@ -46,6 +46,26 @@ void SaveAndWait(QuilletProcess& app) {
   app.Click(app.Button(kSave));
 }
 
+// Ordinary text, words and line breaks, `chars` characters long.
+std::wstring WordsText(size_t chars) {
+  std::wstring text;
+  for (int word = 0; text.size() < chars; ++word) {
+    text += L"word" + std::to_wstring(word);
+    text += (word % 9 == 8) ? L"\r\n" : L" ";
+  }
+  text.resize(chars);
+  if (text.back() == L'\r') text.back() = L'.';  // no half line break at the end
+  return text;
+}
+
+// What the program's ANSI code page makes of `bytes`.
+std::wstring AnsiToWide(const std::string& bytes) {
+  const int n = MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+  std::wstring wide(static_cast<size_t>(n), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), wide.data(), n);
+  return wide;
+}
+
 }  // namespace
 
 TEST(SlotsE2e, FirstStartWithoutConfigShowsEightEmptyMemos) {
@@ -159,4 +179,65 @@ TEST(SlotsE2e, RefusedWriteShowsTheErrorAndTheWindowStaysUsable) {
   app.Click(app.Button(kLoad));
   EXPECT_EQ(app.Text(app.Memo(1)), L"on disk");
   EXPECT_TRUE(app.Running());
+}
+
+TEST(SlotsE2e, CorruptAndAnsiStoredValuesStillLetTheProgramStart) {
+  const auto dir = e2e::MakeScratchDirectory(L"corrupt");
+  // Hex that is no scrambled text of ours, long enough to have brought the
+  // text shaping down when its bytes reached the memo as arbitrary Unicode.
+  std::string garbage;
+  for (int i = 0; i < 10000; ++i) garbage += "AB";
+  // A file written in the ANSI code page: "café" in windows-1252.
+  const std::string ansi = "caf\xE9";
+  e2e::WriteFileBytes(dir / L"config.ini", "[data]\r\nmm1=" + garbage + "\r\nmm2=" + ScrambleText("第二 second") +
+                                               "\r\nmm3=" + ScrambleText(ansi) + "\r\n");
+  QuilletProcess app(dir);
+  ASSERT_NE(app.Window(), nullptr);
+  ASSERT_TRUE(app.Running());
+  ASSERT_TRUE(IsWindowVisible(app.Window())) << "the program did not start";
+  EXPECT_EQ(app.Text(app.Memo(1)), AnsiToWide(UnscrambleText(garbage)));
+  EXPECT_EQ(app.Text(app.Memo(2)), L"第二 second");
+  EXPECT_EQ(app.Text(app.Memo(3)), AnsiToWide(ansi));
+  if (GetACP() == 1252) EXPECT_EQ(app.Text(app.Memo(3)), L"caf\u00E9");
+
+  // "读取" goes through the same reading.
+  app.SetText(app.Memo(2), L"");
+  app.Click(app.Button(kLoad));
+  ASSERT_TRUE(app.Running());
+  EXPECT_EQ(app.Text(app.Memo(2)), L"第二 second");
+  EXPECT_EQ(app.Text(app.Memo(1)), AnsiToWide(UnscrambleText(garbage)));
+}
+
+TEST(SlotsE2e, PastedFortyThousandCharacterSlotSurvivesSaveRestartAndRead) {
+  const auto dir = e2e::MakeScratchDirectory(L"long");
+  const std::wstring text = WordsText(40000);
+  {
+    QuilletProcess app(dir);
+    ASSERT_NE(app.Window(), nullptr);
+    // Pasted, as a user would put it there: the memo's limit applies.
+    ASSERT_TRUE(e2e::SetClipboardText(text));
+    SendMessageW(app.Memo(5), WM_PASTE, 0, 0);
+    EXPECT_EQ(app.Text(app.Memo(5)).size(), text.size());
+    SaveAndWait(app);
+    ASSERT_TRUE(app.Close());
+  }
+  QuilletProcess app(dir);
+  ASSERT_NE(app.Window(), nullptr);
+  EXPECT_TRUE(app.Text(app.Memo(5)) == text) << "restart: " << app.Text(app.Memo(5)).size() << " characters";
+  app.SetText(app.Memo(5), L"");
+  app.Click(app.Button(kLoad));
+  EXPECT_TRUE(app.Text(app.Memo(5)) == text) << "读取: " << app.Text(app.Memo(5)).size() << " characters";
+}
+
+TEST(SlotsE2e, MainWindowHasATaskBarButtonWithItsTitle) {
+  QuilletProcess app(e2e::MakeScratchDirectory(L"taskbar"));
+  ASSERT_NE(app.Window(), nullptr);
+  // The task bar and Alt+Tab list a visible window that is not a tool
+  // window and either has no owner or asks for a button.
+  const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(app.Window(), GWL_EXSTYLE));
+  EXPECT_TRUE(IsWindowVisible(app.Window()));
+  EXPECT_EQ(exStyle & WS_EX_TOOLWINDOW, 0u);
+  EXPECT_TRUE((exStyle & WS_EX_APPWINDOW) != 0 || GetWindow(app.Window(), GW_OWNER) == nullptr)
+      << "owned by a hidden window, without WS_EX_APPWINDOW";
+  EXPECT_EQ(app.Text(app.Window()), L"TarvoQuillet");
 }

@@ -9,9 +9,7 @@
 
 namespace {
 
-bool OnlyUpperHex(const std::string& s) {
-  return s.find_first_not_of("0123456789ABCDEF") == std::string::npos;
-}
+bool OnlyUpperHex(const std::string& s) { return s.find_first_not_of("0123456789ABCDEF") == std::string::npos; }
 
 }  // namespace
 
@@ -38,6 +36,23 @@ TEST(Scrambler, EmptyTextIsTheEmptyValue) {
   EXPECT_EQ(UnscrambleText(""), "");
 }
 
+TEST(Scrambler, FixedVectorsPinTheStoredFormat) {
+  // Files already written depend on these: a change of constants or of the
+  // key step must fail here.
+  EXPECT_EQ(ScrambleText("ABT"), "DFA554");
+  EXPECT_EQ(ScrambleText("ABTx"), "DFA55443");
+  EXPECT_EQ(UnscrambleText("DFA55443"), "ABTx");
+}
+
+TEST(Scrambler, KeyStepWrapsModulo65536AtItsExtremes) {
+  // Compile-time evaluation rejects an overflowing step outright.
+  static_assert(NextScrambleKey(0xFFFF, 0xFF) == 0x3A25);
+  static_assert(NextScrambleKey(0xFFFF, 0x00) == 0x68CA);
+  static_assert(NextScrambleKey(0x0000, 0x00) == kScrambleIncrement);
+  static_assert(NextScrambleKey(kScrambleInitialKey, 0xDF) == 0xE79D);
+  SUCCEED();
+}
+
 TEST(Scrambler, StoredValueIsTwoHexDigitsPerByteAndNotThePlainText) {
   const std::string text = "Hello, slots";
   const std::string stored = ScrambleText(text);
@@ -47,9 +62,8 @@ TEST(Scrambler, StoredValueIsTwoHexDigitsPerByteAndNotThePlainText) {
 }
 
 TEST(Scrambler, RoundTripsMultiLineChineseAndEmojiUtf8) {
-  for (const std::string text :
-       {std::string("line one\r\nline two\r\n"), std::string("第一行\r\n第二行"),
-        std::string("emoji \xF0\x9F\x98\x80 and \xE2\x82\xAC"), std::string(3000, 'x')}) {
+  for (const std::string text : {std::string("line one\r\nline two\r\n"), std::string("第一行\r\n第二行"),
+                                 std::string("emoji \xF0\x9F\x98\x80 and \xE2\x82\xAC"), std::string(3000, 'x')}) {
     EXPECT_EQ(UnscrambleText(ScrambleText(text)), text);
   }
 }
@@ -99,4 +113,21 @@ TEST(ScrambledIni, EmptyTextStillWritesTheKeyAndMissingKeysReadEmpty) {
   EXPECT_EQ(result, "");
   AccessScrambledIniFile(ini, 7, "nosection", "mm1", "", result);  // any mode but 1 reads
   EXPECT_EQ(result, "");
+}
+
+TEST(StoredText, OnlyWellFormedUtf8IsReadAsUtf8) {
+  EXPECT_TRUE(IsUtf8(""));
+  EXPECT_TRUE(IsUtf8("第一行\r\nplain"));
+  EXPECT_TRUE(IsUtf8("emoji \xF0\x9F\x98\x80 \xEF\xBF\xBD"));  // U+FFFD itself is a character
+  EXPECT_FALSE(IsUtf8("caf\xE9"));                             // windows-1252
+  EXPECT_FALSE(IsUtf8("\xB5\xDA\xD2\xBB"));                    // GBK
+  EXPECT_FALSE(IsUtf8("\xC0\xAF"));                            // overlong "/"
+  EXPECT_FALSE(IsUtf8("\xED\xA0\x80"));                        // a surrogate
+  EXPECT_FALSE(IsUtf8("\xF4\x90\x80\x80"));                    // past U+10FFFF
+  EXPECT_FALSE(IsUtf8("\xE4\xB8"));                            // cut short
+  // A stored value that is no scrambled text of ours decodes to bytes
+  // that are not UTF-8, so they never reach the screen as arbitrary Unicode.
+  std::string garbage;
+  for (int i = 0; i < 10000; ++i) garbage += "AB";
+  EXPECT_FALSE(IsUtf8(UnscrambleText(garbage)));
 }
