@@ -1,6 +1,7 @@
 #include "framework/Graphics.h"
 
 #include <cstring>
+#include <string>
 
 #include "framework/Exceptions.h"
 
@@ -39,19 +40,28 @@ TBitmap& TBitmap::operator=(const TBitmap& other) {
   return *this;
 }
 
-int TBitmap::RowBytesFor(int width, TPixelFormat format) {
+int64_t TBitmap::RowBytesFor(int width, TPixelFormat format) {
   const int64_t bits = static_cast<int64_t>(width) * BitsPerPixel(format);
-  return static_cast<int>(((bits + 31) / 32) * 4);
+  return ((bits + 31) / 32) * 4;
 }
 
 void TBitmap::Reallocate() {
   store_.reset();
   if (width_ < 0 || height_ < 0) throw EInvalidGraphic(L"Invalid bitmap size");
+  // Refuse sizes whose pixels could never be held, a row included even when
+  // there are no rows, so that RowBytes() always fits an int. The sizes are
+  // at most 2^31 - 1 each and a row at most 2^33 bytes, so the product of a
+  // row that passes and the height stays far inside int64_t.
+  const int64_t rowBytes = RowBytesFor(width_, format_);
+  if (rowBytes > MaxBitmapBytes || rowBytes * height_ > MaxBitmapBytes) {
+    const std::wstring message = L"Bitmap too large: " + std::to_wstring(width_) + L" x " + std::to_wstring(height_) +
+                                 L" pixels at " + std::to_wstring(BitsPerPixel(format_)) + L" bits need over " +
+                                 std::to_wstring(MaxBitmapBytes) + L" bytes";
+    // Left empty, so its size never disagrees with its (absent) pixels.
+    width_ = height_ = 0;
+    throw EOutOfResources(message);
+  }
   if (Empty()) return;
-  // Refuse sizes whose pixels could never be held (and whose byte count
-  // would overflow); pictures come from files and the network.
-  const int64_t bytes = static_cast<int64_t>(RowBytes()) * height_;
-  if (bytes > (int64_t{1} << 30)) throw EOutOfResources(L"Bitmap too large");
   if (BitsPerPixel(format_) <= 8) {
     palette_.resize(size_t{1} << BitsPerPixel(format_));
   } else {

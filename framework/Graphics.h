@@ -112,8 +112,13 @@ class TBitmap {
   void SetPalette(std::vector<TPaletteEntry> palette);
   void Assign(const TBitmap& other) { *this = other; }
 
-  int RowBytes() const { return RowBytesFor(width_, format_); }
-  static int RowBytesFor(int width, TPixelFormat format);
+  // A bitmap never holds a row of more than MaxBitmapBytes, so its own row
+  // size fits an int; RowBytesFor answers exactly for any width.
+  int RowBytes() const { return static_cast<int>(RowBytesFor(width_, format_)); }
+  static int64_t RowBytesFor(int width, TPixelFormat format);
+  // Pixels beyond this many bytes are refused (they come from files and
+  // the network, and no picture of ours comes near).
+  static constexpr int64_t MaxBitmapBytes = int64_t{1} << 30;
   uint8_t* ScanLine(int y);
   const uint8_t* ScanLine(int y) const;
 

@@ -17,6 +17,7 @@
 #include "skin/pixels/skEffectsMath.h"
 #include "skin/pixels/skEffectsSimd.h"
 #include "skin/pixels/skUtilsBlit.h"
+#include "skin/pixels/skUtilsRects.h"
 
 namespace sk {
 namespace {
@@ -139,14 +140,17 @@ enum class Mode { Copy, Blend, Transparent };
 // One axis of a nearest-pixel stretch: destination index i (from the
 // destination rectangle's start, before clipping) takes source
 // RoundEven(s0 + i * (sw - 1) / (dw - 1)), rounded as a whole.
+// The destination may reach from one end of int to the other, so its length
+// and offsets are 64-bit; a source lies inside a picture (under 2^30 pixels
+// wide), which keeps every product below 2^62.
 struct StretchAxis {
   int s0, s1;  // clipped source range
-  int dw;      // destination length before clipping
-  int Map(int i) const {
-    const int sw = s1 - s0;
-    if (sw == dw) return s0 + i;
+  int64_t dw;  // destination length before clipping
+  int Map(int64_t i) const {
+    const int64_t sw = s1 - s0;
+    if (sw == dw) return static_cast<int>(s0 + i);
     if (dw < 2) return (s0 + s1 - 1) / 2;
-    return static_cast<int>(RoundEvenDiv(int64_t{s0} * (dw - 1) + int64_t{i} * (sw - 1), dw - 1));
+    return static_cast<int>(RoundEvenDiv(int64_t{s0} * (dw - 1) + i * (sw - 1), dw - 1));
   }
 };
 
@@ -154,12 +158,12 @@ void DrawRows(const TskBitmap& source, uint8_t* dstBits, ptrdiff_t dstStride, in
               const TRect& destRect, const TRect& sourceRect, Mode mode) {
   const TRect src{std::max(sourceRect.left, 0), std::max(sourceRect.top, 0),
                   std::min(sourceRect.right, source.Width()), std::min(sourceRect.bottom, source.Height())};
-  if (src.IsEmpty() || destRect.IsEmpty()) return;
-  const int dw = destRect.Width();
-  const int dh = destRect.Height();
+  const int64_t dw = int64_t{destRect.right} - destRect.left;
+  const int64_t dh = int64_t{destRect.bottom} - destRect.top;
+  if (IsNullRect(src) || dw <= 0 || dh <= 0) return;
   const TRect clip{std::max(destRect.left, 0), std::max(destRect.top, 0), std::min(destRect.right, dstWidth),
                    std::min(destRect.bottom, dstHeight)};
-  if (clip.IsEmpty()) return;
+  if (IsNullRect(clip)) return;
   const bool sameSize = src.Width() == dw && src.Height() == dh;
   const StretchAxis xs{src.left, src.right, dw};
   const StretchAxis ys{src.top, src.bottom, dh};
@@ -169,7 +173,7 @@ void DrawRows(const TskBitmap& source, uint8_t* dstBits, ptrdiff_t dstStride, in
   std::vector<int> columns;
   if (!sameSize) {
     columns.resize(static_cast<size_t>(n));
-    for (int i = 0; i < n; ++i) columns[static_cast<size_t>(i)] = xs.Map(clip.left + i - destRect.left);
+    for (int i = 0; i < n; ++i) columns[static_cast<size_t>(i)] = xs.Map(int64_t{clip.left} + i - destRect.left);
   }
   std::vector<uint32_t> mapped(sameSize ? 0 : static_cast<size_t>(n));
   int mappedRow = -1;
@@ -177,11 +181,11 @@ void DrawRows(const TskBitmap& source, uint8_t* dstBits, ptrdiff_t dstStride, in
   const bool mmx = UsesMmxBlend();
 
   for (int y = clip.top; y < clip.bottom; ++y) {
-    const int sy = ys.Map(y - destRect.top);
+    const int sy = ys.Map(int64_t{y} - destRect.top);
     uint32_t* out = reinterpret_cast<uint32_t*>(dstBits + y * dstStride) + clip.left;
     const uint32_t* line;
     if (sameSize) {
-      line = source.Row(sy) + src.left + (clip.left - destRect.left);
+      line = source.Row(sy) + (int64_t{src.left} + clip.left - destRect.left);
     } else {
       if (sy == mappedRow && mode == Mode::Copy && previousOut) {
         // The same source row again: the previous destination row is it.
@@ -342,7 +346,9 @@ void TskBitmap::AssignToBitmap(TBitmap& picture) const {
 }
 
 void TskBitmap::DrawToBitmap(TskBitmap& target, int x, int y) const {
-  DrawToBitmap(target, fw::Bounds(x, y, Width(), Height()), {0, 0, Width(), Height()});
+  // Far enough right or down the rectangle would end beyond int; there
+  // nothing of it is visible, and the clamped end keeps it so.
+  DrawToBitmap(target, {x, y, SaturatedSum(x, Width()), SaturatedSum(y, Height())}, {0, 0, Width(), Height()});
 }
 
 void TskBitmap::DrawToBitmap(TskBitmap& target, const TRect& destRect, const TRect& sourceRect) const {

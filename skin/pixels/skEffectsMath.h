@@ -7,14 +7,16 @@
 
 namespace sk {
 
-// Round half to even. Where doubles are evaluated in double precision the
-// classic add-and-subtract of 1.5 * 2^52 does it in two instructions; the
-// library call serves builds that evaluate in extended precision (x87).
+// Every build evaluates doubles in double precision (the 32-bit build uses
+// SSE2 arithmetic): x87's extended precision would round the formulas
+// differently, and a picture must not depend on the build that drew it.
+static_assert(FLT_EVAL_METHOD == 0, "build with SSE2 floating point (-msse2 -mfpmath=sse)");
+
+// Round half to even: the classic add-and-subtract of 1.5 * 2^52 in two
+// instructions; values beyond its range go to the library.
 inline double RoundEvenValue(double x) {
-  if constexpr (FLT_EVAL_METHOD == 0) {
-    constexpr double shifter = 6755399441055744.0;  // 1.5 * 2^52
-    if (x > -2251799813685248.0 && x < 2251799813685248.0) return (x + shifter) - shifter;
-  }
+  constexpr double shifter = 6755399441055744.0;  // 1.5 * 2^52
+  if (x > -2251799813685248.0 && x < 2251799813685248.0) return (x + shifter) - shifter;
   return std::nearbyint(x);
 }
 

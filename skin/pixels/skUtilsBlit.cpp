@@ -1,8 +1,11 @@
 #include "skin/pixels/skUtilsBlit.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
 #include <vector>
+
+#include "skin/pixels/skUtilsRects.h"
 
 namespace sk {
 namespace {
@@ -23,11 +26,18 @@ struct ResolvedAxis {
   int64_t dw = 1;   // stretch: destination length before clipping
 
   bool Empty() const { return c1 <= c0; }
+  // Spans may run from one end of int to the other, so distances are taken
+  // wide. The result is an index inside the source picture.
   int Map(int d) const {
+    const int64_t k = int64_t{d} - dst0;
     switch (fill) {
-      case AxisFill::Copy: return s0 + (d - dst0);
-      case AxisFill::Tile: return s0 + (d - dst0) % period;
-      case AxisFill::Stretch: return s0 + static_cast<int>(((2 * int64_t{d - dst0} + 1) * sw) / (2 * dw));
+      case AxisFill::Copy: return static_cast<int>(s0 + k);
+      case AxisFill::Tile: return static_cast<int>(s0 + k % period);
+      case AxisFill::Stretch: {
+        // k < 2^32 and sw < 2^31 (a picture's width): the product fits 64 bits unsigned.
+        const uint64_t centre = (2 * static_cast<uint64_t>(k) + 1) * static_cast<uint64_t>(sw);
+        return static_cast<int>(s0 + static_cast<int64_t>(centre / (2 * static_cast<uint64_t>(dw))));
+      }
     }
     return s0;
   }
@@ -151,7 +161,7 @@ void BlitSpans(const PixelView& dst, const PixelView& src, const AxisSpan& xSpan
     const ptrdiff_t lastWide = static_cast<ptrdiff_t>(src.valid.right - 1) * bpp;
     while (wideColumns < columns.size() && columns[wideColumns] < lastWide) ++wideColumns;
   }
-  const int phase = x.fill == AxisFill::Tile ? (x.c0 - x.dst0) % x.period : 0;
+  const int phase = x.fill == AxisFill::Tile ? static_cast<int>((int64_t{x.c0} - x.dst0) % x.period) : 0;
 
   int previousSource = -1;
   uint8_t* previousRow = nullptr;
@@ -203,8 +213,16 @@ PixelView SourceView(const TBitmap& source, const TRect& rect, int bytesPerPixel
   v.bytesPerPixel = bytesPerPixel;
   const TRect clip{std::max(rect.left, 0), std::max(rect.top, 0), std::min(rect.right, source.Width()),
                    std::min(rect.bottom, source.Height())};
-  if (source.Empty() || clip.IsEmpty()) return v;
-  v.valid = {clip.left - rect.left, clip.top - rect.top, clip.right - rect.left, clip.bottom - rect.top};
+  if (source.Empty() || IsNullRect(clip)) return v;
+  // View coordinates count from rect's top-left; a picture lying further
+  // from it than an int reaches cannot be addressed by any span.
+  const int64_t validLeft = int64_t{clip.left} - rect.left;
+  const int64_t validTop = int64_t{clip.top} - rect.top;
+  const int64_t validRight = int64_t{clip.right} - rect.left;
+  const int64_t validBottom = int64_t{clip.bottom} - rect.top;
+  if (validRight > INT_MAX || validBottom > INT_MAX) return v;
+  v.valid = {static_cast<int>(validLeft), static_cast<int>(validTop), static_cast<int>(validRight),
+             static_cast<int>(validBottom)};
   if (BytesPerPixelOf(source) == bytesPerPixel && fw::BitsPerPixel(source.PixelFormat()) >= 24) {
     v.bits = const_cast<uint8_t*>(source.ScanLine(0));
     v.stride = source.RowBytes();

@@ -26,14 +26,14 @@ struct Strip {
 }  // namespace
 
 TskCornerModel MapCornerModel(const TskCornerModel& s, int sourceWidth, int sourceHeight, int width, int height) {
-  const int dw = width - sourceWidth;
-  const int dh = height - sourceHeight;
+  const int64_t dw = int64_t{width} - sourceWidth;
+  const int64_t dh = int64_t{height} - sourceHeight;
   TskCornerModel m;
   m.leftTop = s.leftTop;
-  m.rightTop = {s.rightTop.x + dw, s.rightTop.y};
-  m.leftBottom = {s.leftBottom.x, s.leftBottom.y + dh};
-  m.rightBottom = {s.rightBottom.x + dw, s.rightBottom.y + dh};
-  m.client = {s.client.left, s.client.top, s.client.right + dw, s.client.bottom + dh};
+  m.rightTop = {SaturatedSum(s.rightTop.x, dw), s.rightTop.y};
+  m.leftBottom = {s.leftBottom.x, SaturatedSum(s.leftBottom.y, dh)};
+  m.rightBottom = {SaturatedSum(s.rightBottom.x, dw), SaturatedSum(s.rightBottom.y, dh)};
+  m.client = {s.client.left, s.client.top, SaturatedSum(s.client.right, dw), SaturatedSum(s.client.bottom, dh)};
   return m;
 }
 
@@ -109,8 +109,10 @@ void CreateHSkinImage(int leftWidth, int rightWidth, TBitmap& target, bool stret
   Strip s(target, width, h, source, sourceRect);
   const AxisSpan rows = FitSpan(0, h, 0, h);
   s.Blit(FitSpan(0, leftWidth, 0, leftWidth), rows);
-  s.Blit(FitSpan(width - rightWidth, width, sw - rightWidth, sw), rows);
-  s.Blit(EdgeSpan(stretch, leftWidth, width - rightWidth, leftWidth, sw - rightWidth), rows);
+  const int middleEnd = SaturatedDiff(width, rightWidth);
+  const int sourceMiddleEnd = SaturatedDiff(sw, rightWidth);
+  s.Blit(FitSpan(middleEnd, width, sourceMiddleEnd, sw), rows);
+  s.Blit(EdgeSpan(stretch, leftWidth, middleEnd, leftWidth, sourceMiddleEnd), rows);
 }
 
 void CreateVSkinImage(int topHeight, int bottomHeight, TBitmap& target, bool stretch, int height,
@@ -120,8 +122,10 @@ void CreateVSkinImage(int topHeight, int bottomHeight, TBitmap& target, bool str
   Strip s(target, w, height, source, sourceRect);
   const AxisSpan columns = FitSpan(0, w, 0, w);
   s.Blit(columns, FitSpan(0, topHeight, 0, topHeight));
-  s.Blit(columns, FitSpan(height - bottomHeight, height, sh - bottomHeight, sh));
-  s.Blit(columns, EdgeSpan(stretch, topHeight, height - bottomHeight, topHeight, sh - bottomHeight));
+  const int middleEnd = SaturatedDiff(height, bottomHeight);
+  const int sourceMiddleEnd = SaturatedDiff(sh, bottomHeight);
+  s.Blit(columns, FitSpan(middleEnd, height, sourceMiddleEnd, sh));
+  s.Blit(columns, EdgeSpan(stretch, topHeight, middleEnd, topHeight, sourceMiddleEnd));
 }
 
 void CreateSkinBorderImages(const TskCornerModel& c, TskStretchFlags stretch, int width, int height,
@@ -132,8 +136,8 @@ void CreateSkinBorderImages(const TskCornerModel& c, TskStretchFlags stretch, in
   const TRect& cr = c.client;
   const TRect& ncr = m.client;
   const int topHeight = cr.top;
-  const int bottomHeight = height - ncr.bottom;
-  const int sideHeight = height - topHeight - bottomHeight;
+  const int bottomHeight = SaturatedDiff(height, ncr.bottom);
+  const int sideHeight = SaturatedInt(int64_t{height} - topHeight - bottomHeight);
 
   if (targets.top && width > 0 && topHeight > 0 && c.rightTop.x > c.leftTop.x) {
     Strip s(*targets.top, width, topHeight, source, rect);
@@ -146,7 +150,7 @@ void CreateSkinBorderImages(const TskCornerModel& c, TskStretchFlags stretch, in
   }
   if (targets.bottom && width > 0 && bottomHeight > 0 && c.rightBottom.x > c.leftBottom.x) {
     Strip s(*targets.bottom, width, bottomHeight, source, rect);
-    const AxisSpan rows = FitSpan(0, bottomHeight, rh - bottomHeight, rh);
+    const AxisSpan rows = FitSpan(0, bottomHeight, SaturatedDiff(rh, bottomHeight), rh);
     s.Blit(stretch.bottom ? FitSpan(m.leftBottom.x, m.rightBottom.x, c.leftBottom.x, c.rightBottom.x)
                           : TileSpan(0, width, c.leftBottom.x, c.rightBottom.x),
            rows);
@@ -157,16 +161,17 @@ void CreateSkinBorderImages(const TskCornerModel& c, TskStretchFlags stretch, in
   // below it, or tiled from the strip's top.
   const auto side = [&](TBitmap& target, int stripWidth, const AxisSpan& columns, bool stretched, int y0, int y1) {
     Strip s(target, stripWidth, sideHeight, source, rect);
-    s.Blit(columns, stretched ? FitSpan(y0 - cr.top, sideHeight + y1 - cr.bottom, y0, y1)
-                              : TileSpan(0, sideHeight, y0, y1));
-    if (y0 > cr.top) s.Blit(columns, FitSpan(0, y0 - cr.top, cr.top, y0));
-    if (cr.bottom > y1) s.Blit(columns, FitSpan(sideHeight - (cr.bottom - y1), sideHeight, y1, cr.bottom));
+    const int topPart = SaturatedDiff(y0, cr.top);
+    const int bottomStart = SaturatedInt(int64_t{sideHeight} + y1 - cr.bottom);
+    s.Blit(columns, stretched ? FitSpan(topPart, bottomStart, y0, y1) : TileSpan(0, sideHeight, y0, y1));
+    if (y0 > cr.top) s.Blit(columns, FitSpan(0, topPart, cr.top, y0));
+    if (cr.bottom > y1) s.Blit(columns, FitSpan(bottomStart, sideHeight, y1, cr.bottom));
   };
   if (targets.left && ncr.left > 0 && sideHeight > 0 && c.leftBottom.y > c.leftTop.y) {
     side(*targets.left, ncr.left, FitSpan(0, ncr.left, 0, cr.left), stretch.left, c.leftTop.y, c.leftBottom.y);
   }
-  if (targets.right && width - ncr.right >= 1 && sideHeight >= 1 && c.rightBottom.y > c.rightTop.y) {
-    const int rightWidth = width - ncr.right;
+  const int rightWidth = SaturatedDiff(width, ncr.right);
+  if (targets.right && rightWidth >= 1 && sideHeight >= 1 && c.rightBottom.y > c.rightTop.y) {
     side(*targets.right, rightWidth, FitSpan(0, rightWidth, cr.right, rw), stretch.right, c.rightTop.y,
          c.rightBottom.y);
   }
@@ -180,20 +185,24 @@ void CreateMaskBorderImages(const TskCornerModel& c, const TRect& ma, const TBit
   const int sideHeight = RectHeight(nma);
 
   const auto side = [&](TBitmap& target, int x0, int x1, int y0, int y1) {
-    Strip s(target, x1 - x0, sideHeight, mask, whole);
-    const AxisSpan columns = FitSpan(0, x1 - x0, x0, x1);
+    const int stripWidth = SaturatedDiff(x1, x0);
+    Strip s(target, stripWidth, sideHeight, mask, whole);
+    const AxisSpan columns = FitSpan(0, stripWidth, x0, x1);
     if (y1 != y0) s.Blit(columns, TileSpan(0, sideHeight, y0, y1));
-    if (y0 > ma.top) s.Blit(columns, FitSpan(0, y0 - ma.top, ma.top, y0));
-    if (ma.bottom > y1) s.Blit(columns, FitSpan(sideHeight - (ma.bottom - y1), sideHeight, y1, ma.bottom));
+    if (y0 > ma.top) s.Blit(columns, FitSpan(0, SaturatedDiff(y0, ma.top), ma.top, y0));
+    if (ma.bottom > y1) {
+      s.Blit(columns, FitSpan(SaturatedInt(int64_t{sideHeight} - ma.bottom + y1), sideHeight, y1, ma.bottom));
+    }
   };
   if (targets.left && ma.left > 0 && sideHeight > 0) side(*targets.left, 0, ma.left, c.leftTop.y, c.leftBottom.y);
-  if (targets.right && mw - ma.right > 0 && sideHeight > 0) {
+  if (targets.right && SaturatedDiff(mw, ma.right) > 0 && sideHeight > 0) {
     side(*targets.right, ma.right, mw, c.rightTop.y, c.rightBottom.y);
   }
 
   const auto band = [&](TBitmap& target, int y0, int y1, int x0, int x1, int nx0, int nx1) {
-    Strip s(target, width, y1 - y0, mask, whole);
-    const AxisSpan rows = FitSpan(0, y1 - y0, y0, y1);
+    const int bandHeight = SaturatedDiff(y1, y0);
+    Strip s(target, width, bandHeight, mask, whole);
+    const AxisSpan rows = FitSpan(0, bandHeight, y0, y1);
     if (x1 != x0) s.Blit(TileSpan(nx0, nx1, x0, x1), rows);
     s.Blit(FitSpan(0, x0, 0, x0), rows);
     s.Blit(FitSpan(nx1, width, x1, mw), rows);
@@ -201,7 +210,7 @@ void CreateMaskBorderImages(const TskCornerModel& c, const TRect& ma, const TBit
   if (targets.top && width > 0 && ma.top > 0) {
     band(*targets.top, 0, ma.top, c.leftTop.x, c.rightTop.x, m.leftTop.x, m.rightTop.x);
   }
-  if (targets.bottom && width > 0 && mh - ma.bottom > 0) {
+  if (targets.bottom && width > 0 && SaturatedDiff(mh, ma.bottom) > 0) {
     band(*targets.bottom, ma.bottom, mh, c.leftBottom.x, c.rightBottom.x, m.leftBottom.x, m.rightBottom.x);
   }
 }

@@ -4,7 +4,9 @@
 #include <array>
 #include <bit>
 #include <cstring>
+#include <string>
 
+#include "framework/Exceptions.h"
 #include "skin/pixels/skUtilsBlit.h"
 
 #if defined(__SSE2__)
@@ -124,10 +126,19 @@ void ScanRow24(const uint8_t* row, int width, RunTracker& runs) {
   runs.End(width);
 }
 
+// A picture of fewer bits per pixel may be much wider than a 24-bit row can
+// be; such a mask is refused before any size is worked out in int.
+void RequireScannableWidth(int width) {
+  if (TBitmap::RowBytesFor(width, TPixelFormat::pf24bit) > TBitmap::MaxBitmapBytes) {
+    throw fw::EOutOfResources(L"Mask too wide to scan: " + std::to_wstring(width) + L" pixels");
+  }
+}
+
 }  // namespace
 
 TskFBitmap::TskFBitmap(const TBitmap& picture)
     : width_(picture.Width()), height_(picture.Height()) {
+  RequireScannableWidth(width_);
   // A row of width * 3 bytes padded to four is width * 3 + width mod 4.
   gap_ = width_ % 4;
   stride_ = width_ * 3 + gap_;
@@ -143,6 +154,7 @@ std::vector<uint8_t> MaskToRegionData(const TBitmap& picture, int offsetX, int o
   if (picture.Empty()) return {};
   const int w = picture.Width();
   const int h = picture.Height();
+  RequireScannableWidth(w);
   RunCollector collector(offsetX, offsetY);
   // 24-bit pictures are scanned in place; others a row at a time through a
   // converted copy of the row.

@@ -1,6 +1,9 @@
 #pragma once
 // Rectangle and point helpers shared by every skinned element. Rectangles are
 // left, top, right, bottom with right and bottom exclusive.
+#include <climits>
+#include <cstdint>
+
 #include "framework/Graphics.h"
 
 namespace sk {
@@ -8,8 +11,15 @@ namespace sk {
 using fw::TPoint;
 using fw::TRect;
 
-inline int RectWidth(const TRect& r) { return r.right - r.left; }
-inline int RectHeight(const TRect& r) { return r.bottom - r.top; }
+// Geometry comes from skin files: sums and differences of coordinates are
+// worked out wide and clamped to int, so a value beyond int is simply far
+// outside every picture instead of wrapping to a point inside one.
+inline int SaturatedInt(int64_t v) { return v > INT_MAX ? INT_MAX : (v < INT_MIN ? INT_MIN : static_cast<int>(v)); }
+inline int SaturatedSum(int a, int64_t b) { return SaturatedInt(a + b); }
+inline int SaturatedDiff(int a, int b) { return SaturatedInt(int64_t{a} - b); }
+
+inline int RectWidth(const TRect& r) { return SaturatedDiff(r.right, r.left); }
+inline int RectHeight(const TRect& r) { return SaturatedDiff(r.bottom, r.top); }
 inline TRect NullRect() { return TRect{}; }
 // A rectangle with no area is treated as absent.
 inline bool IsNullRect(const TRect& r) { return RectWidth(r) <= 0 || RectHeight(r) <= 0; }
