@@ -8,6 +8,10 @@
 #include "status/FrRegistration.h"
 #include "support/skSkinExCtrls.h"
 
+namespace quillet {
+
+using namespace support;
+
 void RegisterProgramClasses() {
   fw::RegisterStandardClasses();
   fr::RegisterStatusClasses();
@@ -17,3 +21,5 @@ void RegisterProgramClasses() {
   fw::RegisterPictureFormats();
   TfrmAd::RegisterClass();
 }
+
+}  // namespace quillet

@@ -4,6 +4,8 @@
 
 #include "framework/Exceptions.h"
 
+namespace quillet {
+
 std::vector<uint8_t> LoadBinaryResource(const std::wstring& name) {
   HMODULE module = GetModuleHandleW(nullptr);
   HRSRC info = FindResourceW(module, name.c_str(), MAKEINTRESOURCEW(10));  // RT_RCDATA
@@ -18,3 +20,5 @@ std::string LoadTextResource(const std::wstring& name) {
   const std::vector<uint8_t> bytes = LoadBinaryResource(name);
   return std::string(bytes.begin(), bytes.end());
 }
+
+}  // namespace quillet

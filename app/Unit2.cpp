@@ -9,6 +9,10 @@
 #include "support/Communal.h"
 #include "support/skSkinExCtrls.h"
 
+namespace quillet {
+
+using namespace support;
+
 using namespace fw;
 
 namespace {
@@ -147,3 +151,5 @@ void TfrmAd::SaveSlots() {
     AccessScrambledIni(ConfigFileName(), 1, "data", "mm" + std::to_string(n), WideToUtf8(SlotMemo(n)->Text()), ignored);
   }
 }
+
+}  // namespace quillet

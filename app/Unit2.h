@@ -9,7 +9,11 @@
 #include "framework/Forms.h"
 #include "framework/StdCtrls.h"
 
+namespace support {
 class TBannerLoader;
+}  // namespace support
+
+namespace quillet {
 
 class TfrmAd : public fw::TForm {
  public:
@@ -43,5 +47,7 @@ class TfrmAd : public fw::TForm {
   void RegisterHotKeys();
 
   std::wstring productCode_;
-  std::unique_ptr<TBannerLoader> banners_;  // made at the first show
+  std::unique_ptr<support::TBannerLoader> banners_;  // made at the first show
 };
+
+}  // namespace quillet

@@ -8,8 +8,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   fw::TApplication& app = fw::Application();
   app.Initialize();
   app.SetTitle(L"Quillet");
-  RegisterProgramClasses();
-  TfrmAd* form = app.CreateForm<TfrmAd>();
+  quillet::RegisterProgramClasses();
+  auto* form = app.CreateForm<quillet::TfrmAd>();
   try {
     form->CreateFromLayout();
   } catch (...) {

@@ -7,6 +7,8 @@
 
 #include "support/Scrambler.h"
 
+using namespace support;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
   if (UnscrambleText(ScrambleText(text)) != text) std::abort();

@@ -3,6 +3,8 @@
 #include <cwctype>
 #include <string_view>
 
+namespace support {
+
 std::wstring BannerExtension(const std::wstring& address) {
   const auto dot = address.rfind(L'.');
   if (dot == std::wstring::npos) return {};
@@ -44,3 +46,5 @@ bool IsWebLink(const std::wstring& url) {
   }
   return true;
 }
+
+}  // namespace support

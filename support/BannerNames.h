@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+namespace support {
+
 // The extension of a picture address: the text from its last "." to the
 // end, or empty when a "\" or ":" follows that ".".
 std::wstring BannerExtension(const std::wstring& address);
@@ -24,3 +26,5 @@ std::optional<std::wstring> BannerFileName(const std::wstring& key, const std::w
 // to case) without blanks or control characters: the only links a banner
 // hands to the shell.
 bool IsWebLink(const std::wstring& url);
+
+}  // namespace support

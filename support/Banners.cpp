@@ -13,6 +13,8 @@
 #include "support/Download.h"
 #include "support/skSkinExCtrls.h"
 
+namespace support {
+
 namespace {
 
 constexpr UINT kDownloadDone = WM_APP + 1;  // wParam: token, lParam: success
@@ -182,3 +184,5 @@ std::wstring TBannerLoader::ReadConfig(const std::wstring& section, const std::w
   AccessScrambledIni(directory_ + L"SetConfig.ini", 0, fw::WideToUtf8(section), fw::WideToUtf8(key), "", value);
   return fw::Utf8ToWide(value);
 }
+
+}  // namespace support

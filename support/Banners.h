@@ -8,6 +8,8 @@
 #include <optional>
 #include <string>
 
+namespace support {
+
 class TskSkinLinkImage;
 
 // The maker's web site root, with a trailing "/".
@@ -71,3 +73,5 @@ class TBannerLoader {
   unsigned token_ = 0;
   Plan plan_;
 };
+
+}  // namespace support

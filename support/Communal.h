@@ -6,6 +6,8 @@
 
 #include "framework/IniFiles.h"
 
+namespace support {
+
 // Writes (mode 1) the scrambled value, or reads (any other mode) and
 // unscrambles it into `result`; the file object is the caller's.
 void AccessScrambledIniFile(fw::TCustomIniFile& ini, uint8_t mode, const std::string& section,
@@ -27,3 +29,5 @@ void AccessScrambledIni(const std::wstring& fileName, uint8_t mode, const std::s
 // become arbitrary code points (which text shaping may not survive).
 std::wstring StoredTextToWide(const std::string& bytes);
 #endif
+
+}  // namespace support

@@ -6,6 +6,8 @@
 #include "framework/WinIniFile.h"
 #include "support/Communal.h"
 
+namespace support {
+
 std::wstring ProgramDirectory() {
   std::vector<wchar_t> buffer(MAX_PATH);
   for (;;) {
@@ -32,3 +34,5 @@ std::wstring StoredTextToWide(const std::string& bytes) {
   if (length > 0) MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, wide.data(), length);
   return wide;
 }
+
+}  // namespace support

@@ -15,6 +15,8 @@
 
 #include "support/BannerNames.h"
 
+namespace support {
+
 namespace {
 
 std::atomic<unsigned> timeoutMs{kDownloadTimeoutMs};
@@ -201,3 +203,5 @@ bool DownloadFile(const std::wstring& address, const std::wstring& localFile) {
     return false;
   }
 }
+
+}  // namespace support

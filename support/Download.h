@@ -2,6 +2,8 @@
 // Downloads of the banner configuration and pictures.
 #include <string>
 
+namespace support {
+
 // Every download ends within this bound (a time-out is a failure).
 constexpr unsigned kDownloadTimeoutMs = 15000;
 
@@ -14,3 +16,5 @@ void SetDownloadTimeoutMs(unsigned ms);
 // written beside `localFile` and renamed over it only then, so a failure
 // leaves an existing file as it was. Any failure or error gives false.
 bool DownloadFile(const std::wstring& address, const std::wstring& localFile);
+
+}  // namespace support

@@ -1,5 +1,7 @@
 #include "support/Scrambler.h"
 
+namespace support {
+
 namespace {
 
 uint8_t HighByte(uint16_t key) { return static_cast<uint8_t>(key >> 8); }
@@ -65,3 +67,5 @@ int HexDigitValue(char c) {
   const int code = static_cast<unsigned char>(c);
   return (c >= '0' && c <= '9') ? code - 48 : code - 55;
 }
+
+}  // namespace support

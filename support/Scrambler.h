@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+namespace support {
+
 // The running key's fixed start and step. Files written with one set cannot
 // be read with another, so these never change. The step is a full-period
 // linear congruential generator modulo 65536 (multiplier = 1 mod 4, odd
@@ -31,3 +33,5 @@ std::string HexEncode(std::string_view bytes);
 std::string HexDecode(std::string_view hex);
 // "0"-"9" give 0-9; every other character its code minus 55 ("A" is 10).
 int HexDigitValue(char c);
+
+}  // namespace support

@@ -6,6 +6,8 @@
 #include "framework/Layout.h"
 #include "support/BannerNames.h"
 
+namespace support {
+
 TskSkinLinkImage::TskSkinLinkImage(fw::TComponent* owner) : TImage(owner) {
   SetCursor(fw::crHandPoint);
   SetControlStyle(ControlStyle() | fw::csClickEvents);
@@ -29,3 +31,5 @@ void TskSkinLinkImage::Click() {
   if (url_.empty() || !IsWebLink(url_)) return;
   if (OpenLink()) OpenLink()(url_);
 }
+
+}  // namespace support

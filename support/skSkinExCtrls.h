@@ -5,6 +5,8 @@
 
 #include "framework/ExtCtrls.h"
 
+namespace support {
+
 class TskSkinLinkImage : public fw::TImage {
  public:
   explicit TskSkinLinkImage(fw::TComponent* owner);
@@ -25,3 +27,5 @@ class TskSkinLinkImage : public fw::TImage {
  private:
   std::wstring url_;
 };
+
+}  // namespace support

@@ -18,6 +18,8 @@
 #include "framework/Utf.h"
 #include "support/Scrambler.h"
 
+using namespace support;
+
 using namespace std::chrono_literals;
 using banner_test::Answer;
 using banner_test::HttpServer;

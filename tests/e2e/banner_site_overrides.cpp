@@ -13,6 +13,8 @@
 #include "support/Download.h"
 #include "support/skSkinExCtrls.h"
 
+using namespace support;
+
 namespace {
 
 std::wstring Env(const wchar_t* name) {

@@ -8,6 +8,8 @@
 #include "framework/IniFiles.h"
 #include "support/Scrambler.h"
 
+using namespace support;
+
 using namespace std::chrono_literals;
 using e2e::QuilletProcess;
 

@@ -5,6 +5,8 @@
 
 #include "support/BannerNames.h"
 
+using namespace support;
+
 TEST(BannerExtension, RunsFromTheLastDotUnlessABackslashOrColonFollows) {
   EXPECT_EQ(BannerExtension(L"http://h.example/pics/a.gif"), L".gif");
   EXPECT_EQ(BannerExtension(L"http://h.example/pics/a.b.JPEG"), L".JPEG");

@@ -7,6 +7,8 @@
 #include "support/Communal.h"
 #include "support/Scrambler.h"
 
+using namespace support;
+
 namespace {
 
 bool OnlyUpperHex(const std::string& s) { return s.find_first_not_of("0123456789ABCDEF") == std::string::npos; }

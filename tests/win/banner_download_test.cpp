@@ -11,6 +11,8 @@
 #include "banner_http_server.h"
 #include "support/Download.h"
 
+using namespace support;
+
 namespace {
 
 using banner_test::Answer;

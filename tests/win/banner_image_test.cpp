@@ -13,6 +13,8 @@
 #include "support/Banners.h"
 #include "support/skSkinExCtrls.h"
 
+using namespace support;
+
 using namespace fw;
 
 namespace {

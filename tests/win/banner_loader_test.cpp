@@ -19,6 +19,8 @@
 #include "support/Scrambler.h"
 #include "support/skSkinExCtrls.h"
 
+using namespace support;
+
 using namespace std::chrono_literals;
 using banner_test::Answer;
 using banner_test::HttpServer;

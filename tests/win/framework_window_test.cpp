@@ -14,6 +14,8 @@
 #include "framework/StdCtrls.h"
 #include "framework/WinIniFile.h"
 
+using namespace quillet;
+
 using namespace fw;
 
 namespace {

@@ -9,6 +9,8 @@
 #include "skin/data/skSkinData.h"
 #include "skin/data/skSkinDataRecords.h"
 
+using namespace quillet;
+
 using namespace fw;
 
 namespace {

@@ -12,6 +12,8 @@
 #include "status/FrStatusPanes.h"
 #include "status_surface.h"
 
+using namespace quillet;
+
 using namespace fr;
 using fw::TComponent;
 

@@ -11,6 +11,8 @@
 #include "status/FrStatus.h"
 #include "status/FrVersionInfo.h"
 
+using namespace quillet;
+
 using namespace fr;
 using fw::TComponent;
 
