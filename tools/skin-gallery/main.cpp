@@ -12,7 +12,9 @@
 // What a driver finds, by window text (captions are fixed; the two facts
 // panels by their fixed prefixes):
 //   main window       "Quillet Skin Gallery" (class QuilletForm), at 40,40,
-//                     client 560 x 360, with a menu bar:
+//                     client 560 wide (360 high less the menu bar, for now:
+//                     the form sizes itself before its bar arrives), with a
+//                     menu bar:
 //                       &Skin: &Embedded skin, &Built-in look, Show &mask, E&xit (Alt+X)
 //                       &Window: &MDI parent (disabled until forms can be MDI frames)
 //   panels            "Skin: <skin name>" or "Skin: (none)";
