@@ -1,0 +1,66 @@
+// skin-gallery.exe: shows a skin on the controls, menus and windows that
+// Quillet's main window does not use, for skin authors and for tests.
+//
+//   skin-gallery.exe                     the skin built into the program
+//   skin-gallery.exe path\to\skin.ini    a skin folder (or the folder itself)
+//   skin-gallery.exe path\to\file        a packed skin file (quillet-skin pack)
+//
+// A skin that cannot be loaded is named in a message box (title "Skin
+// Gallery", shown over the gallery's window); the gallery goes on with its
+// built-in look.
+//
+// What a driver finds, by window text (captions are fixed; the two facts
+// panels by their fixed prefixes):
+//   main window       "Quillet Skin Gallery" (class QuilletForm), at 40,40,
+//                     client 560 wide (360 high less the menu bar, for now:
+//                     the form sizes itself before its bar arrives), with a
+//                     menu bar:
+//                       &Skin: &Embedded skin, &Built-in look, Show &mask, E&xit (Alt+X)
+//                       &Window: &MDI parent (disabled until forms can be MDI frames)
+//   panels            "Skin: <skin name>" or "Skin: (none)";
+//                     "Pictures: <all> (<active> active)"
+//   buttons           "Embedded skin", "Built-in look", "Show mask" (disabled
+//                     without a main picture)
+//   memo              an Edit whose text begins "Quillet Skin Gallery shows"
+//   status bar        along the bottom: the skin's source ("Embedded skin",
+//                     "Built-in look" or the file's path) and a clock
+//   popup menu        a right click on the window (not in the memo):
+//                     &Built-in look, &Embedded skin, Show &mask
+//   mask window       "Skin Mask" (class QuilletForm), borderless, right of
+//                     the main window, sized to the skin's main picture, its
+//                     region cut from the skin's mask
+// Every control has a hint text.
+#include <windows.h>
+#include <shellapi.h>
+
+#include <string>
+
+#include "framework/Forms.h"
+#include "skin/data/skSkinDataMessenger.h"
+#include "tools/skin-gallery/GalleryForm.h"
+
+namespace {
+
+std::wstring SkinPathArgument() {
+  int count = 0;
+  LPWSTR* args = CommandLineToArgvW(GetCommandLineW(), &count);
+  std::wstring path = args && count > 1 ? args[1] : L"";
+  LocalFree(args);
+  return path;
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  fw::TApplication& app = fw::Application();
+  app.Initialize();
+  app.SetTitle(L"Skin Gallery");
+  // Skin changes reach the forms as window messages.
+  sk::InstallWindowsSkinMessenger();
+  auto* form = app.CreateForm<gallery::TGalleryForm>();
+  const std::wstring error = form->LoadStartSkin(SkinPathArgument());
+  form->Show();
+  if (!error.empty()) MessageBoxW(form->Handle(), error.c_str(), app.Title().c_str(), MB_OK | MB_ICONWARNING);
+  app.Run();
+  return 0;
+}
