@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "framework/Canvas.h"
+#include "framework/Forms.h"
 #include "framework/Utf.h"
 #include "support/BannerNames.h"
 #include "support/Communal.h"
@@ -58,7 +59,7 @@ void DrawBannerPlaceholder(TskSkinLinkImage& image) {
 }
 
 void LoadBanner(TskSkinLinkImage& image, const std::wstring& key, const std::wstring& productCode) {
-  image.SetHeight(48);
+  image.SetHeight(fw::ScaleDesigned(image, 48));  // the window's 48 designed pixels
   const std::wstring address = ReadConfig(productCode + L"path", key);
   const std::wstring link = ReadConfig(productCode + L"link", key);
   // The file is named from the key and a plain extension only, so the
