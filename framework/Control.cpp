@@ -207,16 +207,23 @@ void TControl::BringToFront() {
 }
 
 void TControl::ScaleBy(int m, int d) {
-  left_ = MulDiv(left_, m, d);
-  top_ = MulDiv(top_, m, d);
-  width_ = MulDiv(width_, m, d);
-  height_ = MulDiv(height_, m, d);
-  if (!parentFont_) {
-    const auto keep = font_.OnChange;
-    font_.OnChange = nullptr;
-    font_.SetHeight(MulDiv(font_.Height(), m, d));
-    font_.OnChange = keep;
-  }
+  ScaleBounds(m, d);
+  if (ScaleFont(m, d)) FontChanged();
+}
+
+void TControl::ScaleBounds(int m, int d) {
+  // Through SetBounds, so a window that already exists moves with its control.
+  SetBounds(MulDiv(left_, m, d), MulDiv(top_, m, d), MulDiv(width_, m, d), MulDiv(height_, m, d));
+}
+
+bool TControl::ScaleFont(int m, int d) {
+  // A font taken from the parent is scaled there, once.
+  if (parentFont_) return false;
+  const auto keep = font_.OnChange;
+  font_.OnChange = nullptr;
+  font_.SetHeight(MulDiv(font_.Height(), m, d));
+  font_.OnChange = keep;
+  return true;
 }
 
 }  // namespace fw

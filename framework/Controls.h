@@ -140,7 +140,9 @@ class TControl : public TComponent {
   }
   void BringToFront();
 
-  // Scales position, size and font by m/d (the layout's resolution to the screen's).
+  // Scales position, size and font by m/d (the layout's resolution to the
+  // screen's), once: what alignment or the text sizes is laid out again from
+  // the scaled values.
   virtual void ScaleBy(int m, int d);
 
   virtual void Click();
@@ -160,6 +162,10 @@ class TControl : public TComponent {
   virtual void TextChanged() { Invalidate(); }
   virtual void Resize();
   virtual void BoundsChanged() {}
+  // The parts of ScaleBy: bounds, and the font unless it is the parent's
+  // (true when it was scaled; nobody has been told yet).
+  virtual void ScaleBounds(int m, int d);
+  bool ScaleFont(int m, int d);
   // The parent asks for the new font or colour when ParentFont/ParentColor.
   void ParentFontChanged();
   void ParentColorChanged();

@@ -47,18 +47,18 @@ void TForm::Loaded() {
   // Designed at one resolution, shown at the screen's.
   const int screenPpi = Screen().PixelsPerInch();
   if (pixelsPerInch_ > 0 && screenPpi != pixelsPerInch_) {
-    const int m = screenPpi;
-    const int d = pixelsPerInch_;
-    if (clientWidth_ >= 0) clientWidth_ = MulDiv(clientWidth_, m, d);
-    if (clientHeight_ >= 0) clientHeight_ = MulDiv(clientHeight_, m, d);
-    const int keepLeft = left_;
-    const int keepTop = top_;
-    ScaleBy(m, d);
-    left_ = keepLeft;  // a screen position is not scaled
-    top_ = keepTop;
+    ScaleBy(screenPpi, pixelsPerInch_);
     pixelsPerInch_ = screenPpi;
   }
   Realign();
+}
+
+void TForm::ScaleBounds(int m, int d) {
+  // The frame is the system's and a screen position is no layout length:
+  // only the client area scales.
+  const TRect client = ClientRect();
+  SetClientWidth(MulDiv(client.Width(), m, d));
+  SetClientHeight(MulDiv(client.Height(), m, d));
 }
 
 void TForm::DoCreate() {
@@ -387,10 +387,19 @@ void TApplication::HandleException(std::exception_ptr error) {
 // --- TScreen -----------------------------------------------------------------------
 
 int TScreen::PixelsPerInch() const {
+  if (testPixelsPerInch_ > 0) return testPixelsPerInch_;
   HDC dc = GetDC(nullptr);
   const int ppi = GetDeviceCaps(dc, LOGPIXELSY);
   ReleaseDC(nullptr, dc);
   return ppi;
+}
+
+int ScaleDesigned(const TControl& control, int pixels) {
+  const TControl* top = &control;
+  while (top->Parent()) top = top->Parent();
+  const auto* form = dynamic_cast<const TForm*>(top);
+  const int ppi = form && form->PixelsPerInch() > 0 ? form->PixelsPerInch() : Screen().PixelsPerInch();
+  return MulDiv(pixels, ppi, 96);
 }
 
 TRect TScreen::WorkAreaRect() const {

@@ -47,7 +47,8 @@ class TForm : public TWinControl {
   TPosition Position() const { return position_; }
   void SetPosition(TPosition position) { position_ = position; }
   // The resolution the layout was designed at; the form scales itself to
-  // the screen's when it has been loaded.
+  // the screen's when it has been loaded, and from then on it is the
+  // screen's.
   int PixelsPerInch() const { return pixelsPerInch_; }
   void SetPixelsPerInch(int ppi) { pixelsPerInch_ = ppi; }
   void SetTextHeight(int h) { textHeight_ = h; }
@@ -86,6 +87,7 @@ class TForm : public TWinControl {
   void CreateWindowHandle(const TCreateParams& params) override;
   void CreateParams(TCreateParams& params) override;
   void AfterCreateWnd() override;
+  void ScaleBounds(int m, int d) override;
   virtual void DoCreate();
   virtual void DoShow();
 
@@ -161,6 +163,9 @@ class TApplication : public TComponent {
 class TScreen {
  public:
   int PixelsPerInch() const;
+  // Tests build forms for another screen resolution with this; 0 goes back
+  // to the screen's own.
+  void SetPixelsPerInchForTests(int ppi) { testPixelsPerInch_ = ppi; }
   int Width() const { return GetSystemMetrics(SM_CXSCREEN); }
   int Height() const { return GetSystemMetrics(SM_CYSCREEN); }
   TRect WorkAreaRect() const;
@@ -172,9 +177,14 @@ class TScreen {
  private:
   friend class TForm;
   std::vector<TForm*> forms_;
+  int testPixelsPerInch_ = 0;
 };
 
 TApplication& Application();
 TScreen& Screen();
+
+// A length in pixels at 96 pixels per inch, as a control's form is shown
+// (scaled as its layout was): for sizes code sets after loading.
+int ScaleDesigned(const TControl& control, int pixels);
 
 }  // namespace fw

@@ -185,10 +185,14 @@ void TWinControl::Update() {
 }
 
 void TWinControl::ScaleBy(int m, int d) {
+  // Aligned children are laid out once, from their scaled sizes, at the end.
   DisableAlign();
-  TControl::ScaleBy(m, d);
+  ScaleBounds(m, d);
+  const bool ownFont = ScaleFont(m, d);
   for (TControl* c : controls_) c->ScaleBy(m, d);
-  for (TControl* c : controls_) c->ParentFontChanged();
+  // Only now do children that size themselves to their text measure it:
+  // in the scaled font, over their scaled bounds.
+  if (ownFont) FontChanged();
   EnableAlign();
 }
 

@@ -11,7 +11,9 @@
 #
 # Knobs: QUILLET_WINEPREFIX (default build/wineprefix), QUILLET_OWN_DISPLAY=1
 # (start Xvfb even when DISPLAY is set: the tests want a quiet 1280x1024
-# screen of their own), QUILLET_WINE_PERSIST=0 (no persistent wineserver:
+# screen of their own), QUILLET_WINE_DPI=144 (the prefix's screen resolution
+# in pixels per inch; give such a prefix its own QUILLET_WINEPREFIX),
+# QUILLET_WINE_PERSIST=0 (no persistent wineserver:
 # Wine's own server then lives exactly as long as its programs, which is what
 # several independent one-off runs sharing a prefix need).
 
@@ -86,6 +88,7 @@ _quillet_wine_display() {
 # wine-run.sh started by hand) from building the same prefix together.
 _quillet_wine_prefix() {
   local stamp="$WINEPREFIX/.quillet-prefix"
+  local _quillet_prefix_version="$_quillet_prefix_version${QUILLET_WINE_DPI:+ dpi $QUILLET_WINE_DPI}"
   [[ -f "$stamp" && "$(cat "$stamp")" == "$_quillet_prefix_version" ]] && return 0
   (
     flock 8
@@ -123,6 +126,13 @@ _quillet_wine_prefix() {
     # Without a window manager Wine waits 2 s in every DestroyWindow of a
     # top-level window; unmanaged windows close at once.
     reg 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N
+    # The screen resolution programs see (96 unless asked): the user's
+    # setting and the machine's, as Windows keeps both.
+    if [[ -n "${QUILLET_WINE_DPI:-}" ]]; then
+      reg 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$QUILLET_WINE_DPI"
+      reg 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts' \
+        /v LogPixels /t REG_DWORD /d "$QUILLET_WINE_DPI"
+    fi
 
     # Let the server that wineboot started write the registry and go, so the
     # persistent one starts clean.

@@ -18,7 +18,7 @@ void TFrStatusBar::ApplyStandardLook() {
   SetBorderInner(TFrameStyleEx::fsNone);
   SetBorderOuter(TFrameStyleEx::fsNone);
   SetBorderSides(kAllSides);
-  SetHeight(kStatusBarHeight);
+  SetHeight(fw::ScaleDesigned(*this, kStatusBarHeight));
   SetBorderWidth(0);
   applyingStyle_ = false;
 }

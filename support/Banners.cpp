@@ -139,7 +139,7 @@ void TBannerLoader::Downloaded(unsigned token, bool ok) {
 void TBannerLoader::BeginBanner(int banner) {
   step_ = banner == 0 ? Step::kFirst : Step::kSecond;
   TskSkinLinkImage& image = *images_[banner];
-  image.SetHeight(48);
+  image.SetHeight(fw::ScaleDesigned(image, 48));  // the window's 48 designed pixels
   plan_.address = ReadConfig(productCode_ + L"path", kKeys[banner]);
   plan_.link = ReadConfig(productCode_ + L"link", kKeys[banner]);
   // Named from the key and the address's extension only, so the address

@@ -35,6 +35,19 @@ std::wstring ClassOf(HWND wnd) {
 
 }  // namespace
 
+int ScreenPixelsPerInch() {
+  static const int ppi = [] {
+    SetProcessDPIAware();
+    HDC screen = GetDC(nullptr);
+    const int value = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return value;
+  }();
+  return ppi;
+}
+
+int ScaleDesigned(int pixels) { return MulDiv(pixels, ScreenPixelsPerInch(), 96); }
+
 std::filesystem::path MakeScratchDirectory(const std::wstring& name) {
   wchar_t temp[MAX_PATH];
   GetTempPathW(MAX_PATH, temp);
@@ -182,8 +195,8 @@ QuilletProcess::~QuilletProcess() {
 HWND QuilletProcess::Memo(int slot) const {
   static constexpr int kTops[] = {65, 143, 225, 303};
   ChildSearch search{L"Edit", {}, window_};
-  search.clientRect.left = (slot % 2 == 1) ? 16 : 296;
-  search.clientRect.top = kTops[(slot - 1) / 2];
+  search.clientRect.left = ScaleDesigned((slot % 2 == 1) ? 16 : 296);
+  search.clientRect.top = ScaleDesigned(kTops[(slot - 1) / 2]);
   EnumChildWindows(
       window_,
       [](HWND wnd, LPARAM param) -> BOOL {

@@ -14,6 +14,12 @@
 
 namespace e2e {
 
+// The screen's resolution, as the program sees it (this process declares
+// itself aware of it, as the program does, so that nothing is virtualised),
+// and a length of the window's layout, designed at 96, on this screen.
+int ScreenPixelsPerInch();
+int ScaleDesigned(int pixels);
+
 // A fresh, empty directory for one test's copy of the program.
 std::filesystem::path MakeScratchDirectory(const std::wstring& name);
 std::string ReadFileBytes(const std::filesystem::path& file);
@@ -39,7 +45,8 @@ class QuilletProcess {
   const std::filesystem::path& Directory() const { return directory_; }
   std::filesystem::path ConfigFile() const { return directory_ / L"config.ini"; }
 
-  // The slot memo n (1 to 8), found by its designed place in the window.
+  // The slot memo n (1 to 8), found by its designed place in the window
+  // (scaled to the screen, as the window is).
   HWND Memo(int slot) const;
   HWND Button(const std::wstring& caption) const;
   std::wstring Text(HWND control) const;

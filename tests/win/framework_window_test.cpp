@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cmath>
 #include <filesystem>
+#include <map>
 #include <thread>
 
 #include "app/Registration.h"
@@ -17,6 +19,12 @@
 using namespace quillet;
 
 using namespace fw;
+
+namespace fw {
+void PrintTo(const TRect& r, std::ostream* out) {
+  *out << "{" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << "}";
+}
+}  // namespace fw
 
 namespace {
 
@@ -174,6 +182,111 @@ TEST(FrameworkScaling, ALayoutDesignedAtAnotherResolutionIsScaledToTheScreen) {
   EXPECT_EQ(form->ClientRect(), (TRect{0, 0, 400, 200}));
   TComponent::Free(form);
 }
+
+namespace {
+
+// The main window as built for a screen of `ppi` pixels per inch: every
+// control's bounds, as the framework keeps them and, for controls with a
+// window, as the window really lies in its parent.
+struct BuiltWindow {
+  TRect client;
+  int fontHeight = 0;
+  std::map<std::wstring, TRect> bounds;
+  std::map<std::wstring, bool> sizedByText;
+  std::map<std::wstring, TRect> windows;
+  std::map<std::wstring, std::wstring> parents;
+};
+
+BuiltWindow BuildMainWindowAt(int ppi) {
+  Screen().SetPixelsPerInchForTests(ppi);
+  auto* form = TComponent::Create<TfrmAd>(&Application());
+  form->CreateFromLayout();
+  form->HandleNeeded();
+  Application().ProcessMessages();
+  BuiltWindow built;
+  RECT client;
+  GetClientRect(form->Handle(), &client);
+  built.client = FromRECT(client);
+  built.fontHeight = form->Font().Height();
+  for (int i = 0; i < form->ComponentCount(); ++i) {
+    auto* control = dynamic_cast<TControl*>(form->Components(i));
+    if (!control) continue;
+    built.bounds[control->Name()] = control->BoundsRect();
+    built.parents[control->Name()] = control->Parent()->Name();
+    auto* label = dynamic_cast<TLabel*>(control);
+    built.sizedByText[control->Name()] = label && label->AutoSize();
+    if (auto* windowed = dynamic_cast<TWinControl*>(control)) {
+      RECT r;
+      GetWindowRect(windowed->Handle(), &r);
+      MapWindowPoints(nullptr, GetParent(windowed->Handle()), reinterpret_cast<POINT*>(&r), 2);
+      built.windows[control->Name()] = FromRECT(r);
+    }
+  }
+  TComponent::Free(form);
+  Screen().SetPixelsPerInchForTests(0);
+  return built;
+}
+
+bool Overlap(const TRect& a, const TRect& b) {
+  return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+// Within a pixel of `designed` scaled from 96 to `ppi`.
+::testing::AssertionResult Scaled(const wchar_t* what, int actual, int designed, int ppi) {
+  const double expected = designed * ppi / 96.0;
+  if (std::abs(actual - expected) <= 1.0) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << std::string(what, what + wcslen(what)) << " is " << actual << ", expected "
+                                       << expected << " (" << designed << " at 96)";
+}
+
+class MainWindowScaling : public ::testing::TestWithParam<int> {};
+
+}  // namespace
+
+TEST_P(MainWindowScaling, EveryControlLiesAtItsDesignedPlaceTimesTheScreensFactor) {
+  const int ppi = GetParam();
+  const BuiltWindow designed = BuildMainWindowAt(96);
+  const BuiltWindow scaled = BuildMainWindowAt(ppi);
+  ASSERT_EQ(designed.client, (TRect{0, 0, 671, 534}));
+  EXPECT_TRUE(Scaled(L"client width", scaled.client.Width(), 671, ppi));
+  EXPECT_TRUE(Scaled(L"client height", scaled.client.Height(), 534, ppi));
+  EXPECT_TRUE(Scaled(L"font height", scaled.fontHeight, designed.fontHeight, ppi));
+  ASSERT_EQ(scaled.bounds.size(), designed.bounds.size());
+  for (const auto& [name, at96] : designed.bounds) {
+    SCOPED_TRACE(std::string(name.begin(), name.end()));
+    const TRect& now = scaled.bounds.at(name);
+    EXPECT_TRUE(Scaled(L"left", now.left, at96.left, ppi));
+    EXPECT_TRUE(Scaled(L"top", now.top, at96.top, ppi));
+    // Labels are as wide and high as their text in the scaled font: glyphs
+    // do not grow exactly by the factor.
+    if (designed.sizedByText.at(name)) {
+      EXPECT_NEAR(now.Width(), at96.Width() * ppi / 96.0, at96.Width() * 0.15 + 1);
+      EXPECT_NEAR(now.Height(), at96.Height() * ppi / 96.0, at96.Height() * 0.15 + 1);
+    } else {
+      EXPECT_TRUE(Scaled(L"right", now.right, at96.right, ppi));
+      EXPECT_TRUE(Scaled(L"bottom", now.bottom, at96.bottom, ppi));
+    }
+    if (scaled.windows.count(name)) {
+      EXPECT_EQ(scaled.windows.at(name), now) << "the window lies elsewhere";
+    }
+  }
+}
+
+TEST_P(MainWindowScaling, NothingOverlapsThatDoesNotOverlapAsDesigned) {
+  const int ppi = GetParam();
+  const BuiltWindow designed = BuildMainWindowAt(96);
+  const BuiltWindow scaled = BuildMainWindowAt(ppi);
+  for (const auto& [a, boundsA] : designed.bounds) {
+    for (const auto& [b, boundsB] : designed.bounds) {
+      if (a >= b || designed.parents.at(a) != designed.parents.at(b)) continue;
+      EXPECT_EQ(Overlap(scaled.bounds.at(a), scaled.bounds.at(b)), Overlap(boundsA, boundsB))
+          << std::string(a.begin(), a.end()) << " and " << std::string(b.begin(), b.end());
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(ScreenResolutions, MainWindowScaling, ::testing::Values(120, 144),
+                         [](const auto& info) { return std::to_string(info.param) + "dpi"; });
 
 TEST(ProfileIni, ReadsAndWritesARealFileOneKeyAtATime) {
   const auto file = TempFile(L"quillet-profile-test.ini");
