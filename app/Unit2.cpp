@@ -50,7 +50,7 @@ TskSkinLinkImage& Banner(const TfrmAd& form, const wchar_t* name) {
 TfrmAd::TfrmAd(TComponent* owner) : TForm(owner) {}
 
 void TfrmAd::RegisterClass() {
-  ClassRegistry::Instance().Register(L"TfrmAd", L"TForm", nullptr);
+  ClassRegistry::Instance().RegisterBase<TfrmAd>(L"TfrmAd", L"TForm");
 }
 
 void TfrmAd::CreateFromLayout() {

@@ -11,7 +11,6 @@
 class TfrmAd : public fw::TForm {
  public:
   explicit TfrmAd(fw::TComponent* owner);
-  std::wstring ClassName() const override { return L"TfrmAd"; }
 
   // Builds the window from its layout resource and runs FormCreate.
   void CreateFromLayout();

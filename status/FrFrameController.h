@@ -44,7 +44,6 @@ class TFrFrameController : public fw::TComponent {
   explicit TFrFrameController(fw::TComponent* owner,
                               const fw::ClassRegistry& registry = fw::ClassRegistry::Instance());
   ~TFrFrameController() override;
-  std::wstring ClassName() const override { return L"TFrFrameController"; }
 
   TColor Color() const { return color_; }
   void SetColor(TColor v) { Change(color_, v, TFrFrameProperty::Color); }
