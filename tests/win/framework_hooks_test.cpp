@@ -341,7 +341,7 @@ TEST(PaintErrors, AFailingWindowlessChildLeavesTheDCAsItFoundIt) {
   auto* form = TComponent::Create<TForm>(&Application());
   auto* graphic = TComponent::Create<ThrowingGraphic>(form);
   graphic->SetParent(form);
-  graphic->SetBounds(10, 10, 20, 20);
+  graphic->SetBounds(0, 0, 20, 20);  // inside a bare memory DC's one pixel
   MemoryDC dc;
   EXPECT_THROW(form->PaintControls(dc.Get()), EInvalidOperation);
   POINT origin;
