@@ -66,7 +66,9 @@ TfrmAd::TfrmAd(TComponent* owner) : TForm(owner) {}
 
 TfrmAd::~TfrmAd() = default;
 
-void TfrmAd::RegisterClass() { ClassRegistry::Instance().Register(L"TfrmAd", L"TForm", nullptr); }
+void TfrmAd::RegisterClass() {
+  ClassRegistry::Instance().RegisterBase<TfrmAd>(L"TfrmAd", L"TForm");
+}
 
 void TfrmAd::CreateFromLayout() {
   LayoutSources sources;

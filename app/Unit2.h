@@ -19,7 +19,6 @@ class TfrmAd : public fw::TForm {
  public:
   explicit TfrmAd(fw::TComponent* owner);
   ~TfrmAd() override;
-  std::wstring ClassName() const override { return L"TfrmAd"; }
 
   // Builds the window from its layout resource and runs FormCreate.
   void CreateFromLayout();

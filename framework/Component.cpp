@@ -4,6 +4,7 @@
 #include <cwctype>
 
 #include "framework/Exceptions.h"
+#include "framework/Layout.h"
 
 namespace fw {
 
@@ -14,18 +15,31 @@ TComponent::TComponent(TComponent* owner) {
 TComponent::~TComponent() {
   state_ |= csDestroying;
   NotifyRemoval();
-  // Owned components go last-created first, so later ones may still use
-  // the earlier ones while they are destroyed.
-  while (!components_.empty()) {
-    TComponent* child = components_.back();
-    components_.pop_back();
-    child->owner_ = nullptr;
-    delete child;
-  }
+  DestroyComponents();
   if (owner_) owner_->RemoveComponent(this);
 }
 
-void TComponent::Free(TComponent* component) { delete component; }
+void TComponent::Free(TComponent* component) {
+  if (!component) return;
+  if (!component->HasState(csDestroying)) component->BeforeDestruction();
+  delete component;
+}
+
+void TComponent::BeforeDestruction() { state_ |= csDestroying; }
+
+void TComponent::DestroyComponents() {
+  // Last created first, so later ones may still use the earlier ones while
+  // they are destroyed. Each removes itself from the list as it goes.
+  while (!components_.empty()) {
+    TComponent* child = components_.back();
+    Free(child);
+  }
+}
+
+std::wstring TComponent::ClassName() const {
+  const ClassInfo* info = ClassRegistry::Instance().FindFor(*this);
+  return info ? info->Name() : L"TComponent";
+}
 
 void TComponent::NotifyRemoval() {
   // Everyone who asked hears of the removal, and forgets us as a listener.

@@ -37,8 +37,14 @@ class TComponent {
   static T* Create(TComponent* owner, Args&&... args) {
     return new T(owner, std::forward<Args>(args)...);  // owned from here on
   }
-  // Frees a component (owned or not): its owner forgets it first.
+  // Frees a component (owned or not): BeforeDestruction runs on the whole
+  // object first, then its owner forgets it.
   static void Free(TComponent* component);
+
+  // Runs before any destructor, while the object is still whole: sets
+  // csDestroying. Windowed controls also free what they own and their
+  // window here, so owned components still find their owner intact.
+  virtual void BeforeDestruction();
 
   TComponent* Owner() const { return owner_; }
   const std::wstring& Name() const { return name_; }
@@ -64,13 +70,17 @@ class TComponent {
   // the text; controls take it as their parent, others ignore it.
   virtual void SetParentComponent(TComponent* parent) {}
 
-  // The class name the layout text uses for this component.
-  virtual std::wstring ClassName() const { return L"TComponent"; }
+  // The class name the layout text uses for this component: that of the
+  // nearest class registered for it (see ClassRegistry).
+  std::wstring ClassName() const;
 
  protected:
   virtual void Notification(TComponent* component, TOperation operation);
   void InsertComponent(TComponent* component);
   void RemoveComponent(TComponent* component);
+  // Frees the owned components, last created first; each still sees this
+  // owner (with csDestroying set) while it goes.
+  void DestroyComponents();
 
  private:
   void NotifyRemoval();

@@ -15,7 +15,6 @@ namespace fw {
 using namespace detail;
 
 TControl::TControl(TComponent* owner) : TComponent(owner) {
-  WindowProc = [this](TMessage& m) { WndProc(m); };
   font_.OnChange = [this] {
     parentFont_ = false;
     FontChanged();
@@ -24,6 +23,14 @@ TControl::TControl(TComponent* owner) : TComponent(owner) {
 
 TControl::~TControl() {
   if (parent_) parent_->RemoveControl(this);
+}
+
+void TControl::WindowProc(TMessage& message) {
+  if (hooks_.Empty()) {
+    WndProc(message);
+    return;
+  }
+  hooks_.Dispatch(message, [this](TMessage& m) { WndProc(m); });
 }
 
 void TControl::WndProc(TMessage& message) {

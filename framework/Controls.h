@@ -1,8 +1,8 @@
 #pragma once
 // Controls: windowless (TGraphicControl) and windowed (TWinControl) ones.
-// Every message a control receives goes through its replaceable WindowProc,
-// so a component can insert itself in front of a control's own handling
-// (and restore the previous procedure when it goes away).
+// Every message a control receives goes through its hook chain and then its
+// own WndProc, so a component can put itself in front of a control's own
+// handling with a WindowHook and leave by destroying it.
 #include <windows.h>
 
 #include <functional>
@@ -12,16 +12,9 @@
 #include "framework/Canvas.h"
 #include "framework/Component.h"
 #include "framework/Graphics.h"
+#include "framework/WindowHook.h"
 
 namespace fw {
-
-struct TMessage {
-  UINT msg = 0;
-  WPARAM wParam = 0;
-  LPARAM lParam = 0;
-  LRESULT result = 0;
-};
-using TWndMethod = std::function<void(TMessage&)>;
 
 // Notifications the framework sends to a control about itself.
 enum : UINT {
@@ -65,11 +58,10 @@ class TControl : public TComponent {
  public:
   explicit TControl(TComponent* owner);
   ~TControl() override;
-  std::wstring ClassName() const override { return L"TControl"; }
 
-  // The message entry point; replace it to hook the control, keep the old
-  // value to pass messages on and to restore it.
-  TWndMethod WindowProc;
+  // The message entry point: the hooks, newest first, then WndProc.
+  void WindowProc(TMessage& message);
+  WindowHookChain& Hooks() { return hooks_; }
   virtual void WndProc(TMessage& message);
   LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
 
@@ -186,6 +178,7 @@ class TControl : public TComponent {
   TColor color_ = clBtnFace;
   bool parentColor_ = false;
   TCursor cursor_ = crDefault;
+  WindowHookChain hooks_;
   std::wstring hint_;
   bool showHint_ = false;
   uint32_t controlStyle_ = 0;
@@ -207,12 +200,13 @@ class TWinControl : public TControl {
  public:
   explicit TWinControl(TComponent* owner);
   ~TWinControl() override;
-  std::wstring ClassName() const override { return L"TWinControl"; }
 
   HWND Handle();
   HWND HandleIfAllocated() const { return handle_; }
   bool HandleAllocated() const { return handle_ != nullptr; }
   void HandleNeeded() { Handle(); }
+  // Destroys the window (its procedure and hooks hear WM_DESTROY and
+  // WM_NCDESTROY) and makes a new one.
   void RecreateWnd();
   void DestroyHandle();
   static TWinControl* FromHandle(HWND wnd);
@@ -252,6 +246,16 @@ class TWinControl : public TControl {
 
   // Paints windowless children onto `dc` (client coordinates).
   void PaintControls(HDC dc);
+  // Paints the control with its children onto `dc` at (x, y): background,
+  // face, windowless and windowed children of the client area (a standard
+  // control prints itself whole, border included).
+  void PaintTo(HDC dc, int x, int y);
+  // Paints compose off-screen and reach the window in one copy.
+  bool DoubleBuffered() const { return doubleBuffered_; }
+  void SetDoubleBuffered(bool value) { doubleBuffered_ = value; }
+
+  // Frees owned components and then the window while the object is whole.
+  void BeforeDestruction() override;
 
   // The window procedure of every framework window.
   static LRESULT CALLBACK StaticWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -279,6 +283,11 @@ class TWinControl : public TControl {
   void HandleParentMouse(TMessage& message);
   bool HandleSetCursor(TMessage& message);
   void CreateChildHandles();
+  void WMPaint();
+  void DetachHandle();
+  // Background, face and windowless children onto `dc` (client coordinates).
+  void PaintClient(HDC dc);
+  void EraseBackground(HDC dc);
 
   HWND handle_ = nullptr;
   WNDPROC defWndProc_ = nullptr;
@@ -288,6 +297,8 @@ class TWinControl : public TControl {
   int loadedTabOrder_ = -1;  // kept until every sibling exists
   int alignDisabled_ = 0;
   bool aligning_ = false;
+  bool doubleBuffered_ = false;
+  bool erasingBuffer_ = false;  // WM_ERASEBKGND is for the paint buffer
   TControl* mouseCapture_ = nullptr;
   TControl* mouseOver_ = nullptr;
   friend class TControl;
@@ -297,7 +308,6 @@ class TWinControl : public TControl {
 class TGraphicControl : public TControl {
  public:
   explicit TGraphicControl(TComponent* owner);
-  std::wstring ClassName() const override { return L"TGraphicControl"; }
   TCanvas& Canvas() { return canvas_; }
   // Called by the parent with the canvas origin at the control's top-left.
   void PaintOn(HDC dc);
@@ -313,7 +323,6 @@ class TGraphicControl : public TControl {
 class TCustomControl : public TWinControl {
  public:
   explicit TCustomControl(TComponent* owner);
-  std::wstring ClassName() const override { return L"TCustomControl"; }
   TCanvas& Canvas() { return canvas_; }
 
  protected:

@@ -6,20 +6,32 @@ namespace fw {
 
 TGraphicControl::TGraphicControl(TComponent* owner) : TControl(owner) {}
 
+namespace {
+// The canvas borrows the DC for one paint, however the paint ends.
+class CanvasOn {
+ public:
+  CanvasOn(TCanvas& canvas, HDC dc) : canvas_(canvas) { canvas_.SetHandle(dc); }
+  ~CanvasOn() { canvas_.SetHandle(nullptr); }
+  CanvasOn(const CanvasOn&) = delete;
+  CanvasOn& operator=(const CanvasOn&) = delete;
+
+ private:
+  TCanvas& canvas_;
+};
+}  // namespace
+
 void TGraphicControl::PaintOn(HDC dc) {
-  canvas_.SetHandle(dc);
+  CanvasOn on(canvas_, dc);
   canvas_.Font() = Font();
   Paint();
-  canvas_.SetHandle(nullptr);
 }
 
 TCustomControl::TCustomControl(TComponent* owner) : TWinControl(owner) {}
 
 void TCustomControl::PaintWindow(HDC dc) {
-  canvas_.SetHandle(dc);
+  CanvasOn on(canvas_, dc);
   canvas_.Font() = Font();
   Paint();
-  canvas_.SetHandle(nullptr);
 }
 
 }  // namespace fw

@@ -56,5 +56,20 @@ class EListError : public Exception {
 class EInvalidGraphic : public Exception {
   using Exception::Exception;
 };
+// An object taken as a class it is not of.
+class EInvalidCast : public Exception {
+ public:
+  EInvalidCast() : Exception(L"Invalid class typecast") {}
+  using Exception::Exception;
+};
+
+// `object` as a T; EInvalidCast when it is something else. Null stays null.
+template <class T, class U>
+T* CheckedCast(U* object) {
+  if (!object) return nullptr;
+  T* typed = dynamic_cast<T*>(object);
+  if (!typed) throw EInvalidCast();
+  return typed;
+}
 
 }  // namespace fw

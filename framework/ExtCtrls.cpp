@@ -4,6 +4,7 @@
 
 #include "framework/Exceptions.h"
 #include "framework/Forms.h"
+#include "framework/MessageWindow.h"
 
 namespace fw {
 
@@ -149,29 +150,10 @@ void TImage::Paint() {
 
 // --- TTimer ------------------------------------------------------------------------
 
-namespace {
-constexpr wchar_t kTimerWindowClass[] = L"QuilletTimer";
-}
-
-TTimer::TTimer(TComponent* owner) : TComponent(owner) {
-  static bool registered = false;
-  if (!registered) {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = TimerWndProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = kTimerWindowClass;
-    RegisterClassW(&wc);
-    registered = true;
-  }
-  window_ = CreateWindowExW(0, kTimerWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                            GetModuleHandleW(nullptr), nullptr);
-  SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  Update();
-}
+TTimer::TTimer(TComponent* owner) : TComponent(owner) { Update(); }
 
 TTimer::~TTimer() {
-  KillTimer(window_, 1);
-  DestroyWindow(window_);
+  if (id_) MessageWindow::Instance().StopTimer(id_);
 }
 
 void TTimer::SetEnabled(bool value) {
@@ -187,23 +169,20 @@ void TTimer::SetInterval(unsigned value) {
 }
 
 void TTimer::Update() {
-  KillTimer(window_, 1);
-  if (enabled_ && interval_ > 0) SetTimer(window_, 1, interval_, nullptr);
+  MessageWindow& window = MessageWindow::Instance();
+  if (id_) window.StopTimer(id_);
+  id_ = 0;
+  if (!enabled_ || interval_ == 0) return;
+  id_ = window.NewTimerId();
+  window.StartTimer(id_, interval_, [this] { Tick(); });
 }
 
-LRESULT CALLBACK TTimer::TimerWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_TIMER) {
-    auto* timer = reinterpret_cast<TTimer*>(GetWindowLongPtrW(wnd, GWLP_USERDATA));
-    if (timer && timer->enabled_ && timer->OnTimer) {
-      try {
-        timer->OnTimer(timer);
-      } catch (...) {
-        Application().HandleException(std::current_exception());
-      }
-    }
-    return 0;
-  }
-  return DefWindowProcW(wnd, msg, wParam, lParam);
+void TTimer::Tick() {
+  if (!enabled_ || !OnTimer) return;
+  // The handler may free this timer: it runs from a copy, and nothing of
+  // the timer is touched after it.
+  const TNotifyEvent handler = OnTimer;
+  handler(this);
 }
 
 }  // namespace fw

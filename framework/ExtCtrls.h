@@ -16,7 +16,6 @@ enum class TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
 class TPanel : public TCustomControl {
  public:
   explicit TPanel(TComponent* owner);
-  std::wstring ClassName() const override { return L"TPanel"; }
   TBevelCut BevelOuter() const { return bevelOuter_; }
   void SetBevelOuter(TBevelCut value);
   TBevelCut BevelInner() const { return bevelInner_; }
@@ -85,7 +84,6 @@ class TPicture {
 class TImage : public TGraphicControl {
  public:
   explicit TImage(TComponent* owner);
-  std::wstring ClassName() const override { return L"TImage"; }
   TPicture& Picture() { return picture_; }
   bool Stretch() const { return stretch_; }
   void SetStretch(bool value);
@@ -102,12 +100,12 @@ class TImage : public TGraphicControl {
   bool center_ = false;
 };
 
-// A message timer of the user-interface thread.
+// A message timer of the user-interface thread, on the shared message
+// window. OnTimer may disable or free its own timer.
 class TTimer : public TComponent {
  public:
   explicit TTimer(TComponent* owner);
   ~TTimer() override;
-  std::wstring ClassName() const override { return L"TTimer"; }
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool value);
   unsigned Interval() const { return interval_; }
@@ -116,8 +114,8 @@ class TTimer : public TComponent {
 
  private:
   void Update();
-  static LRESULT CALLBACK TimerWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
-  HWND window_ = nullptr;
+  void Tick();
+  UINT_PTR id_ = 0;  // 0 while not running
   bool enabled_ = true;
   unsigned interval_ = 1000;
 };

@@ -32,9 +32,14 @@ TForm::TForm(TComponent* owner) : TWinControl(owner) {
 }
 
 TForm::~TForm() {
-  if (OnDestroy) OnDestroy(this);
+  if (!HasState(csDestroying)) TForm::BeforeDestruction();
   auto& forms = Screen().forms_;
   forms.erase(std::remove(forms.begin(), forms.end(), this), forms.end());
+}
+
+void TForm::BeforeDestruction() {
+  if (OnDestroy) OnDestroy(this);
+  TWinControl::BeforeDestruction();
 }
 
 void TForm::LoadLayout(const std::string& text, const LayoutSources& sources) {
@@ -120,8 +125,24 @@ void TForm::CreateParams(TCreateParams& p) {
   }
 }
 
+void TForm::CreateWnd() {
+  creating_ = true;
+  try {
+    TWinControl::CreateWnd();
+  } catch (...) {
+    creating_ = false;
+    throw;
+  }
+  creating_ = false;
+}
+
 void TForm::AfterCreateWnd() {
-  clientWidth_ = clientHeight_ = -1;  // from now on the window knows its client size
+  // The window was sized for the system's frame; whoever answers
+  // WM_NCCALCSIZE may have made another one.
+  const TRect client = TWinControl::ClientRect();
+  if (clientWidth_ < 0) clientWidth_ = client.Width();
+  if (clientHeight_ < 0) clientHeight_ = client.Height();
+  FitFrameToClient();
 }
 
 TRect TForm::ClientRect() const {
@@ -129,17 +150,38 @@ TRect TForm::ClientRect() const {
   return {0, 0, clientWidth_ >= 0 ? clientWidth_ : width_, clientHeight_ >= 0 ? clientHeight_ : height_};
 }
 
+TPoint TForm::FrameSize() const {
+  RECT window;
+  RECT client;
+  GetWindowRect(HandleIfAllocated(), &window);
+  GetClientRect(HandleIfAllocated(), &client);
+  return {(window.right - window.left) - client.right, (window.bottom - window.top) - client.bottom};
+}
+
+void TForm::FitFrameToClient() {
+  HWND wnd = HandleIfAllocated();
+  if (!wnd || IsIconic(wnd) || IsZoomed(wnd)) return;
+  const TPoint frame = FrameSize();
+  const TRect client = TWinControl::ClientRect();
+  const int width = (clientWidth_ >= 0 ? clientWidth_ : client.Width()) + frame.x;
+  const int height = (clientHeight_ >= 0 ? clientHeight_ : client.Height()) + frame.y;
+  SetBounds(left_, top_, width, height);
+}
+
+void TForm::KeepClientSize() {
+  HWND wnd = HandleIfAllocated();
+  if (creating_ || !wnd || IsIconic(wnd) || IsZoomed(wnd)) return;
+  const TRect client = TWinControl::ClientRect();
+  clientWidth_ = client.Width();
+  clientHeight_ = client.Height();
+}
+
 void TForm::ApplyClientSize() {
   if (!HandleAllocated()) {
     Realign();
     return;
   }
-  RECT r{0, 0, ClientRect().Width(), ClientRect().Height()};
-  if (clientWidth_ >= 0) r.right = clientWidth_;
-  if (clientHeight_ >= 0) r.bottom = clientHeight_;
-  AdjustWindowRectEx(&r, WindowStyle(), FALSE, WindowExStyle());
-  clientWidth_ = clientHeight_ = -1;
-  SetBounds(left_, top_, r.right - r.left, r.bottom - r.top);
+  FitFrameToClient();
 }
 
 void TForm::SetClientWidth(int v) {
@@ -206,6 +248,17 @@ void TForm::WndProc(TMessage& m) {
     case WM_CLOSE:
       Close();
       return;
+    case WM_WINDOWPOSCHANGED: {
+      const UINT flags = reinterpret_cast<const WINDOWPOS*>(m.lParam)->flags;
+      TWinControl::WndProc(m);
+      // A new frame keeps the client size; any other resize sets it.
+      if (flags & SWP_FRAMECHANGED) {
+        FitFrameToClient();
+      } else if (!(flags & SWP_NOSIZE)) {
+        KeepClientSize();
+      }
+      return;
+    }
     case WM_SHOWWINDOW:
       TWinControl::WndProc(m);
       if (m.wParam) {
@@ -254,13 +307,38 @@ TApplication::~TApplication() {
   if (handle_) DestroyWindow(handle_);
 }
 
+namespace {
+constexpr wchar_t kApplicationWindowClass[] = L"QuilletApplication";
+}
+
+LRESULT CALLBACK TApplication::AppWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  TApplication& app = Application();
+  TMessage m{msg, wParam, lParam, 0};
+  const auto defaultHandling = [wnd](TMessage& x) { x.result = DefWindowProcW(wnd, x.msg, x.wParam, x.lParam); };
+  try {
+    app.hooks_.Dispatch(m, defaultHandling);
+  } catch (...) {
+    app.HandleException(std::current_exception());
+  }
+  return m.result;
+}
+
 void TApplication::Initialize() {
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&icc);
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   RegisterFrameworkWindowClasses();
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = AppWndProc;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.hIcon = LoadIconW(wc.hInstance, L"MAINICON");
+  if (!wc.hIcon) wc.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+  wc.hIconSm = wc.hIcon;
+  wc.lpszClassName = kApplicationWindowClass;
+  RegisterClassExW(&wc);
   // The application window: owner of every form and carrier of the title.
-  handle_ = CreateWindowExW(0, kFormWindowClass, title_.c_str(), WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+  handle_ = CreateWindowExW(0, kApplicationWindowClass, title_.c_str(), WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
                             0, 0, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
@@ -275,11 +353,7 @@ void TApplication::Run() {
     MSG msg;
     const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
     if (got <= 0) break;
-    if (DispatchMenuMessage(msg)) continue;
-    if (HandleTabKey(msg)) continue;
-    HintFromMouse(msg);
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
+    HandleMessage(msg);
   }
   terminated_ = true;
 }
@@ -291,12 +365,27 @@ bool TApplication::ProcessMessage() {
     terminated_ = true;
     return true;
   }
-  if (!DispatchMenuMessage(msg) && !HandleTabKey(msg)) {
-    HintFromMouse(msg);
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
+  HandleMessage(msg);
   return true;
+}
+
+void TApplication::HandleMessage(MSG& msg) {
+  const auto ownHandling = [this](MSG& x) {
+    if (DispatchMenuMessage(x)) return;
+    if (HandleTabKey(x)) return;
+    HintFromMouse(x);
+    TranslateMessage(&x);
+    DispatchMessageW(&x);
+  };
+  if (messageHooks_.Empty()) {
+    ownHandling(msg);
+    return;
+  }
+  try {
+    messageHooks_.Dispatch(msg, ownHandling);
+  } catch (...) {
+    HandleException(std::current_exception());
+  }
 }
 
 void TApplication::ProcessMessages() {

@@ -35,7 +35,8 @@ class TForm : public TWinControl {
  public:
   explicit TForm(TComponent* owner);
   ~TForm() override;
-  std::wstring ClassName() const override { return L"TForm"; }
+  // OnDestroy, then the owned components and the window.
+  void BeforeDestruction() override;
 
   // Reads the form's layout text; then runs OnCreate.
   void LoadLayout(const std::string& text, const LayoutSources& sources);
@@ -54,6 +55,9 @@ class TForm : public TWinControl {
   void SetTextHeight(int h) { textHeight_ = h; }
   void SetAutoScroll(bool value) { autoScroll_ = value; }
 
+  // The client size is kept: when the frame changes (SWP_FRAMECHANGED, or a
+  // frame a hook computes from the first WM_NCCALCSIZE) the window is
+  // resized around it by the measured frame.
   TRect ClientRect() const override;
   void SetClientWidth(int v) override;
   void SetClientHeight(int v) override;
@@ -86,6 +90,7 @@ class TForm : public TWinControl {
  protected:
   void CreateWindowHandle(const TCreateParams& params) override;
   void CreateParams(TCreateParams& params) override;
+  void CreateWnd() override;
   void AfterCreateWnd() override;
   void ScaleBounds(int m, int d) override;
   virtual void DoCreate();
@@ -96,6 +101,11 @@ class TForm : public TWinControl {
   DWORD WindowStyle() const;
   DWORD WindowExStyle() const;
   void ApplyClientSize();
+  // The window's frame as it is now: outer size minus client size.
+  TPoint FrameSize() const;
+  // Resizes the window around the kept client size.
+  void FitFrameToClient();
+  void KeepClientSize();
 
   TBorderIcons borderIcons_ = biSystemMenu | biMinimize | biMaximize;
   TFormBorderStyle borderStyle_ = TFormBorderStyle::bsSizeable;
@@ -103,11 +113,16 @@ class TForm : public TWinControl {
   int pixelsPerInch_ = 96;
   int textHeight_ = 13;
   bool autoScroll_ = false;
+  // The layout's client size until the window exists; then the client
+  // size as last set or sized, kept across frame changes.
   int clientWidth_ = -1;
   int clientHeight_ = -1;
   TMainMenu* menu_ = nullptr;
+  bool creating_ = false;
 };
 
+// The application window's and the message loop's handling can be taken
+// over through their hook chains (Hooks() and MessageHooks()).
 class TApplication : public TComponent {
  public:
   TApplication();
@@ -118,6 +133,12 @@ class TApplication : public TComponent {
   void SetTitle(const std::wstring& title);
   TForm* MainForm() const { return mainForm_; }
   HWND Handle() const { return handle_; }
+  // Messages of the application window, before its default handling.
+  WindowHookChain& Hooks() { return hooks_; }
+  // Every queued message the loop takes, before the loop's own handling
+  // (tab keys, translation, dispatch); a hook that does not pass a message
+  // on has handled it.
+  MessageHookChain& MessageHooks() { return messageHooks_; }
 
   // Creates a form owned by the application; the first becomes the main form.
   template <class T>
@@ -152,6 +173,10 @@ class TApplication : public TComponent {
  private:
   bool HandleTabKey(const MSG& msg);
   void HintFromMouse(const MSG& msg);
+  void HandleMessage(MSG& msg);
+  static LRESULT CALLBACK AppWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  WindowHookChain hooks_;
+  MessageHookChain messageHooks_;
   std::wstring title_;
   std::wstring hint_;
   HWND handle_ = nullptr;

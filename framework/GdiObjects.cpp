@@ -19,6 +19,16 @@ MemoryDC::MemoryDC(HDC compatibleWith) : dc_(CreateCompatibleDC(compatibleWith))
   ++HandleCounters::Gdi();
 }
 
+WindowDC::WindowDC(HWND wnd, Area area) : wnd_(wnd), dc_(area == Whole ? GetWindowDC(wnd) : GetDC(wnd)) {
+  if (!dc_) throw EOutOfResources(L"Out of system resources");
+  ++HandleCounters::Gdi();
+}
+
+WindowDC::~WindowDC() {
+  ReleaseDC(wnd_, dc_);
+  --HandleCounters::Gdi();
+}
+
 MemoryDC::~MemoryDC() {
   DeleteDC(dc_);
   --HandleCounters::Gdi();

@@ -78,6 +78,55 @@ class SelectedObject {
   HGDIOBJ old_;
 };
 
+// A window's DC borrowed for a scope: the whole window, frame included
+// (GetWindowDC), or only its client area.
+class WindowDC {
+ public:
+  enum Area { Whole, Client };
+  explicit WindowDC(HWND wnd, Area area = Whole);
+  ~WindowDC();
+  WindowDC(const WindowDC&) = delete;
+  WindowDC& operator=(const WindowDC&) = delete;
+  HDC Get() const { return dc_; }
+
+ private:
+  HWND wnd_;
+  HDC dc_;
+};
+
+// Saves a DC's state (origin, clipping, selected objects) for a scope and
+// restores it however the scope is left.
+class SavedDC {
+ public:
+  explicit SavedDC(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
+  ~SavedDC() {
+    if (saved_) RestoreDC(dc_, saved_);
+  }
+  SavedDC(const SavedDC&) = delete;
+  SavedDC& operator=(const SavedDC&) = delete;
+
+ private:
+  HDC dc_;
+  int saved_;
+};
+
+// BeginPaint/EndPaint for one WM_PAINT: the paint ends (and the window is
+// validated) even when drawing throws.
+class PaintDC {
+ public:
+  explicit PaintDC(HWND wnd) : wnd_(wnd), dc_(BeginPaint(wnd, &ps_)) {}
+  ~PaintDC() { EndPaint(wnd_, &ps_); }
+  PaintDC(const PaintDC&) = delete;
+  PaintDC& operator=(const PaintDC&) = delete;
+  HDC Get() const { return dc_; }
+  const RECT& PaintRect() const { return ps_.rcPaint; }
+
+ private:
+  HWND wnd_;
+  PAINTSTRUCT ps_{};
+  HDC dc_;
+};
+
 // A screen DC borrowed for a scope.
 class ScreenDC {
  public:

@@ -17,7 +17,6 @@ class TIcon;
 class TImageList : public TComponent {
  public:
   explicit TImageList(TComponent* owner);
-  std::wstring ClassName() const override { return L"TImageList"; }
 
   int Width() const { return width_; }
   int Height() const { return height_; }

@@ -493,7 +493,7 @@ ClassRegistry& ClassRegistry::Instance() {
 }
 
 ClassInfo& ClassRegistry::Register(const std::wstring& name, const std::wstring& parent,
-                                   ClassInfo::Factory factory) {
+                                   ClassInfo::Factory factory, ClassInfo::Test test) {
   const ClassInfo* base = nullptr;
   if (!parent.empty()) {
     base = Find(parent);
@@ -501,13 +501,29 @@ ClassInfo& ClassRegistry::Register(const std::wstring& name, const std::wstring&
   }
   // Registering twice keeps the first entry: derived classes point at it.
   auto& slot = classes_[Lower(name)];
-  if (!slot) slot = std::make_unique<ClassInfo>(name, base, std::move(factory));
+  if (!slot) slot = std::make_unique<ClassInfo>(name, base, std::move(factory), std::move(test));
   return *slot;
 }
 
 const ClassInfo* ClassRegistry::Find(const std::wstring& name) const {
   auto it = classes_.find(Lower(name));
   return it == classes_.end() ? nullptr : it->second.get();
+}
+
+const ClassInfo* ClassRegistry::FindFor(const TComponent& c) const {
+  // The deepest class in the registered hierarchy that describes `c`.
+  const ClassInfo* best = nullptr;
+  int bestDepth = -1;
+  for (const auto& [key, info] : classes_) {
+    if (!info->Describes(c)) continue;
+    int depth = 0;
+    for (const ClassInfo* p = info->Parent(); p; p = p->Parent()) ++depth;
+    if (depth > bestDepth) {
+      best = info.get();
+      bestDepth = depth;
+    }
+  }
+  return best;
 }
 
 void ReadLayout(TComponent& root, const std::string& text, const LayoutSources& sources,

@@ -68,10 +68,14 @@ using PropertySetter = std::function<void(TComponent&, const LayoutValue&, Layou
 class ClassInfo {
  public:
   using Factory = std::function<TComponent*(TComponent* owner)>;
-  ClassInfo(std::wstring name, const ClassInfo* parent, Factory factory)
-      : name_(std::move(name)), parent_(parent), factory_(std::move(factory)) {}
+  // Whether a component is of this class (or derives from it).
+  using Test = std::function<bool(const TComponent&)>;
+  ClassInfo(std::wstring name, const ClassInfo* parent, Factory factory, Test test = nullptr)
+      : name_(std::move(name)), parent_(parent), factory_(std::move(factory)), test_(std::move(test)) {}
 
   const std::wstring& Name() const { return name_; }
+  const ClassInfo* Parent() const { return parent_; }
+  bool Describes(const TComponent& c) const { return test_ && test_(c); }
   bool Creatable() const { return static_cast<bool>(factory_); }
   TComponent* Create(TComponent* owner) const { return factory_(owner); }
   // Own properties first, then the ancestors'.
@@ -160,6 +164,7 @@ class ClassInfo {
   std::wstring name_;
   const ClassInfo* parent_;
   Factory factory_;
+  Test test_;
   std::map<std::wstring, PropertySetter> properties_;  // lower-case names
 };
 
@@ -167,14 +172,28 @@ class ClassRegistry {
  public:
   static ClassRegistry& Instance();
   // Registers a class; `parent` names an already registered class or is empty.
-  ClassInfo& Register(const std::wstring& name, const std::wstring& parent, ClassInfo::Factory factory);
+  ClassInfo& Register(const std::wstring& name, const std::wstring& parent, ClassInfo::Factory factory,
+                      ClassInfo::Test test = nullptr);
+  // A class the layout can create.
   template <class T>
   ClassInfo& Register(const std::wstring& name, const std::wstring& parent) {
-    return Register(name, parent, [](TComponent* owner) -> TComponent* { return TComponent::Create<T>(owner); });
+    return Register(
+        name, parent, [](TComponent* owner) -> TComponent* { return TComponent::Create<T>(owner); }, TestFor<T>());
+  }
+  // A base class: named and given properties, never created by the layout.
+  template <class T>
+  ClassInfo& RegisterBase(const std::wstring& name, const std::wstring& parent) {
+    return Register(name, parent, nullptr, TestFor<T>());
   }
   const ClassInfo* Find(const std::wstring& name) const;
+  // The most derived registered class `c` belongs to; null when none is.
+  const ClassInfo* FindFor(const TComponent& c) const;
 
  private:
+  template <class T>
+  static ClassInfo::Test TestFor() {
+    return [](const TComponent& c) { return dynamic_cast<const T*>(&c) != nullptr; };
+  }
   std::map<std::wstring, std::unique_ptr<ClassInfo>> classes_;
 };
 

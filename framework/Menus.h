@@ -50,7 +50,6 @@ class TMenuItem : public TComponent {
  public:
   explicit TMenuItem(TComponent* owner);
   ~TMenuItem() override;
-  std::wstring ClassName() const override { return L"TMenuItem"; }
 
   const std::wstring& Caption() const { return caption_; }
   void SetCaption(const std::wstring& caption);
@@ -136,7 +135,6 @@ class TMenu : public TComponent {
  public:
   explicit TMenu(TComponent* owner);
   ~TMenu() override;
-  std::wstring ClassName() const override { return L"TMenu"; }
 
   TMenuItem* Items() const { return items_; }
   // Not owned; cleared when the image list is freed.

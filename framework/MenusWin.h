@@ -15,7 +15,6 @@ class TForm;
 class TPopupMenu : public TMenu {
  public:
   explicit TPopupMenu(TComponent* owner) : TMenu(owner) {}
-  std::wstring ClassName() const override { return L"TPopupMenu"; }
 
   // Shows the menu at a screen point and runs the chosen item once the menu
   // has gone. OnPopup fires first; then PopupHandler, when set, may show
@@ -32,7 +31,6 @@ class TMainMenu : public TMenu {
  public:
   explicit TMainMenu(TComponent* owner) : TMenu(owner) {}
   ~TMainMenu() override;
-  std::wstring ClassName() const override { return L"TMainMenu"; }
 
   TForm* Form() const { return form_; }
   // Puts the bar on the form's window, replacing the one there.

@@ -73,7 +73,7 @@ void RegisterMenuClasses(ClassRegistry& r) {
         }
       });
 
-  r.Register(L"TMenu", L"TComponent", nullptr).Reference<TMenu, TImageList>(L"Images", &TMenu::SetImages);
+  r.RegisterBase<TMenu>(L"TMenu", L"TComponent").Reference<TMenu, TImageList>(L"Images", &TMenu::SetImages);
   r.Register<TPopupMenu>(L"TPopupMenu", L"TMenu").Event<TPopupMenu>(L"OnPopup", &TPopupMenu::OnPopup);
   r.Register<TMainMenu>(L"TMainMenu", L"TMenu");
   r.Register<TMenuItem>(L"TMenuItem", L"TComponent")
@@ -127,9 +127,9 @@ const std::vector<std::pair<std::wstring, TAlign>>& AlignNames() {
 
 void RegisterStandardClasses() {
   ClassRegistry& r = ClassRegistry::Instance();
-  r.Register(L"TComponent", L"", nullptr);
+  r.RegisterBase<TComponent>(L"TComponent", L"");
 
-  ClassInfo& control = r.Register(L"TControl", L"TComponent", nullptr);
+  ClassInfo& control = r.RegisterBase<TControl>(L"TControl", L"TComponent");
   control.Int<TControl>(L"Left", &TControl::SetLeft)
       .Int<TControl>(L"Top", &TControl::SetTop)
       .Int<TControl>(L"Width", &TControl::SetWidth)
@@ -154,13 +154,13 @@ void RegisterStandardClasses() {
       .Event<TControl>(L"OnClick", &TControl::OnClick);
   RegisterFontProperties(control);
 
-  r.Register(L"TGraphicControl", L"TControl", nullptr);
-  r.Register(L"TWinControl", L"TControl", nullptr)
+  r.RegisterBase<TGraphicControl>(L"TGraphicControl", L"TControl");
+  r.RegisterBase<TWinControl>(L"TWinControl", L"TControl")
       .Int<TWinControl>(L"TabOrder", &TWinControl::SetTabOrder)
       .Bool<TWinControl>(L"TabStop", &TWinControl::SetTabStop);
-  r.Register(L"TCustomControl", L"TWinControl", nullptr);
+  r.RegisterBase<TCustomControl>(L"TCustomControl", L"TWinControl");
 
-  r.Register(L"TForm", L"TWinControl", nullptr)
+  r.RegisterBase<TForm>(L"TForm", L"TWinControl")
       .Set<TForm, TBorderIcons>(L"BorderIcons", &TForm::SetBorderIcons,
                                 {{L"biSystemMenu", biSystemMenu}, {L"biMinimize", biMinimize},
                                  {L"biMaximize", biMaximize}, {L"biHelp", biHelp}})

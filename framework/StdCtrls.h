@@ -11,7 +11,6 @@ enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
 class TMemo : public TWinControl {
  public:
   explicit TMemo(TComponent* owner);
-  std::wstring ClassName() const override { return L"TMemo"; }
 
   TScrollStyle ScrollBars() const { return scrollBars_; }
   void SetScrollBars(TScrollStyle value);
@@ -43,7 +42,6 @@ class TMemo : public TWinControl {
 class TButton : public TWinControl {
  public:
   explicit TButton(TComponent* owner);
-  std::wstring ClassName() const override { return L"TButton"; }
   bool Default() const { return default_; }
   void SetDefault(bool value) { default_ = value; }
 
@@ -59,7 +57,6 @@ class TButton : public TWinControl {
 class TLabel : public TGraphicControl {
  public:
   explicit TLabel(TComponent* owner);
-  std::wstring ClassName() const override { return L"TLabel"; }
   bool AutoSize() const { return autoSize_; }
   void SetAutoSize(bool value);
   bool Transparent() const { return transparent_; }

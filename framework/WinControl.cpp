@@ -47,11 +47,22 @@ void RegisterFrameworkWindowClasses() {
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 
 TWinControl::~TWinControl() {
+  // Freed without Free: do what BeforeDestruction would have done, with
+  // what is left of the object.
+  if (!HasState(csDestroying)) TWinControl::BeforeDestruction();
   DestroyHandle();
-  // Children are freed by their owner, later; they must not reach back.
+  // Children owned elsewhere are freed later; they must not reach back.
   for (TControl* c : controls_) c->parent_ = nullptr;
   controls_.clear();
   tabList_.clear();
+}
+
+void TWinControl::BeforeDestruction() {
+  TControl::BeforeDestruction();
+  // Owned components go while this object is whole and its window exists:
+  // one that unhooks the window or stops a timer finds everything in place.
+  DestroyComponents();
+  DestroyHandle();
 }
 
 TWinControl* TWinControl::FromHandle(HWND wnd) {
@@ -113,18 +124,20 @@ void TWinControl::CreateChildHandles() {
 }
 
 void TWinControl::DestroyWnd() {
+  // The object and its hooks hear WM_DESTROY and WM_NCDESTROY (and so do
+  // the children's, whose windows go with ours); StaticWndProc lets go of
+  // each handle after its WM_NCDESTROY.
   HWND wnd = handle_;
-  // Keep the text: it lives in the window while there is one.
-  text_ = Text();
-  // Detach first so no message reaches an object being torn down.
-  if (defWndProc_) SetWindowLongPtrW(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(defWndProc_));
-  RemovePropW(wnd, kObjectProperty);
+  DestroyWindow(wnd);
+  if (handle_ == wnd) DetachHandle();  // the window was not destroyed: forget it anyway
+}
+
+void TWinControl::DetachHandle() {
+  RemovePropW(handle_, kObjectProperty);
   handle_ = nullptr;
   defWndProc_ = nullptr;
-  for (TControl* c : controls_) {
-    if (auto* w = dynamic_cast<TWinControl*>(c); w && w->handle_) w->DestroyWnd();
-  }
-  DestroyWindow(wnd);
+  mouseCapture_ = nullptr;
+  mouseOver_ = nullptr;
   --HandleCounters::User();
 }
 
@@ -149,18 +162,19 @@ LRESULT CALLBACK TWinControl::StaticWndProc(HWND wnd, UINT msg, WPARAM wParam, L
     }
   }
   if (!control) return DefWindowProcW(wnd, msg, wParam, lParam);
+  // The text lives in the window while there is one; keep it for the next.
+  if (msg == WM_DESTROY) control->text_ = control->Text();
   TMessage m{msg, wParam, lParam, 0};
   try {
     control->WindowProc(m);
   } catch (...) {
+    // A paint that failed before it began would be asked for again at once,
+    // also from the loop of the very message box that reports it.
+    if (msg == WM_PAINT) ValidateRect(wnd, nullptr);
     // No error may cross the platform's dispatch: show it, carry on.
     Application().HandleException(std::current_exception());
   }
-  if (msg == WM_NCDESTROY && control->handle_ == wnd) {
-    RemovePropW(wnd, kObjectProperty);
-    control->handle_ = nullptr;
-    --HandleCounters::User();
-  }
+  if (msg == WM_NCDESTROY && control->handle_ == wnd) control->DetachHandle();
   return m.result;
 }
 
@@ -174,21 +188,20 @@ void TWinControl::WndProc(TMessage& m) {
   switch (m.msg) {
     case WM_PAINT:
       if (!isStandardControl_) {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(handle_, &ps);
-        PaintWindow(dc);
-        PaintControls(dc);
-        EndPaint(handle_, &ps);
+        WMPaint();
+        return;
+      }
+      break;
+    case WM_PRINTCLIENT:
+      if (!isStandardControl_) {
+        PaintClient(reinterpret_cast<HDC>(m.wParam));
         return;
       }
       break;
     case WM_ERASEBKGND:
       if (!isStandardControl_) {
-        if (!(ControlStyle() & csOpaque)) {
-          TCanvas canvas(reinterpret_cast<HDC>(m.wParam));
-          canvas.Brush().color = Color();
-          canvas.FillRect(ClientRect());
-        }
+        // Double buffered, the background is drawn into the buffer only.
+        if (!doubleBuffered_ || erasingBuffer_) EraseBackground(reinterpret_cast<HDC>(m.wParam));
         m.result = 1;
         return;
       }
@@ -232,6 +245,75 @@ void TWinControl::WndProc(TMessage& m) {
       break;
   }
   TControl::WndProc(m);
+}
+
+void TWinControl::WMPaint() {
+  PaintDC paint(handle_);
+  if (!doubleBuffered_) {
+    PaintWindow(paint.Get());
+    PaintControls(paint.Get());
+    return;
+  }
+  const RECT& r = paint.PaintRect();
+  const int w = r.right - r.left;
+  const int h = r.bottom - r.top;
+  if (w <= 0 || h <= 0) return;
+  MemoryDC buffer(paint.Get());
+  GdiObject<HBITMAP> bitmap(CreateCompatibleBitmap(paint.Get(), w, h));
+  if (!bitmap) throw EOutOfResources(L"Out of system resources");
+  {
+    SelectedObject selected(buffer.Get(), bitmap.Get());
+    SetViewportOrgEx(buffer.Get(), -r.left, -r.top, nullptr);
+    PaintClient(buffer.Get());
+    SetViewportOrgEx(buffer.Get(), 0, 0, nullptr);
+    BitBlt(paint.Get(), r.left, r.top, w, h, buffer.Get(), 0, 0, SRCCOPY);
+  }
+}
+
+void TWinControl::PaintClient(HDC dc) {
+  {
+    // Through the hooks, so a component painting the background takes part.
+    SavedDC saved(dc);
+    const bool keep = erasingBuffer_;
+    erasingBuffer_ = true;
+    try {
+      Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc));
+    } catch (...) {
+      erasingBuffer_ = keep;
+      throw;
+    }
+    erasingBuffer_ = keep;
+  }
+  {
+    SavedDC saved(dc);
+    PaintWindow(dc);
+  }
+  PaintControls(dc);
+}
+
+void TWinControl::EraseBackground(HDC dc) {
+  if (ControlStyle() & csOpaque) return;
+  TCanvas canvas(dc);
+  canvas.Brush().color = Color();
+  canvas.FillRect(ClientRect());
+}
+
+void TWinControl::PaintTo(HDC dc, int x, int y) {
+  SavedDC saved(dc);
+  OffsetViewportOrgEx(dc, x, y, nullptr);
+  if (isStandardControl_) {
+    if (handle_) {
+      SendMessageW(handle_, WM_PRINT, reinterpret_cast<WPARAM>(dc),
+                   PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND | PRF_CHILDREN);
+    }
+    return;
+  }
+  IntersectClipRect(dc, 0, 0, ClientWidth(), ClientHeight());
+  PaintClient(dc);
+  for (TControl* c : controls_) {
+    auto* child = dynamic_cast<TWinControl*>(c);
+    if (child && child->Visible()) child->PaintTo(dc, child->Left(), child->Top());
+  }
 }
 
 void TWinControl::HandleParentMouse(TMessage& m) {

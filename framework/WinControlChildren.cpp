@@ -28,12 +28,10 @@ void TWinControl::PaintControls(HDC dc) {
         (b.right <= clip.left || b.left >= clip.right || b.bottom <= clip.top || b.top >= clip.bottom)) {
       continue;
     }
-    const int saved = SaveDC(dc);
-    POINT old;
-    OffsetViewportOrgEx(dc, b.left, b.top, &old);
+    SavedDC saved(dc);
+    OffsetViewportOrgEx(dc, b.left, b.top, nullptr);
     IntersectClipRect(dc, 0, 0, b.Width(), b.Height());
     graphic->PaintOn(dc);
-    RestoreDC(dc, saved);
   }
 }
 

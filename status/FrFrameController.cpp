@@ -162,7 +162,7 @@ void TFrFrameController::PushTo(fw::TComponent* control, TFrFrameProperty what) 
 }
 
 void TFrFrameController::SetByName(fw::TComponent* control, TFrFrameProperty what) {
-  const fw::ClassInfo* info = registry_.Find(control->ClassName());
+  const fw::ClassInfo* info = registry_.FindFor(*control);
   if (!info) return;
   const fw::PropertySetter* setter = info->FindProperty(PropertyName(what));
   if (!setter) return;  // the control has no such property

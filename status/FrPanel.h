@@ -13,7 +13,6 @@ class TFrCustomPanel : public fw::TCustomControl {
  public:
   explicit TFrCustomPanel(fw::TComponent* owner);
   ~TFrCustomPanel() override;
-  std::wstring ClassName() const override { return L"TFrCustomPanel"; }
 
   TFrameStyleEx BorderOuter() const { return borderOuter_; }
   virtual void SetBorderOuter(TFrameStyleEx value);

@@ -45,7 +45,7 @@ const std::vector<std::pair<std::wstring, TFrVersionInfoField>>& FieldNames() {
 }
 
 void RegisterPanel(fw::ClassRegistry& r) {
-  ClassInfo& panel = r.Register(L"TFrCustomPanel", L"TCustomControl", nullptr);
+  ClassInfo& panel = r.RegisterBase<TFrCustomPanel>(L"TFrCustomPanel", L"TCustomControl");
   panel.Enum<TFrCustomPanel, TFrameStyleEx>(L"BorderOuter", &TFrCustomPanel::SetBorderOuter, FrameStyleNames())
       .Enum<TFrCustomPanel, TFrameStyleEx>(L"BorderInner", &TFrCustomPanel::SetBorderInner, FrameStyleNames())
       .Set<TFrCustomPanel, TSides>(L"BorderSides", &TFrCustomPanel::SetBorderSides, SideNames())
@@ -68,7 +68,7 @@ void RegisterPanel(fw::ClassRegistry& r) {
 
 void RegisterPanes(fw::ClassRegistry& r) {
   using P = TFrCustomStatusPane;
-  ClassInfo& pane = r.Register(L"TFrCustomStatusPane", L"TGraphicControl", nullptr);
+  ClassInfo& pane = r.RegisterBase<TFrCustomStatusPane>(L"TFrCustomStatusPane", L"TGraphicControl");
   pane.Enum<P, TFrameStyle>(L"FrameStyle", &P::SetFrameStyle, FrameStyleNames())
       .Int<P>(L"BorderWidth", &P::SetBorderWidth)
       .Int<P>(L"FlatColorAdjustment", &P::SetFlatColorAdjustment)

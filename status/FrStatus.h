@@ -13,7 +13,6 @@ namespace fr {
 class TFrStatusBar : public TFrCustomPanel {
  public:
   explicit TFrStatusBar(fw::TComponent* owner);
-  std::wstring ClassName() const override { return L"TFrStatusBar"; }
 
   bool AutoStyle() const { return autoStyle_; }
   void SetAutoStyle(bool value) { autoStyle_ = value; }

@@ -25,7 +25,6 @@ class TFrCustomStatusPane : public fw::TGraphicControl, public TFrFrameNotificat
  public:
   explicit TFrCustomStatusPane(fw::TComponent* owner);
   ~TFrCustomStatusPane() override;
-  std::wstring ClassName() const override { return L"TFrCustomStatusPane"; }
 
   TFrameStyle FrameStyle() const { return frameStyle_; }
   virtual void SetFrameStyle(TFrameStyle value);
@@ -135,7 +134,6 @@ class TFrCustomStatusPane : public fw::TGraphicControl, public TFrFrameNotificat
 class TFrStatusPane : public TFrCustomStatusPane {
  public:
   using TFrCustomStatusPane::TFrCustomStatusPane;
-  std::wstring ClassName() const override { return L"TFrStatusPane"; }
 };
 
 // A pane driven by the process-wide polling timer.
@@ -143,7 +141,6 @@ class TFrPollingStatus : public TFrCustomStatusPane {
  public:
   explicit TFrPollingStatus(fw::TComponent* owner);
   ~TFrPollingStatus() override;
-  std::wstring ClassName() const override { return L"TFrPollingStatus"; }
 
   // Both read and write the one timer every polling pane shares.
   bool Active() const;
@@ -162,7 +159,6 @@ using TFrGetDateTimeEvent = std::function<void(fw::TComponent* sender, SYSTEMTIM
 class TFrClockStatus : public TFrPollingStatus {
  public:
   explicit TFrClockStatus(fw::TComponent* owner);
-  std::wstring ClassName() const override { return L"TFrClockStatus"; }
 
   const std::wstring& Format() const { return format_; }
   void SetFormat(const std::wstring& value);
@@ -193,7 +189,6 @@ std::wstring FormatClockText(const SYSTEMTIME& time, const std::wstring& format)
 class TFrCustomFieldStatus : public TFrCustomStatusPane {
  public:
   using TFrCustomStatusPane::TFrCustomStatusPane;
-  std::wstring ClassName() const override { return L"TFrCustomFieldStatus"; }
 
   const std::wstring& FieldLabel() const { return fieldLabel_; }
   virtual void SetFieldLabel(const std::wstring& value);

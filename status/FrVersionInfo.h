@@ -34,7 +34,6 @@ class TFrVersionInfo : public fw::TComponent {
  public:
   explicit TFrVersionInfo(fw::TComponent* owner);
   ~TFrVersionInfo() override;
-  std::wstring ClassName() const override { return L"TFrVersionInfo"; }
 
   // Empty means the running executable (whose path is then stored here).
   const std::wstring& FilePath() const { return filePath_; }
@@ -59,7 +58,6 @@ class TFrVersionInfoStatus : public TFrCustomFieldStatus {
  public:
   explicit TFrVersionInfoStatus(fw::TComponent* owner);
   ~TFrVersionInfoStatus() override;
-  std::wstring ClassName() const override { return L"TFrVersionInfoStatus"; }
 
   TFrVersionInfo* VersionInfo() const { return versionInfo_; }
   void SetVersionInfo(TFrVersionInfo* value);

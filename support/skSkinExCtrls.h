@@ -10,7 +10,6 @@ namespace support {
 class TskSkinLinkImage : public fw::TImage {
  public:
   explicit TskSkinLinkImage(fw::TComponent* owner);
-  std::wstring ClassName() const override { return L"TskSkinLinkImage"; }
   static void RegisterClass();
 
   const std::wstring& URL() const { return url_; }

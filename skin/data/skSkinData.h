@@ -22,7 +22,6 @@ namespace sk {
 class TskResourceStrData : public fw::TComponent {
  public:
   explicit TskResourceStrData(fw::TComponent* owner);
-  std::wstring ClassName() const override { return L"TskResourceStrData"; }
 
   // "NAME=text" lines; 131 defaults at construction.
   const fw::TStringList& ResStrings() const { return resStrings_; }
@@ -46,7 +45,6 @@ class TskSkinData : public fw::TComponent {
  public:
   explicit TskSkinData(fw::TComponent* owner);
   ~TskSkinData() override;
-  std::wstring ClassName() const override { return L"TskSkinData"; }
 
   // ---- published properties
   bool SkinnableForm() const { return skinnableForm_; }

@@ -23,7 +23,6 @@ constexpr int32_t kSkinArchiveVersion = 3;
 class TskCompressedStoredSkin : public fw::TComponent {
  public:
   explicit TskCompressedStoredSkin(fw::TComponent* owner);
-  std::wstring ClassName() const override { return L"TskCompressedStoredSkin"; }
 
   const std::wstring& Description() const { return description_; }
   void SetDescription(const std::wstring& value) { description_ = value; }
@@ -136,7 +135,6 @@ class TskSkinListItems {
 class TskCompressedSkinList : public fw::TComponent {
  public:
   explicit TskCompressedSkinList(fw::TComponent* owner);
-  std::wstring ClassName() const override { return L"TskCompressedSkinList"; }
 
   TskSkinListItems& Skins() { return skins_; }
   const TskSkinListItems& Skins() const { return skins_; }

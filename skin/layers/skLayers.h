@@ -17,7 +17,6 @@ namespace sk {
 class TskLayerWindow : public fw::TCustomControl {
  public:
   explicit TskLayerWindow(fw::TComponent* owner);
-  std::wstring ClassName() const override { return L"TskLayerWindow"; }
   void WndProc(fw::TMessage& message) override;
 
  protected:
@@ -32,7 +31,6 @@ class TskLayerManager : public fw::TComponent {
  public:
   explicit TskLayerManager(fw::TComponent* owner);
   ~TskLayerManager() override;
-  std::wstring ClassName() const override { return L"TskLayerManager"; }
 
   // Shows glow at (x, y) of the screen, its alpha taken from mask's grey
   // level, fading in to targetAlpha. A layer already up goes first.

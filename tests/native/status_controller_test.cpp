@@ -12,7 +12,6 @@ namespace {
 class Framed : public fw::TComponent {
  public:
   using TComponent::TComponent;
-  std::wstring ClassName() const override { return L"TFramed"; }
   void SetFrameStyle(TFrameStyle v) {
     style = v;
     ++writes;

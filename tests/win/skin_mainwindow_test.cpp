@@ -79,11 +79,10 @@ TEST(EmbeddedSkin, TheWindowHearsTheThreeChangeMessagesInOrderWhileItIsCreated) 
     bool loading;
   };
   std::vector<Heard> heard;
-  const TWndMethod original = form->WindowProc;
-  form->WindowProc = [&](TMessage& m) {
+  WindowHook listen(form->Hooks(), [&](TMessage& m, const WindowHookChain::Next& next) {
     if (m.msg >= 1225 && m.msg <= 1227) heard.push_back({m.msg, m.wParam, m.lParam, form->HasState(csLoading)});
-    original(m);
-  };
+    next(m);
+  });
   form->CreateFromLayout();
   auto* data = dynamic_cast<sk::TskSkinData*>(form->FindComponent(L"skSkinData1"));
   ASSERT_NE(data, nullptr);
@@ -98,7 +97,7 @@ TEST(EmbeddedSkin, TheWindowHearsTheThreeChangeMessagesInOrderWhileItIsCreated) 
   }
   EXPECT_FALSE(data->Empty());
   EXPECT_FALSE(data->ChangeInProgress());
-  form->WindowProc = original;
+  listen.Remove();
   TComponent::Free(form);
 }
 

@@ -40,8 +40,7 @@ class StatusBarTest : public ::testing::Test {
     bar_->SetParent(form_);
     bar_->SetThemeAware(false);
     form_->HandleNeeded();
-    keep_ = form_->WindowProc;
-    form_->WindowProc = [this](fw::TMessage& m) {
+    sysCommands_.Install(form_->Hooks(), [this](fw::TMessage& m, const fw::WindowHookChain::Next& next) {
       if (m.msg == WM_SYSCOMMAND) {
         commands_.push_back(m.wParam);  // sizing would start a modal loop
         return;
@@ -50,11 +49,11 @@ class StatusBarTest : public ::testing::Test {
         m.result = 1;  // as a form drawing its own frame would answer
         return;
       }
-      keep_(m);
-    };
+      next(m);
+    });
   }
   void TearDown() override {
-    form_->WindowProc = keep_;
+    sysCommands_.Remove();
     TComponent::Free(form_);
   }
   TFrStatusPane* AddPane(fw::TAlign align, int width) {
@@ -67,7 +66,7 @@ class StatusBarTest : public ::testing::Test {
 
   fw::TForm* form_ = nullptr;
   TFrStatusBar* bar_ = nullptr;
-  fw::TWndMethod keep_;
+  fw::WindowHook sysCommands_;
   std::vector<WPARAM> commands_;
   bool answerMaximized_ = false;
 };

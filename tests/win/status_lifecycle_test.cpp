@@ -94,19 +94,19 @@ TEST(StatusLifecycle, BlinkTickSkipsPanesFreedDuringIt) {
   second->SetBlinking(true);
   int secondPhases = 0;
   bool freed = false;
-  const fw::TWndMethod firstProc = first->WindowProc;
-  first->WindowProc = [&](fw::TMessage& m) {
+  fw::WindowHook firstHook;
+  firstHook.Install(first->Hooks(), [&](fw::TMessage& m, const fw::WindowHookChain::Next& next) {
     if (m.msg == kMsgBlinkPhase && !freed) {
       freed = true;
       TComponent::Free(second);
     }
-    firstProc(m);
-  };
-  const fw::TWndMethod secondProc = second->WindowProc;
-  second->WindowProc = [&](fw::TMessage& m) {
+    next(m);
+  });
+  fw::WindowHook secondHook;
+  secondHook.Install(second->Hooks(), [&](fw::TMessage& m, const fw::WindowHookChain::Next& next) {
     if (m.msg == kMsgBlinkPhase) ++secondPhases;
-    secondProc(m);
-  };
+    next(m);
+  });
   TFrCustomStatusPane::SetBlinkIntervalOn(20);
   TFrCustomStatusPane::SetBlinkIntervalOff(20);
   PumpUntil([&] { return freed; }, 3000);

@@ -26,7 +26,6 @@ class TMaskForm;
 class TGalleryForm : public fw::TForm {
  public:
   explicit TGalleryForm(fw::TComponent* owner);
-  std::wstring ClassName() const override { return L"TGalleryForm"; }
 
   // The skin the gallery starts with: the embedded one, or the file named
   // on the command line. Returns the message for a skin that could not be

@@ -11,7 +11,6 @@ namespace gallery {
 class TMaskForm : public fw::TForm {
  public:
   explicit TMaskForm(fw::TComponent* owner);
-  std::wstring ClassName() const override { return L"TMaskForm"; }
 
   // Takes the picture and the mask of `data`; sized to the picture.
   void ShowSkin(const sk::TskSkinData& data);
