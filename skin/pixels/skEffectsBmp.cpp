@@ -23,8 +23,6 @@ using fw::TPixelFormat;
 // Ahead of a mix: m = 1 keeps A, m = 0 takes B.
 constexpr double KeepA = 1.0;
 
-inline uint8_t Mix(uint8_t a, uint8_t b, double m) { return RoundEvenByte(a * m + (1 - m) * b); }
-
 // Weights of a fade that starts (m = 0) at index from and moves by direction
 // until index to (inclusive), growing by step and capped at 1.
 void FadeWeights(std::vector<double>& weights, int from, int to, int direction, double step) {
@@ -50,73 +48,169 @@ TskEffectBmp::TskEffectBmp(const TBitmap& picture) : bitmap_(picture.Width(), pi
   for (int y = 0; y < picture.Height(); ++y) ConvertRow(picture, y, 0, picture.Width(), bitmap_.ScanLine(y), 3);
 }
 
-void TskEffectBmp::GetRow(int y, uint8_t* out) const {
-  std::memcpy(out, Row(y), static_cast<size_t>(Width()) * 3);
-}
+void TskEffectBmp::GetRow(int y, uint8_t* out) const { std::memcpy(out, Row(y), static_cast<size_t>(Width()) * 3); }
 
 void TskEffectBmp::SetRow(int y, const uint8_t* in) { std::memcpy(Row(y), in, static_cast<size_t>(Width()) * 3); }
 
-#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
-// Four bytes as doubles.
-__attribute__((target("avx2"))) static inline __m256d Widen(const uint8_t* p) {
-  int32_t four;
-  std::memcpy(&four, p, 4);
-  return _mm256_cvtepi32_pd(_mm_cvtepu8_epi32(_mm_cvtsi32_si128(four)));
+namespace {
+
+// A mix a * m + n * b rounded to even, worked in 23-bit fixed point:
+// V = a * A + b * B with A = round(m * 2^23), B = round(n * 2^23). Each
+// weight is off by at most half a unit, so V is within (a + b) / 2 <= 255
+// units of the exact sum times 2^23, and the double formula is within 2^-43
+// of the exact sum. Where V lies more than 256 units from a half, the exact
+// sum and the formula round the same way as V does. Where both weights are
+// whole units (dyadic weights such as 1/2 or j/512) V is the formula's sum
+// itself and rounds to even exactly; elsewhere the few bytes near a half
+// are left to the formula. a + b <= 510 and A + B <= 2^23 + 1 keep V below 2^31.
+constexpr int FixedBits = 23;
+constexpr int32_t FixedHalf = 1 << (FixedBits - 1);
+constexpr int32_t FixedFraction = (1 << FixedBits) - 1;
+constexpr int32_t NearHalf = 256;
+
+struct MixWeight {
+  double m = 1, n = 0;   // the formula's own weights
+  int32_t a = 0, b = 0;  // in fixed point
+};
+
+MixWeight WeightOf(double m, double n) {
+  MixWeight w{m, n, static_cast<int32_t>(RoundEven(m * (1 << FixedBits))),
+              static_cast<int32_t>(RoundEven(n * (1 << FixedBits)))};
+  return w;
 }
 
-// a[i] := RoundEven(a[i] * m + n * b[i]) sixteen bytes at a time in doubles,
-// the weights per byte (PerByte) or one pair for all; the same products and
-// sum as the scalar formula, rounded by the conversion (nearest, ties to
-// even). Returns how many of count were done.
-template <bool PerByte>
-__attribute__((target("avx2"))) size_t MixBytesAvx2(uint8_t* a, const uint8_t* b, const double* m, const double* n,
-                                                    size_t count) {
+bool IsWholeUnits(const MixWeight& w) { return w.a == w.m * (1 << FixedBits) && w.b == w.n * (1 << FixedBits); }
+
+inline uint8_t MixByFormula(uint8_t a, uint8_t b, const MixWeight& w) { return RoundEvenByte(a * w.m + w.n * b); }
+
+// One byte; Exact: every weight is in whole units.
+template <bool Exact>
+inline uint8_t MixFixed(uint8_t a, uint8_t b, const MixWeight& w) {
+  const int32_t v = a * w.a + b * w.b;
+  if constexpr (Exact) return static_cast<uint8_t>((v + FixedHalf - 1 + ((v >> FixedBits) & 1)) >> FixedBits);
+  const int32_t off = (v & FixedFraction) - FixedHalf;
+  if (off <= NearHalf && off >= -NearHalf) return MixByFormula(a, b, w);
+  return static_cast<uint8_t>((v + FixedHalf) >> FixedBits);
+}
+
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+// Eight fixed-point mixes in 32-bit lanes; near receives the lanes whose
+// rounding is left to the formula.
+template <bool Exact>
+__attribute__((target("avx2"))) inline __m256i MixEight(const uint8_t* a, const uint8_t* b, __m256i wa, __m256i wb,
+                                                        __m256i& near) {
+  const __m256i va = _mm256_cvtepu8_epi32(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(a)));
+  const __m256i vb = _mm256_cvtepu8_epi32(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(b)));
+  const __m256i v = _mm256_add_epi32(_mm256_mullo_epi32(va, wa), _mm256_mullo_epi32(vb, wb));
+  if constexpr (Exact) {
+    const __m256i odd = _mm256_and_si256(_mm256_srli_epi32(v, FixedBits), _mm256_set1_epi32(1));
+    return _mm256_srli_epi32(_mm256_add_epi32(_mm256_add_epi32(v, _mm256_set1_epi32(FixedHalf - 1)), odd), FixedBits);
+  }
+  const __m256i off = _mm256_abs_epi32(
+      _mm256_sub_epi32(_mm256_and_si256(v, _mm256_set1_epi32(FixedFraction)), _mm256_set1_epi32(FixedHalf)));
+  near = _mm256_cmpgt_epi32(_mm256_set1_epi32(NearHalf + 1), off);
+  return _mm256_srli_epi32(_mm256_add_epi32(v, _mm256_set1_epi32(FixedHalf)), FixedBits);
+}
+
+// Thirty-two bytes at a time, the weights per byte (PerByte) or one for
+// all; returns how many of count were done.
+template <bool PerByte, bool Exact>
+__attribute__((target("avx2"))) size_t MixBytesAvx2(uint8_t* a, const uint8_t* b, const MixWeight* w, const int32_t* wa,
+                                                    const int32_t* wb, size_t count) {
+  const __m256i order = _mm256_setr_epi32(0, 4, 1, 5, 2, 6, 3, 7);
   size_t i = 0;
-  for (; i + 16 <= count; i += 16) {
-    __m128i quarter[4];
-    for (size_t q = 0; q < 4; ++q) {
-      const size_t j = i + q * 4;
-      const __m256d mv = PerByte ? _mm256_loadu_pd(m + j) : _mm256_set1_pd(*m);
-      const __m256d nv = PerByte ? _mm256_loadu_pd(n + j) : _mm256_set1_pd(*n);
-      const __m256d x = _mm256_add_pd(_mm256_mul_pd(Widen(a + j), mv), _mm256_mul_pd(nv, Widen(b + j)));
-      quarter[q] = _mm256_cvtpd_epi32(x);
+  for (; i + 32 <= count; i += 32) {
+    __m256i q[4], near[4] = {};
+    for (size_t g = 0; g < 4; ++g) {
+      const size_t j = i + g * 8;
+      const __m256i va =
+          PerByte ? _mm256_loadu_si256(reinterpret_cast<const __m256i*>(wa + j)) : _mm256_set1_epi32(*wa);
+      const __m256i vb =
+          PerByte ? _mm256_loadu_si256(reinterpret_cast<const __m256i*>(wb + j)) : _mm256_set1_epi32(*wb);
+      q[g] = MixEight<Exact>(a + j, b + j, va, vb, near[g]);
     }
-    const __m128i bytes = _mm_packus_epi16(_mm_packus_epi32(quarter[0], quarter[1]), _mm_packus_epi32(quarter[2], quarter[3]));
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(a + i), bytes);
+    // Packing runs within 128-bit halves; the permutation puts the four
+    // groups of eight back in order.
+    const __m256i bytes = _mm256_permutevar8x32_epi32(
+        _mm256_packus_epi16(_mm256_packus_epi32(q[0], q[1]), _mm256_packus_epi32(q[2], q[3])), order);
+    if constexpr (Exact) {
+      _mm256_storeu_si256(reinterpret_cast<__m256i*>(a + i), bytes);
+    } else {
+      uint32_t nearMask = 0;
+      for (unsigned g = 0; g < 4; ++g) {
+        nearMask |= static_cast<uint32_t>(_mm256_movemask_ps(_mm256_castsi256_ps(near[g]))) << (8 * g);
+      }
+      uint8_t exact[32];
+      for (uint32_t m = nearMask; m != 0; m &= m - 1) {
+        const size_t j = i + static_cast<size_t>(__builtin_ctz(m));
+        exact[j - i] = MixByFormula(a[j], b[j], w[PerByte ? j : 0]);
+      }
+      _mm256_storeu_si256(reinterpret_cast<__m256i*>(a + i), bytes);
+      for (uint32_t m = nearMask; m != 0; m &= m - 1) {
+        const size_t k = static_cast<size_t>(__builtin_ctz(m));
+        a[i + k] = exact[k];
+      }
+    }
   }
   return i;
 }
 #endif
 
-// a[i] := RoundEven(a[i] * m[i] + n[i] * b[i]) with n = 1 - m, for weights
-// between 0 and 1 (so the result needs no clamping).
-static void MixBytes(uint8_t* a, const uint8_t* b, const double* m, const double* n, size_t count) {
+// The weights of a mix over count bytes, each with its fixed-point form.
+struct MixPlan {
+  std::vector<MixWeight> weights;  // one, or one per byte
+  std::vector<int32_t> a, b;       // fixed-point weights, laid out alike
+  bool wholeUnits = true;
+
+  void Add(double m, double n) {
+    weights.push_back(WeightOf(m, n));
+    a.push_back(weights.back().a);
+    b.push_back(weights.back().b);
+    wholeUnits = wholeUnits && IsWholeUnits(weights.back());
+  }
+};
+
+template <bool PerByte, bool Exact>
+void MixBytesWith(uint8_t* a, const uint8_t* b, const MixPlan& plan, size_t count) {
   size_t i = 0;
 #if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
-  if (HasAvx2()) i = MixBytesAvx2<true>(a, b, m, n, count);
+  if (HasAvx2()) i = MixBytesAvx2<PerByte, Exact>(a, b, plan.weights.data(), plan.a.data(), plan.b.data(), count);
 #endif
-  for (; i < count; ++i) a[i] = RoundEvenByte(a[i] * m[i] + n[i] * b[i]);
+  for (; i < count; ++i) a[i] = MixFixed<Exact>(a[i], b[i], plan.weights[PerByte ? i : 0]);
+}
+
+// a[i] := RoundEven(a[i] * m + n * b[i]) with the plan's weights (between 0
+// and 1, so the result needs no clamping).
+template <bool PerByte>
+void MixBytes(uint8_t* a, const uint8_t* b, const MixPlan& plan, size_t count) {
+  if (plan.wholeUnits) {
+    MixBytesWith<PerByte, true>(a, b, plan, count);
+  } else {
+    MixBytesWith<PerByte, false>(a, b, plan, count);
+  }
 }
 
 // Applies per-column weights to every row: 1 keeps this picture, 0 takes b,
 // anything between mixes.
-static void MixByColumn(TskEffectBmp& self, const TskEffectBmp& b, const std::vector<double>& weights) {
+void MixByColumn(TskEffectBmp& self, const TskEffectBmp& b, const std::vector<double>& weights) {
   const int w = self.Width();
   int first = 0, last = w - 1;
   while (first < w && weights[static_cast<size_t>(first)] == KeepA) ++first;
   while (last >= first && weights[static_cast<size_t>(last)] == KeepA) --last;
   if (first > last) return;
-  // The weight of every byte of the changing columns, and its complement.
+  // The weight of every byte of the changing columns.
   const size_t count = static_cast<size_t>(last - first + 1) * 3;
-  std::vector<double> m(count), n(count);
+  MixPlan plan;
   for (size_t i = 0; i < count; ++i) {
-    m[i] = weights[static_cast<size_t>(first) + i / 3];
-    n[i] = 1 - m[i];
+    const double m = weights[static_cast<size_t>(first) + i / 3];
+    plan.Add(m, 1 - m);
   }
   for (int y = 0; y < self.Height(); ++y) {
-    MixBytes(self.Row(y) + first * 3, b.Row(y) + first * 3, m.data(), n.data(), count);
+    MixBytes<true>(self.Row(y) + first * 3, b.Row(y) + first * 3, plan, count);
   }
 }
+
+}  // namespace
 
 void TskEffectBmp::MixColumns(const TskEffectBmp& b, int from, int to, int direction, double step) {
   std::vector<double> weights(static_cast<size_t>(Width()), KeepA);
@@ -128,30 +222,19 @@ void TskEffectBmp::MorphBlend(const TskEffectBmp& b, double k) {
   if (!SameSize(b) || bitmap_.Empty()) return;
   k = Clamp01(k);
   const size_t count = static_cast<size_t>(Width()) * 3;
-  const double keep = 1 - k;
-  const auto blend = [k, keep](int a, int bb) { return RoundEvenByte(keep * a + k * bb); };
-#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
-  if (HasAvx2()) {
-    for (int y = 0; y < Height(); ++y) {
-      uint8_t* a = Row(y);
-      const uint8_t* bb = b.Row(y);
-      for (size_t i = MixBytesAvx2<false>(a, bb, &keep, &k, count); i < count; ++i) a[i] = blend(a[i], bb[i]);
-    }
-    return;
-  }
-#endif
-  // Elsewhere large pictures go through a table of every pair.
-  if (count * static_cast<size_t>(Height()) < 65536) {
-    for (int y = 0; y < Height(); ++y) {
-      uint8_t* a = Row(y);
-      const uint8_t* bb = b.Row(y);
-      for (size_t i = 0; i < count; ++i) a[i] = blend(a[i], bb[i]);
-    }
+  MixPlan plan;
+  plan.Add(1 - k, k);
+  // Without the wide path large pictures go through a table of every pair.
+  if (HasAvx2() || count * static_cast<size_t>(Height()) < 65536) {
+    for (int y = 0; y < Height(); ++y) MixBytes<false>(Row(y), b.Row(y), plan, count);
     return;
   }
   std::vector<uint8_t> table(65536);
   for (int a = 0; a < 256; ++a) {
-    for (int bb = 0; bb < 256; ++bb) table[static_cast<size_t>(a << 8 | bb)] = blend(a, bb);
+    for (int bb = 0; bb < 256; ++bb) {
+      table[static_cast<size_t>(a << 8 | bb)] =
+          MixByFormula(static_cast<uint8_t>(a), static_cast<uint8_t>(bb), plan.weights[0]);
+    }
   }
   for (int y = 0; y < Height(); ++y) {
     uint8_t* a = Row(y);
@@ -197,7 +280,9 @@ void TskEffectBmp::MorphCentreGradientV(const TskEffectBmp& b, double k) {
       std::memcpy(p, q, count);
       continue;
     }
-    for (size_t i = 0; i < count; ++i) p[i] = Mix(p[i], q[i], m);
+    MixPlan plan;
+    plan.Add(m, 1 - m);
+    MixBytes<false>(p, q, plan, count);
   }
 }
 
@@ -256,13 +341,27 @@ void TskEffectBmp::MorphSlideFromRight(const TskEffectBmp& b, double k) {
 
 void TskEffectBmp::Morph(TskMorphKind kind, const TskEffectBmp& b, double k) {
   switch (kind) {
-    case mkGradient: MorphCentreGradient(b, k); break;
-    case mkLeftGradient: MorphGradientFromLeft(b, k); break;
-    case mkRightGradient: MorphGradientFromRight(b, k); break;
-    case mkLeftSlide: MorphSlideFromLeft(b, k); break;
-    case mkRightSlide: MorphSlideFromRight(b, k); break;
-    case mkPush: MorphPushFromLeft(b, k); break;
-    default: MorphBlend(b, k); break;
+    case mkGradient:
+      MorphCentreGradient(b, k);
+      break;
+    case mkLeftGradient:
+      MorphGradientFromLeft(b, k);
+      break;
+    case mkRightGradient:
+      MorphGradientFromRight(b, k);
+      break;
+    case mkLeftSlide:
+      MorphSlideFromLeft(b, k);
+      break;
+    case mkRightSlide:
+      MorphSlideFromRight(b, k);
+      break;
+    case mkPush:
+      MorphPushFromLeft(b, k);
+      break;
+    default:
+      MorphBlend(b, k);
+      break;
   }
 }
 
@@ -320,13 +419,13 @@ __attribute__((target("avx2"))) static size_t MapLineAvx2(uint8_t* p, size_t cou
   const __m128i* marks = reinterpret_cast<const __m128i*>(line.above.data());
   const __m256i marksLow = _mm256_broadcastsi128_si256(_mm_loadu_si128(marks));
   const __m256i marksHigh = _mm256_broadcastsi128_si256(_mm_loadu_si128(marks + 1));
-  const __m256i bits = _mm256_setr_epi8(1, 2, 4, 8, 16, 32, 64, -128, 1, 2, 4, 8, 16, 32, 64, -128, 1, 2, 4, 8, 16,
-                                        32, 64, -128, 1, 2, 4, 8, 16, 32, 64, -128);
+  const __m256i bits = _mm256_setr_epi8(1, 2, 4, 8, 16, 32, 64, -128, 1, 2, 4, 8, 16, 32, 64, -128, 1, 2, 4, 8, 16, 32,
+                                        64, -128, 1, 2, 4, 8, 16, 32, 64, -128);
   size_t i = 0;
   for (; i + 32 <= count; i += 32) {
     const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + i));
-    const __m256i value = _mm256_packus_epi16(OnLine(_mm256_unpacklo_epi8(v, zero), m, n),
-                                              OnLine(_mm256_unpackhi_epi8(v, zero), m, n));
+    const __m256i value =
+        _mm256_packus_epi16(OnLine(_mm256_unpacklo_epi8(v, zero), m, n), OnLine(_mm256_unpackhi_epi8(v, zero), m, n));
     // Byte c >> 3 of the marks: a shuffle reads 16 bytes, so the low and the
     // high half each answer for their indexes and give 0 for the others.
     const __m256i index = _mm256_and_si256(_mm256_srli_epi16(v, 3), _mm256_set1_epi8(0x1F));
@@ -385,12 +484,12 @@ constexpr uint16_t GreyTie = 0x100;
 const std::array<uint16_t, 25501>& GreyTable() {
   static const auto table = [] {
     std::array<uint16_t, 25501> t{};
-    for (int s = 0; s <= 25500; ++s) t[static_cast<size_t>(s)] = s % 100 == 50 ? GreyTie : static_cast<uint16_t>((s + 50) / 100);
+    for (int s = 0; s <= 25500; ++s)
+      t[static_cast<size_t>(s)] = s % 100 == 50 ? GreyTie : static_cast<uint16_t>((s + 50) / 100);
     return t;
   }();
   return table;
 }
-
 
 // The grey of one pixel straight from the formula.
 inline uint8_t GreyByFormula(const uint8_t* p) { return RoundEvenByte(0.3 * p[2] + 0.59 * p[1] + 0.11 * p[0]); }
@@ -419,13 +518,14 @@ __attribute__((target("avx2"))) size_t GrayscaleAvx2(uint8_t* row, size_t w) {
   const __m256i weights = _mm256_setr_epi8(11, 59, 30, 0, 11, 59, 30, 0, 11, 59, 30, 0, 11, 59, 30, 0, 11, 59, 30, 0,
                                            11, 59, 30, 0, 11, 59, 30, 0, 11, 59, 30, 0);
   // The low byte of grey i into bytes 3i .. 3i + 2.
-  const __m256i gather = _mm256_setr_epi8(0, 0, 0, 2, 2, 2, 4, 4, 4, 6, 6, 6, 0, 0, 0, 0, 0, 0, 0, 2, 2, 2, 4, 4, 4, 6,
-                                          6, 6, 0, 0, 0, 0);
+  const __m256i gather =
+      _mm256_setr_epi8(0, 0, 0, 2, 2, 2, 4, 4, 4, 6, 6, 6, 0, 0, 0, 0, 0, 0, 0, 2, 2, 2, 4, 4, 4, 6, 6, 6, 0, 0, 0, 0);
   size_t x = 0;
   for (; x + 10 <= w; x += 8) {
     uint8_t* p = row + x * 3;
-    const __m256i v = _mm256_inserti128_si256(_mm256_castsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p))),
-                                              _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 12)), 1);
+    const __m256i v =
+        _mm256_inserti128_si256(_mm256_castsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p))),
+                                _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 12)), 1);
     const __m256i pairs = _mm256_maddubs_epi16(_mm256_shuffle_epi8(v, spread), weights);
     const __m256i sums = _mm256_madd_epi16(pairs, _mm256_set1_epi16(1));  // 30 r + 59 g + 11 b
     const __m256i t = _mm256_add_epi16(_mm256_packs_epi32(sums, sums), _mm256_set1_epi16(50));
@@ -521,12 +621,24 @@ void TskEffectBmp::ApplySplitBlur(int amount) {
 
 void TskEffectBmp::ApplyInactiveEffect(TskInactiveEffect effect) {
   switch (effect) {
-    case ieBrightness: ApplyBrightness(0.5); break;
-    case ieDarkness: ApplyDarkness(0.3); break;
-    case ieNoise: ApplyNoise(50); break;
-    case ieSplitBlur: ApplySplitBlur(1); break;
-    case ieInvert: ApplyInvert(); break;
-    default: ApplyGrayscale(); break;
+    case ieBrightness:
+      ApplyBrightness(0.5);
+      break;
+    case ieDarkness:
+      ApplyDarkness(0.3);
+      break;
+    case ieNoise:
+      ApplyNoise(50);
+      break;
+    case ieSplitBlur:
+      ApplySplitBlur(1);
+      break;
+    case ieInvert:
+      ApplyInvert();
+      break;
+    default:
+      ApplyGrayscale();
+      break;
   }
 }
 
