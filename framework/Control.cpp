@@ -35,6 +35,8 @@ void TControl::WindowProc(TMessage& message) {
 
 void TControl::WndProc(TMessage& message) {
   if (IsMouseMessage(message.msg)) HandleMouse(message);
+  if (message.msg == CM_MOUSEENTER && OnMouseEnter) OnMouseEnter(this);
+  if (message.msg == CM_MOUSELEAVE && OnMouseLeave) OnMouseLeave(this);
   DefaultHandler(message);
 }
 
@@ -54,8 +56,8 @@ void TControl::HandleMouse(TMessage& message) {
     if (message.msg == WM_LBUTTONDOWN || message.msg == WM_LBUTTONDBLCLK) pressed_ = true;
     MouseDown(ButtonOf(message.msg), shift, x, y);
   } else if (IsButtonUp(message.msg)) {
-    const bool click = message.msg == WM_LBUTTONUP && pressed_ && (controlStyle_ & csClickEvents) &&
-                       ClientRect().Contains({x, y});
+    const bool click =
+        message.msg == WM_LBUTTONUP && pressed_ && (controlStyle_ & csClickEvents) && ClientRect().Contains({x, y});
     if (message.msg == WM_LBUTTONUP) pressed_ = false;
     if (click) Click();
     MouseUp(ButtonOf(message.msg), shift, x, y);
@@ -73,6 +75,8 @@ void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
 void TControl::MouseMove(TShiftState shift, int x, int y) {
   if (OnMouseMove) OnMouseMove(this, shift, x, y);
 }
+
+bool TControl::ShowHint() const { return parentShowHint_ && parent_ ? parent_->ShowHint() : showHint_; }
 
 void TControl::Click() {
   if (OnClick) OnClick(this);

@@ -44,8 +44,8 @@ constexpr TCursor crSizeNWSE = -8;
 constexpr TCursor crHandPoint = -21;
 
 enum TControlStyleFlag : uint32_t {
-  csClickEvents = 1 << 0,   // a press and release over the control is a click
-  csOpaque = 1 << 1,        // paints its whole area; nothing behind shows
+  csClickEvents = 1 << 0,  // a press and release over the control is a click
+  csOpaque = 1 << 1,       // paints its whole area; nothing behind shows
   csAcceptsControls = 1 << 2,
 };
 
@@ -114,8 +114,15 @@ class TControl : public TComponent {
   void SetCursor(TCursor cursor) { cursor_ = cursor; }
   const std::wstring& Hint() const { return hint_; }
   void SetHint(const std::wstring& hint) { hint_ = hint; }
-  bool ShowHint() const { return showHint_; }
-  void SetShowHint(bool value) { showHint_ = value; }
+  // Whether the hint shows: the parent's answer while ParentShowHint (the
+  // default), else the control's own; setting it ends ParentShowHint.
+  bool ShowHint() const;
+  void SetShowHint(bool value) {
+    showHint_ = value;
+    parentShowHint_ = false;
+  }
+  bool ParentShowHint() const { return parentShowHint_; }
+  void SetParentShowHint(bool value) { parentShowHint_ = value; }
   uint32_t ControlStyle() const { return controlStyle_; }
   void SetControlStyle(uint32_t style) { controlStyle_ = style; }
 
@@ -143,6 +150,9 @@ class TControl : public TComponent {
   TMouseEvent OnMouseDown;
   TMouseEvent OnMouseUp;
   TMouseMoveEvent OnMouseMove;
+  // The cursor came onto / went off the control (CM_MOUSEENTER/CM_MOUSELEAVE).
+  TNotifyEvent OnMouseEnter;
+  TNotifyEvent OnMouseLeave;
 
  protected:
   virtual void DefaultHandler(TMessage& message) {}
@@ -181,6 +191,7 @@ class TControl : public TComponent {
   WindowHookChain hooks_;
   std::wstring hint_;
   bool showHint_ = false;
+  bool parentShowHint_ = true;
   uint32_t controlStyle_ = 0;
   bool pressed_ = false;
   friend class TWinControl;
@@ -281,6 +292,11 @@ class TWinControl : public TControl {
 
  private:
   void HandleParentMouse(TMessage& message);
+  // Enter and leave of the window itself and of its windowless children;
+  // the frame's leave is tracked too (MouseTracking.cpp).
+  void MouseMovedInside();
+  void MouseLeftClient();
+  void MouseMovedOnFrame();
   bool HandleSetCursor(TMessage& message);
   void CreateChildHandles();
   void WMPaint();
@@ -300,7 +316,9 @@ class TWinControl : public TControl {
   bool doubleBuffered_ = false;
   bool erasingBuffer_ = false;  // WM_ERASEBKGND is for the paint buffer
   TControl* mouseCapture_ = nullptr;
-  TControl* mouseOver_ = nullptr;
+  TControl* mouseOver_ = nullptr;  // the windowless child under the cursor
+  bool mouseInside_ = false;       // CM_MOUSEENTER sent, CM_MOUSELEAVE not yet
+  bool trackingFrame_ = false;     // a WM_NCMOUSELEAVE is to come
   friend class TControl;
 };
 

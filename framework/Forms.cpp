@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 #include <objbase.h>
-#include <windowsx.h>
 
 #include <algorithm>
 
@@ -77,12 +76,20 @@ void TForm::DoShow() {
 DWORD TForm::WindowStyle() const {
   DWORD style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
   switch (borderStyle_) {
-    case TFormBorderStyle::bsNone: style |= WS_POPUP; break;
+    case TFormBorderStyle::bsNone:
+      style |= WS_POPUP;
+      break;
     case TFormBorderStyle::bsSingle:
-    case TFormBorderStyle::bsToolWindow: style |= WS_CAPTION | WS_BORDER; break;
+    case TFormBorderStyle::bsToolWindow:
+      style |= WS_CAPTION | WS_BORDER;
+      break;
     case TFormBorderStyle::bsSizeable:
-    case TFormBorderStyle::bsSizeToolWin: style |= WS_CAPTION | WS_THICKFRAME; break;
-    case TFormBorderStyle::bsDialog: style |= WS_CAPTION | DS_MODALFRAME; break;
+    case TFormBorderStyle::bsSizeToolWin:
+      style |= WS_CAPTION | WS_THICKFRAME;
+      break;
+    case TFormBorderStyle::bsDialog:
+      style |= WS_CAPTION | DS_MODALFRAME;
+      break;
   }
   if (borderStyle_ != TFormBorderStyle::bsNone && (borderIcons_ & biSystemMenu)) {
     style |= WS_SYSMENU;
@@ -280,9 +287,7 @@ void TForm::CollectTabStops(TWinControl* container, std::vector<TWinControl*>& o
   }
 }
 
-TWinControl* TForm::ActiveControl() const {
-  return FromHandle(GetFocus());
-}
+TWinControl* TForm::ActiveControl() const { return FromHandle(GetFocus()); }
 
 void TForm::SelectNext(TWinControl* current, bool forward) {
   std::vector<TWinControl*> stops;
@@ -338,8 +343,9 @@ void TApplication::Initialize() {
   wc.lpszClassName = kApplicationWindowClass;
   RegisterClassExW(&wc);
   // The application window: owner of every form and carrier of the title.
-  handle_ = CreateWindowExW(0, kApplicationWindowClass, title_.c_str(), WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-                            0, 0, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  handle_ =
+      CreateWindowExW(0, kApplicationWindowClass, title_.c_str(), WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+                      0, 0, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
 void TApplication::SetTitle(const std::wstring& title) {
@@ -371,9 +377,9 @@ bool TApplication::ProcessMessage() {
 
 void TApplication::HandleMessage(MSG& msg) {
   const auto ownHandling = [this](MSG& x) {
+    HintFromMouse(x);
     if (DispatchMenuMessage(x)) return;
     if (HandleTabKey(x)) return;
-    HintFromMouse(x);
     TranslateMessage(&x);
     DispatchMessageW(&x);
   };
@@ -434,19 +440,6 @@ void TApplication::SetHint(const std::wstring& hint) {
   }
 }
 
-void TApplication::HintFromMouse(const MSG& msg) {
-  if (msg.message != WM_MOUSEMOVE) return;
-  TWinControl* window = TWinControl::FromHandle(msg.hwnd);
-  if (!window) return;
-  TControl* control = window->ControlAtPos({GET_X_LPARAM(msg.lParam), GET_Y_LPARAM(msg.lParam)}, true);
-  if (!control || dynamic_cast<TWinControl*>(control)) control = window;
-  // The nearest control with a hint speaks for those without one.
-  while (control && control->Hint().empty()) control = control->Parent();
-  const std::wstring hint = control ? control->Hint() : L"";
-  const size_t bar = hint.find(L'|');
-  SetHint(bar == std::wstring::npos ? hint : hint.substr(bar + 1));
-}
-
 std::wstring TApplication::ExceptionMessage(std::exception_ptr error) {
   try {
     std::rethrow_exception(error);
@@ -468,8 +461,8 @@ void TApplication::HandleException(std::exception_ptr error) {
   if (showingError_) return;  // one box at a time; the rest would pile up behind it
   showingError_ = true;
   HWND owner = GetActiveWindow();
-  MessageBoxW(owner ? owner : (mainForm_ ? mainForm_->HandleIfAllocated() : nullptr), message.c_str(),
-              title_.c_str(), MB_OK | MB_ICONERROR);
+  MessageBoxW(owner ? owner : (mainForm_ ? mainForm_->HandleIfAllocated() : nullptr), message.c_str(), title_.c_str(),
+              MB_OK | MB_ICONERROR);
   showingError_ = false;
 }
 
@@ -500,10 +493,17 @@ TRect TScreen::WorkAreaRect() const {
 HCURSOR TScreen::Cursors(TCursor cursor) const {
   const wchar_t* id = IDC_ARROW;
   switch (cursor) {
-    case crHandPoint: id = IDC_HAND; break;
-    case crIBeam: id = IDC_IBEAM; break;
-    case crSizeNWSE: id = IDC_SIZENWSE; break;
-    default: break;
+    case crHandPoint:
+      id = IDC_HAND;
+      break;
+    case crIBeam:
+      id = IDC_IBEAM;
+      break;
+    case crSizeNWSE:
+      id = IDC_SIZENWSE;
+      break;
+    default:
+      break;
   }
   return LoadCursorW(nullptr, id);
 }

@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "framework/Controls.h"
+#include "framework/HintTiming.h"
+#include "framework/Hints.h"
 #include "framework/Layout.h"
 #include "framework/Menus.h"
 
@@ -167,12 +169,53 @@ class TApplication : public TComponent {
   void SetHint(const std::wstring& hint);
   TNotifyEvent OnHint;
 
+  // Hints (Hints.cpp). The hint of the control under the cursor shows after
+  // HintPause, or HintShortPause when moving on from a shown hint, and hides
+  // after HintHidePause, on a click or a key, when the cursor leaves the
+  // control or when the application loses the activation.
+  bool ShowHint() const { return showHint_; }
+  // Off frees the hint window; back on, the next hint makes a new one.
+  void SetShowHint(bool value);
+  int HintPause() const;
+  void SetHintPause(int ms);
+  int HintShortPause() const;
+  void SetHintShortPause(int ms);
+  int HintHidePause() const;
+  void SetHintHidePause(int ms);
+  // Makes the hint window; a new class takes effect with the next hint
+  // (an empty one restores the framework's).
+  const THintWindowClass& HintWindowClass() const { return hintWindowClass_; }
+  void SetHintWindowClass(THintWindowClass windowClass);
+  THintWindow* HintWindow() const { return hintWindow_; }
+  // The control whose hint is pending or shown.
+  TControl* HintControl() const;
+  bool HintShowing() const;
+  // Before a hint shows: may change the text and the record, or refuse.
+  std::function<void(std::wstring& hintStr, bool& canShow, THintInfo& hintInfo)> OnShowHint;
+  // Shows at once the hint of the control at `cursorPos` (screen).
+  void ActivateHint(TPoint cursorPos);
+  // Hides the hint and forgets its control: moving over it again starts anew.
+  void CancelHint();
+  // Hides the hint window only.
+  void HideHint();
+
   // The text shown for an error.
   static std::wstring ExceptionMessage(std::exception_ptr error);
 
+ protected:
+  void Notification(TComponent* component, TOperation operation) override;
+
  private:
   bool HandleTabKey(const MSG& msg);
+  // The status line's long hint and the hint window follow the mouse.
   void HintFromMouse(const MSG& msg);
+  void SetHintControl(TControl* control);
+  void DismissHint();
+  void ApplyHintStep(const HintScheduler::Step& step);
+  void StartHintTimer(HintScheduler::TimerAction action, int interval);
+  void ShowHintWindow();
+  THintWindow* EnsureHintWindow();
+  void FreeHintWindow();
   void HandleMessage(MSG& msg);
   static LRESULT CALLBACK AppWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
   WindowHookChain hooks_;
@@ -183,6 +226,11 @@ class TApplication : public TComponent {
   TForm* mainForm_ = nullptr;
   bool terminated_ = false;
   bool showingError_ = false;
+  bool showHint_ = true;
+  HintScheduler hintScheduler_;
+  THintWindowClass hintWindowClass_ = DefaultHintWindowClass();
+  THintWindow* hintWindow_ = nullptr;  // owned
+  UINT_PTR hintTimer_ = 0;             // of the shared message window
 };
 
 class TScreen {

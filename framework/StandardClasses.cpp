@@ -143,6 +143,7 @@ void RegisterStandardClasses() {
       .Text<TControl>(L"Text", &TControl::SetText)
       .Text<TControl>(L"Hint", &TControl::SetHint)
       .Bool<TControl>(L"ShowHint", &TControl::SetShowHint)
+      .Bool<TControl>(L"ParentShowHint", &TControl::SetParentShowHint)
       .Bool<TControl>(L"ParentFont", &TControl::SetParentFont)
       .Bool<TControl>(L"ParentColor", &TControl::SetParentColor)
       .Property(L"Color", [](TComponent& c, const LayoutValue& v, LayoutContext&) {

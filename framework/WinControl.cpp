@@ -103,9 +103,8 @@ void TWinControl::CreateWnd() {
 }
 
 void TWinControl::CreateWindowHandle(const TCreateParams& p) {
-  HWND wnd = CreateWindowExW(p.exStyle, p.windowClass.c_str(), text_.c_str(), p.style, p.x, p.y, p.width,
-                             p.height, p.parent, nullptr, GetModuleHandleW(nullptr),
-                             p.systemClass ? nullptr : this);
+  HWND wnd = CreateWindowExW(p.exStyle, p.windowClass.c_str(), text_.c_str(), p.style, p.x, p.y, p.width, p.height,
+                             p.parent, nullptr, GetModuleHandleW(nullptr), p.systemClass ? nullptr : this);
   if (!wnd) return;
   ++HandleCounters::User();
   if (p.systemClass) {
@@ -138,6 +137,8 @@ void TWinControl::DetachHandle() {
   defWndProc_ = nullptr;
   mouseCapture_ = nullptr;
   mouseOver_ = nullptr;
+  mouseInside_ = false;
+  trackingFrame_ = false;
   --HandleCounters::User();
 }
 
@@ -185,6 +186,7 @@ void TWinControl::DefaultHandler(TMessage& m) {
 }
 
 void TWinControl::WndProc(TMessage& m) {
+  if (m.msg == WM_MOUSEMOVE) MouseMovedInside();
   switch (m.msg) {
     case WM_PAINT:
       if (!isStandardControl_) {
@@ -232,10 +234,17 @@ void TWinControl::WndProc(TMessage& m) {
       if (HandleSetCursor(m)) return;
       break;
     case WM_MOUSELEAVE:
-      if (mouseOver_) {
-        mouseOver_->Perform(CM_MOUSELEAVE);
-        mouseOver_ = nullptr;
-      }
+      MouseLeftClient();
+      break;
+    case WM_NCMOUSEMOVE:
+      MouseMovedOnFrame();
+      break;
+    case WM_NCMOUSELEAVE:
+      trackingFrame_ = false;
+      break;
+    case WM_ACTIVATEAPP:
+      // Another application comes to the front: no hint of ours stays over it.
+      if (!m.wParam) Application().CancelHint();
       break;
     default:
       if (IsMouseMessage(m.msg) && !isStandardControl_) {
@@ -321,9 +330,6 @@ void TWinControl::HandleParentMouse(TMessage& m) {
   TControl* target = mouseCapture_ ? mouseCapture_ : ControlAtPos(p);
   if (target && dynamic_cast<TWinControl*>(target)) target = nullptr;  // windows get their own
   if (m.msg == WM_MOUSEMOVE) {
-    // Our own window's enter/leave, then the windowless children's.
-    TRACKMOUSEEVENT tme{sizeof tme, TME_LEAVE, handle_, 0};
-    TrackMouseEvent(&tme);
     TControl* over = target;
     if (over != mouseOver_) {
       if (mouseOver_) mouseOver_->Perform(CM_MOUSELEAVE);

@@ -19,7 +19,7 @@ bool IsIniFile(const std::filesystem::path& path) {
 }  // namespace
 
 void ReadEmbeddedSkin(sk::TskCompressedStoredSkin& skin) {
-  const std::vector<uint8_t> bytes = LoadBinaryResource(L"SKIN0");
+  const std::vector<uint8_t> bytes = quillet::LoadBinaryResource(L"SKIN0");
   fw::TMemoryStream stream(bytes);
   skin.ReadSkinEnvelope(stream);
 }
