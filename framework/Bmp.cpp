@@ -1,5 +1,6 @@
 #include "framework/Bmp.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -37,18 +38,35 @@ TPixelFormat FormatFor(int bits) {
   }
 }
 
+// The colour table goes in before the pixels are allocated: setting it
+// afterwards rebuilds the pixel store around a copy of every pixel.
+TBitmap NewBitmap(int64_t width, int64_t height, TPixelFormat format, std::vector<TPaletteEntry> palette) {
+  TBitmap bitmap;
+  bitmap.SetPixelFormat(format);
+  bitmap.SetPalette(std::move(palette));
+  bitmap.SetSize(static_cast<int>(width), static_cast<int>(height));
+  return bitmap;
+}
+
 constexpr uint32_t kRle8 = 1;
 constexpr uint32_t kRle4 = 2;
 
-void SetIndex(TBitmap& bitmap, int bits, int64_t x, int64_t y, int value) {
-  if (x < 0 || y < 0 || x >= bitmap.Width() || y >= bitmap.Height()) return;  // outside: dropped
+// Pixels x0 .. x0+count-1 of one row set to `value` (8 bits) or to the
+// alternating nibbles of `value` (4 bits); what falls outside the picture
+// is dropped.
+void SetRun(TBitmap& bitmap, int bits, int64_t x0, int64_t y, int64_t count, int value) {
+  if (y < 0 || y >= bitmap.Height()) return;
+  const int64_t begin = std::max<int64_t>(x0, 0), end = std::min<int64_t>(x0 + count, bitmap.Width());
+  if (begin >= end) return;
   uint8_t* row = bitmap.ScanLine(static_cast<int>(y));
   if (bits == 8) {
-    row[x] = static_cast<uint8_t>(value);
-  } else if (x % 2 == 0) {
-    row[x / 2] = static_cast<uint8_t>((row[x / 2] & 0x0F) | (value << 4));
-  } else {
-    row[x / 2] = static_cast<uint8_t>((row[x / 2] & 0xF0) | (value & 0x0F));
+    std::memset(row + begin, value, static_cast<size_t>(end - begin));
+    return;
+  }
+  for (int64_t x = begin; x < end; ++x) {
+    const int v = (x - x0) % 2 == 0 ? value >> 4 : value & 0x0F;
+    uint8_t& byte = row[x / 2];
+    byte = x % 2 == 0 ? static_cast<uint8_t>((byte & 0x0F) | (v << 4)) : static_cast<uint8_t>((byte & 0xF0) | v);
   }
 }
 
@@ -64,10 +82,8 @@ void DecodeRle(const uint8_t* data, int64_t size, int bits, TBitmap& bitmap) {
     const int value = data[pos + 1];
     pos += 2;
     if (count > 0) {
-      for (int i = 0; i < count; ++i, ++x) {
-        const int v = bits == 8 ? value : (i % 2 == 0 ? value >> 4 : value & 0x0F);
-        SetIndex(bitmap, bits, x, y(), v);
-      }
+      SetRun(bitmap, bits, x, y(), count, value);
+      x += count;
       continue;
     }
     if (value == 0) {
@@ -85,7 +101,7 @@ void DecodeRle(const uint8_t* data, int64_t size, int bits, TBitmap& bitmap) {
       if (pos + bytes > size) Invalid(L"run-length data outside the file");
       for (int i = 0; i < value; ++i, ++x) {
         const int v = bits == 8 ? data[pos + i] : (i % 2 == 0 ? data[pos + i / 2] >> 4 : data[pos + i / 2] & 0x0F);
-        SetIndex(bitmap, bits, x, y(), v);
+        SetRun(bitmap, bits, x, y(), 1, bits == 8 ? v : v * 0x11);  // a run of one
       }
       pos += bytes + (bytes % 2);  // runs are padded to a 16-bit boundary
     }
@@ -94,7 +110,14 @@ void DecodeRle(const uint8_t* data, int64_t size, int bits, TBitmap& bitmap) {
 
 }  // namespace
 
-TBitmap ReadBmp(TStream& stream) {
+EBitmapTooLarge::EBitmapTooLarge(int64_t width, int64_t height, int64_t maxPixels)
+    : EInvalidGraphic(L"Bitmap image is too large: " + std::to_wstring(width) + L" x " + std::to_wstring(height) +
+                      L" pixels (at most " + std::to_wstring(std::min(maxPixels, kMaxPicturePixels)) + L" pixels, " +
+                      std::to_wstring(kMaxPictureSide) + L" to a side)"),
+      width_(width),
+      height_(height) {}
+
+TBitmap ReadBmp(TStream& stream, int64_t maxPixels) {
   uint8_t fileHeader[kFileHeaderSize];
   stream.ReadBuffer(fileHeader, kFileHeaderSize);
   if (fileHeader[0] != 'B' || fileHeader[1] != 'M') Invalid(L"no BM signature");
@@ -120,6 +143,7 @@ TBitmap ReadBmp(TStream& stream) {
   const TPixelFormat format = FormatFor(bits);
   const bool topDown = rawHeight < 0;
   const int64_t height = topDown ? -rawHeight : rawHeight;
+  if (!PictureSizeAllowed(width, height) || width * height > maxPixels) throw EBitmapTooLarge(width, height, maxPixels);
 
   std::vector<TPaletteEntry> palette;
   const int64_t paletteOffset = kFileHeaderSize + infoSize;
@@ -138,13 +162,13 @@ TBitmap ReadBmp(TStream& stream) {
   const int64_t rowBytes = ((width * bits + 31) / 32) * 4;
   const int64_t pixelOffset = Get32(fileHeader + 10);
   if (rle) {
-    // Encoded runs can claim any size, so the picture may be no larger than
-    // the worst-case expansion of the file's bytes (255 pixels per 2 bytes).
-    if (pixelOffset < paletteOffset || pixelOffset > fileSize || width * height > fileSize * 128 + 65536) {
+    // Encoded runs can claim any size, so the decoded pixels may take no
+    // more bytes than the runs themselves can fill (255 pixels per 2 bytes).
+    if (pixelOffset < paletteOffset || pixelOffset > fileSize ||
+        rowBytes * height > (fileSize - pixelOffset) * 128 + 65536) {
       Invalid(L"pixel data outside the file");
     }
-    TBitmap bitmap(static_cast<int>(width), static_cast<int>(height), format);
-    bitmap.SetPalette(palette);
+    TBitmap bitmap = NewBitmap(width, height, format, std::move(palette));
     DecodeRle(file.data() + pixelOffset, fileSize - pixelOffset, bits, bitmap);
     return bitmap;
   }
@@ -155,8 +179,7 @@ TBitmap ReadBmp(TStream& stream) {
     Invalid(L"pixel data outside the file");
   }
 
-  TBitmap bitmap(static_cast<int>(width), static_cast<int>(height), format);
-  if (bits <= 8) bitmap.SetPalette(palette);
+  TBitmap bitmap = NewBitmap(width, height, format, std::move(palette));
   const int copyBytes = bitmap.RowBytes();
   for (int64_t row = 0; row < height; ++row) {
     const int y = static_cast<int>(topDown ? row : height - 1 - row);

@@ -7,15 +7,30 @@
 // picture saves back as it was.
 #include <filesystem>
 
+#include "framework/Exceptions.h"
 #include "framework/Graphics.h"
+#include "framework/PicturesLimits.h"
 #include "framework/Streams.h"
 
 namespace fw {
 
+// A picture larger than the reader was allowed to take.
+class EBitmapTooLarge : public EInvalidGraphic {
+ public:
+  EBitmapTooLarge(int64_t width, int64_t height, int64_t maxPixels);
+  int64_t Width() const { return width_; }
+  int64_t Height() const { return height_; }
+
+ private:
+  int64_t width_, height_;
+};
+
 // Reads one BMP file from the stream's position. A truncated or malformed
 // file raises EReadError or EInvalidGraphic and nothing is allocated beyond
-// what the file's own bytes can fill.
-TBitmap ReadBmp(TStream& stream);
+// what the file's own bytes can fill. A picture with a side over
+// kMaxPictureSide or more than `maxPixels` pixels raises EBitmapTooLarge
+// before its pixels are allocated.
+TBitmap ReadBmp(TStream& stream, int64_t maxPixels = kMaxPicturePixels);
 // Writes `bitmap` as a BMP file (bottom-up rows, full colour table).
 void WriteBmp(const TBitmap& bitmap, TStream& stream);
 // The size in bytes WriteBmp produces.

@@ -1,6 +1,7 @@
 #include "framework/IniFiles.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <utility>
 
 #include "framework/Streams.h"
@@ -51,23 +52,72 @@ TMemIniFile::TMemIniFile(std::filesystem::path fileName)
   }
 }
 
-const TMemIniFile::Section* TMemIniFile::FindSection(const std::string& name) const {
-  for (const auto& s : sections_) {
-    if (SameText(s.name, name)) return &s;
+size_t TMemIniFile::FoldedHash::operator()(std::string_view text) const {
+  // FNV-1a over the case-folded bytes.
+  uint64_t hash = 14695981039346656037ull;
+  for (const char c : text) {
+    hash ^= static_cast<uint8_t>(c >= 'a' && c <= 'z' ? c - ('a' - 'A') : c);
+    hash *= 1099511628211ull;
   }
-  return nullptr;
+  return static_cast<size_t>(hash);
 }
 
-TMemIniFile::Section* TMemIniFile::FindSection(const std::string& name) {
+namespace {
+constexpr size_t kIndexedSection = 16;
+}
+
+void TMemIniFile::Section::Add(std::string key, std::string value) {
+  entries.push_back({std::move(key), std::move(value)});
+  if (entries.size() == kIndexedSection) {
+    Reindex();
+  } else if (entries.size() > kIndexedSection) {
+    // A repeated key keeps its line, but the first one answers.
+    keys.try_emplace(entries.back().key, entries.size() - 1);
+  }
+}
+
+void TMemIniFile::Section::Reindex() {
+  keys.clear();
+  if (entries.size() < kIndexedSection) return;
+  for (size_t i = 0; i < entries.size(); ++i) keys.try_emplace(entries[i].key, i);
+}
+
+size_t TMemIniFile::Section::Find(std::string_view key) const {
+  if (entries.size() >= kIndexedSection) {
+    const auto it = keys.find(key);
+    return it == keys.end() ? entries.size() : it->second;
+  }
+  for (size_t i = 0; i < entries.size(); ++i) {
+    if (SameText(entries[i].key, key)) return i;
+  }
+  return entries.size();
+}
+
+const TMemIniFile::Section* TMemIniFile::FindSection(std::string_view name) const {
+  const auto it = sectionIndex_.find(name);
+  return it == sectionIndex_.end() ? nullptr : &sections_[it->second];
+}
+
+TMemIniFile::Section* TMemIniFile::FindSection(std::string_view name) {
   return const_cast<Section*>(std::as_const(*this).FindSection(name));
+}
+
+TMemIniFile::Section& TMemIniFile::AddSection(std::string name) {
+  sectionIndex_.try_emplace(name, sections_.size());
+  sections_.push_back({std::move(name), {}, {}});
+  return sections_.back();
+}
+
+void TMemIniFile::Clear() {
+  sections_.clear();
+  sectionIndex_.clear();
 }
 
 std::string TMemIniFile::ReadString(const std::string& section, const std::string& ident,
                                     const std::string& def) const {
   if (const Section* s = FindSection(section)) {
-    for (const auto& e : s->entries) {
-      if (SameText(e.key, ident)) return e.value;
-    }
+    const size_t i = s->Find(ident);
+    if (i < s->entries.size()) return s->entries[i].value;
   }
   return def;
 }
@@ -75,17 +125,13 @@ std::string TMemIniFile::ReadString(const std::string& section, const std::strin
 void TMemIniFile::WriteString(const std::string& section, const std::string& ident,
                               const std::string& value) {
   Section* s = FindSection(section);
-  if (!s) {
-    sections_.push_back({section, {}});
-    s = &sections_.back();
+  if (!s) s = &AddSection(section);
+  const size_t i = s->Find(ident);
+  if (i < s->entries.size()) {
+    s->entries[i].value = value;
+  } else {
+    s->Add(ident, value);
   }
-  for (auto& e : s->entries) {
-    if (SameText(e.key, ident)) {
-      e.value = value;
-      return;
-    }
-  }
-  s->entries.push_back({ident, value});
 }
 
 void TMemIniFile::ReadSection(const std::string& section, TStringList& keys) const {
@@ -107,19 +153,27 @@ void TMemIniFile::ReadSectionValues(const std::string& section, TStringList& lin
   }
 }
 
+bool TMemIniFile::SectionExists(const std::string& section) const { return FindSection(section) != nullptr; }
+
+bool TMemIniFile::ValueExists(const std::string& section, const std::string& ident) const {
+  const Section* s = FindSection(section);
+  return s && s->Find(ident) < s->entries.size();
+}
+
 void TMemIniFile::EraseSection(const std::string& section) {
-  sections_.erase(std::remove_if(sections_.begin(), sections_.end(),
-                                 [&](const Section& s) { return SameText(s.name, section); }),
-                  sections_.end());
+  const auto it = sectionIndex_.find(section);
+  if (it == sectionIndex_.end()) return;
+  sections_.erase(sections_.begin() + static_cast<std::ptrdiff_t>(it->second));
+  sectionIndex_.clear();
+  for (size_t i = 0; i < sections_.size(); ++i) sectionIndex_.try_emplace(sections_[i].name, i);
 }
 
 void TMemIniFile::DeleteKey(const std::string& section, const std::string& ident) {
-  if (Section* s = FindSection(section)) {
-    auto& e = s->entries;
-    e.erase(std::remove_if(e.begin(), e.end(),
-                           [&](const Entry& x) { return SameText(x.key, ident); }),
-            e.end());
-  }
+  Section* s = FindSection(section);
+  if (!s || s->Find(ident) == s->entries.size()) return;
+  auto& e = s->entries;
+  e.erase(std::remove_if(e.begin(), e.end(), [&](const Entry& x) { return SameText(x.key, ident); }), e.end());
+  s->Reindex();
 }
 
 void TMemIniFile::GetStrings(TStringList& lines) const {
@@ -132,28 +186,24 @@ void TMemIniFile::GetStrings(TStringList& lines) const {
 }
 
 void TMemIniFile::SetStrings(const TStringList& lines) {
-  sections_.clear();
+  Clear();
   Section* current = nullptr;
   for (const std::string& raw : lines.Items()) {
     const std::string line = TrimText(raw);
     if (line.empty() || line[0] == ';') continue;
     if (line.front() == '[' && line.back() == ']') {
-      const std::string name = TrimText(std::string_view(line).substr(1, line.size() - 2));
+      std::string name = TrimText(std::string_view(line).substr(1, line.size() - 2));
       // A repeated section header continues the first one.
       current = FindSection(name);
-      if (!current) {
-        sections_.push_back({name, {}});
-        current = &sections_.back();
-      }
+      if (!current) current = &AddSection(std::move(name));
       continue;
     }
     if (!current) continue;
     const auto eq = line.find('=');
     if (eq == std::string::npos) {
-      current->entries.push_back({line, ""});
+      current->Add(line, "");
     } else {
-      current->entries.push_back(
-          {TrimText(std::string_view(line).substr(0, eq)), TrimText(std::string_view(line).substr(eq + 1))});
+      current->Add(TrimText(std::string_view(line).substr(0, eq)), TrimText(std::string_view(line).substr(eq + 1)));
     }
   }
 }

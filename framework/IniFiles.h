@@ -3,8 +3,9 @@
 // whole text into memory (portable), TIniFile goes through the platform's
 // profile functions one key at a time (Windows builds).
 #include <filesystem>
-#include <map>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "framework/StringList.h"
@@ -31,8 +32,8 @@ class TCustomIniFile {
   void WriteInteger(const std::string& section, const std::string& ident, int value);
   bool ReadBool(const std::string& section, const std::string& ident, bool def) const;
   void WriteBool(const std::string& section, const std::string& ident, bool value);
-  bool SectionExists(const std::string& section) const;
-  bool ValueExists(const std::string& section, const std::string& ident) const;
+  virtual bool SectionExists(const std::string& section) const;
+  virtual bool ValueExists(const std::string& section, const std::string& ident) const;
 
  private:
   std::filesystem::path fileName_;
@@ -52,15 +53,29 @@ class TMemIniFile : public TCustomIniFile {
   void EraseSection(const std::string& section) override;
   void DeleteKey(const std::string& section, const std::string& ident) override;
   void ReadSectionValues(const std::string& section, TStringList& lines) const;
+  bool SectionExists(const std::string& section) const override;
+  bool ValueExists(const std::string& section, const std::string& ident) const override;
 
   // The whole file as lines, and back.
   void GetStrings(TStringList& lines) const;
   void SetStrings(const TStringList& lines);
-  void Clear() { sections_.clear(); }
+  void Clear();
   // Writes the text to FileName.
   void UpdateFile() const;
 
  private:
+  // Names match without regard to case, as the format has it.
+  struct FoldedHash {
+    using is_transparent = void;
+    size_t operator()(std::string_view text) const;
+  };
+  struct FoldedEqual {
+    using is_transparent = void;
+    bool operator()(std::string_view a, std::string_view b) const { return SameText(a, b); }
+  };
+  // Name -> position of its first occurrence. The vectors keep the order of
+  // the text for saving; the indexes keep look-ups, and so loading, linear.
+  using NameIndex = std::unordered_map<std::string, size_t, FoldedHash, FoldedEqual>;
   struct Entry {
     std::string key;
     std::string value;
@@ -68,11 +83,20 @@ class TMemIniFile : public TCustomIniFile {
   struct Section {
     std::string name;
     std::vector<Entry> entries;
+    // Built once the section is long enough to pay for it; short sections,
+    // most of a skin, are scanned.
+    NameIndex keys;
+    void Add(std::string key, std::string value);
+    void Reindex();
+    // Position of the first entry named `key`, or entries.size().
+    size_t Find(std::string_view key) const;
   };
-  const Section* FindSection(const std::string& name) const;
-  Section* FindSection(const std::string& name);
+  const Section* FindSection(std::string_view name) const;
+  Section* FindSection(std::string_view name);
+  Section& AddSection(std::string name);
 
   std::vector<Section> sections_;
+  NameIndex sectionIndex_;
 };
 
 }  // namespace fw

@@ -1,9 +1,12 @@
 #include "framework/Streams.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
+#include <system_error>
 
 #include "framework/Exceptions.h"
+#include "framework/Utf.h"
 
 namespace fw {
 
@@ -83,18 +86,26 @@ void TMemoryStream::SaveToFile(const std::filesystem::path& fileName) const {
 }
 
 TFileStream::TFileStream(const std::filesystem::path& fileName, TFileMode mode) {
+  const bool creating = mode == TFileMode::fmCreate;
+  const auto refuse = [&](const std::string& reason) {
+    throw EFOpenError((creating ? L"Cannot create file \"" : L"Cannot open file \"") + fileName.wstring() + L"\"" +
+                      (reason.empty() ? std::wstring() : L". " + Utf8ToWide(reason)));
+  };
+  // Only regular files: a directory opens as a stream on some platforms and
+  // then reads as endless, so every reader would try to allocate its "size".
+  std::error_code ec;
+  const auto status = std::filesystem::status(fileName, ec);
+  if (std::filesystem::is_directory(status)) refuse(std::make_error_code(std::errc::is_a_directory).message());
+  if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) refuse("Not a regular file");
   std::ios::openmode flags = std::ios::binary;
   switch (mode) {
     case TFileMode::fmOpenRead: flags |= std::ios::in; break;
     case TFileMode::fmCreate: flags |= std::ios::in | std::ios::out | std::ios::trunc; break;
     case TFileMode::fmOpenReadWrite: flags |= std::ios::in | std::ios::out; break;
   }
+  errno = 0;
   file_.open(fileName, flags);
-  if (!file_) {
-    const bool creating = mode == TFileMode::fmCreate;
-    throw EFOpenError((creating ? L"Cannot create file \"" : L"Cannot open file \"") +
-                      fileName.wstring() + L"\"");
-  }
+  if (!file_) refuse(errno ? std::generic_category().message(errno) : std::string());
 }
 
 int64_t TFileStream::Read(void* buffer, int64_t count) {

@@ -108,7 +108,7 @@ void TskSkinData::ClearSkin() {
 
 void TskSkinData::BroadcastSkinMessage(unsigned message) {
   TskSkinFormMessenger* messenger = SkinFormMessenger();
-  if (!messenger) return;
+  if (!messenger || (message == SKINMSG_CHANGED && empty_)) return;
   fw::TComponent* ownerForm = messenger->IsForm(Owner()) ? Owner() : nullptr;
   if (ownerForm) messenger->SendSkinMessage(ownerForm, message, this);
   for (int i = 0; i < messenger->FormCount(); ++i) {

@@ -67,9 +67,10 @@ class TskSkinData : public fw::TComponent {
   // ---- operations
   // Replaces the loaded skin with the stored one; an empty stored skin does
   // nothing. Sends SKINMSG_BEFORE_CHANGE, SKINMSG_CHANGED and
-  // SKINMSG_AFTER_CHANGE. A load that fails leaves the skin data cleared
-  // and empty (not changing), still sends the last two messages so every
-  // form falls back to its built-in look, and then raises the error.
+  // SKINMSG_AFTER_CHANGE. A load that stops (an archive newer than this
+  // reader, quietly; an error, which is raised) leaves the skin data
+  // cleared, empty and changing, and sends only SKINMSG_BEFORE_CHANGE:
+  // no form is told of a new skin that is not there.
   void LoadFromStoredSkin(const TskCompressedStoredSkin& storedSkin);
   // First record whose section name equals `name` exactly, or -1.
   int IndexOfSkinObject(std::string_view name) const;
@@ -77,7 +78,8 @@ class TskSkinData : public fw::TComponent {
   // Frees records and pictures, resets colours and names; sets Empty.
   void ClearSkin();
   // Owner form first (when the owner is a form), then every other form of
-  // the screen, in order.
+  // the screen, in order. SKINMSG_CHANGED is not sent while the skin data
+  // is empty: it tells forms to take up a skin.
   void BroadcastSkinMessage(unsigned message);
 
   // ---- the loaded skin
@@ -130,7 +132,8 @@ class TskSkinData : public fw::TComponent {
 
  private:
   bool Designing() const { return HasState(fw::csDesigning); }
-  void LoadSkinContent(const TskCompressedStoredSkin& storedSkin);
+  // False when the archive is newer than this reader (nothing is loaded).
+  bool LoadSkinContent(const TskCompressedStoredSkin& storedSkin);
   void ParseDescription(const fw::TCustomIniFile& ini);
   void ReadSkinObjects(const fw::TCustomIniFile& ini);
   void ReadSkinControls(const fw::TCustomIniFile& ini);

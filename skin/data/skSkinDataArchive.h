@@ -8,10 +8,16 @@
 #include "framework/Exceptions.h"
 #include "framework/Graphics.h"
 #include "framework/Streams.h"
+#include "skin/data/skSkinStoredSkin.h"
 
 namespace sk {
 
-// A skin archive that cannot be read: a newer version, a bad count.
+// Pixels that all pictures of one archive may hold together. A skin needs
+// far less (ours has under a megapixel); the bound keeps a small hostile
+// file from claiming gigabytes.
+constexpr int64_t kMaxSkinPixels = int64_t{64} * 1024 * 1024;
+
+// A skin archive that cannot be read: a bad slot or count, too many pixels.
 class ESkinArchiveError : public fw::EStreamError {
   using EStreamError::EStreamError;
 };
@@ -25,11 +31,14 @@ struct TskSkinArchive {
   std::string Text;             // the skin.ini text, lines ended by CR LF
 };
 
-// Reads an archive from the stream's position to its end. A version of 4
-// or more raises ESkinArchiveError; a short picture or count raises the
-// stream or bitmap error.
+// Reads an archive from the stream's position to its end. Of an archive
+// newer than kSkinArchiveVersion only Version is read: the caller decides.
+// A short picture or count raises the stream or bitmap error; pictures
+// beyond kMaxSkinPixels in all raise ESkinArchiveError before they are
+// allocated.
 TskSkinArchive ReadSkinArchive(fw::TStream& stream);
-// Writes an archive of version 3 (the archive's Version is not used).
+// Writes an archive of version 3 (the archive's Version is not used);
+// pictures beyond kMaxSkinPixels raise ESkinArchiveError.
 void WriteSkinArchive(const TskSkinArchive& archive, fw::TStream& stream);
 
 }  // namespace sk

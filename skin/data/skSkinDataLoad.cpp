@@ -10,18 +10,14 @@ void TskSkinData::LoadFromStoredSkin(const TskCompressedStoredSkin& storedSkin) 
   if (storedSkin.IsEmpty()) return;
   empty_ = true;
   changeInProgress_ = true;
+  BroadcastSkinMessage(SKINMSG_BEFORE_CHANGE);
+  ClearSkin();
   try {
-    BroadcastSkinMessage(SKINMSG_BEFORE_CHANGE);
-    ClearSkin();
-    LoadSkinContent(storedSkin);
+    if (!LoadSkinContent(storedSkin)) return;
   } catch (...) {
-    // A half-loaded skin is worse than none: leave the data empty, end the
-    // change and let every form fall back to its built-in look before the
-    // error goes on to the caller.
+    // A half-loaded skin is worse than none. The forms were told the skin
+    // goes away and draw their own look until a load completes.
     ClearSkin();
-    changeInProgress_ = false;
-    BroadcastSkinMessage(SKINMSG_CHANGED);
-    BroadcastSkinMessage(SKINMSG_AFTER_CHANGE);
     throw;
   }
   empty_ = false;
@@ -30,7 +26,7 @@ void TskSkinData::LoadFromStoredSkin(const TskCompressedStoredSkin& storedSkin) 
   BroadcastSkinMessage(SKINMSG_AFTER_CHANGE);
 }
 
-void TskSkinData::LoadSkinContent(const TskCompressedStoredSkin& storedSkin) {
+bool TskSkinData::LoadSkinContent(const TskCompressedStoredSkin& storedSkin) {
   TskSkinArchive archive;
   {
     fw::TMemoryStream stream;
@@ -38,6 +34,8 @@ void TskSkinData::LoadSkinContent(const TskCompressedStoredSkin& storedSkin) {
     stream.SetPosition(0);
     archive = ReadSkinArchive(stream);
   }
+  // A newer archive is not ours to read: the load stops, quietly.
+  if (archive.Version > kSkinArchiveVersion) return false;
   picture_ = std::move(archive.Picture);
   inactivePicture_ = std::move(archive.InactivePicture);
   maskPicture_ = std::move(archive.Mask);
@@ -48,6 +46,7 @@ void TskSkinData::LoadSkinContent(const TskCompressedStoredSkin& storedSkin) {
   fw::TMemIniFile ini;
   ini.SetStrings(lines);
   ParseDescription(ini);
+  return true;
 }
 
 void TskSkinData::ParseDescription(const fw::TCustomIniFile& ini) {
@@ -59,7 +58,8 @@ void TskSkinData::ParseDescription(const fw::TCustomIniFile& ini) {
   pictureName_ = ini.ReadString("PICTURES", "picture", "");
   inactivePictureName_ = ini.ReadString("PICTURES", "inactivepicture", "");
   maskName_ = ini.ReadString("PICTURES", "mask", "");
-  ReadSkinStringList(ini, "PICTURES", "activepictures", activePictureNames_);
+  // Names past the pictures the archive holds would name nothing.
+  ReadSkinStringList(ini, "PICTURES", "activepictures", activePictureNames_, ActivePictureCount());
 
   formInfo_.LoadFromIni(ini);
   formInfo_.Adjust(!maskName_.empty());
@@ -71,8 +71,8 @@ void TskSkinData::ParseDescription(const fw::TCustomIniFile& ini) {
 }
 
 void TskSkinData::ReadSkinObjects(const fw::TCustomIniFile& ini) {
-  const int count = SkinListEnd(ini, "SKINOBJECTS", ini.ReadInteger("SKINOBJECTS", "count", 0));
-  for (int i = 0; i < count; ++i) {
+  // A missing entry names no type and would be skipped: walk those present.
+  for (const int i : SkinListEntries(ini, "SKINOBJECTS", ini.ReadInteger("SKINOBJECTS", "count", 0))) {
     std::string name, type;
     SplitSkinEntry(ini.ReadString("SKINOBJECTS", std::to_string(i), ""), name, type);
     auto record = CreateSkinObject(type, name);
@@ -83,8 +83,8 @@ void TskSkinData::ReadSkinObjects(const fw::TCustomIniFile& ini) {
 }
 
 void TskSkinData::ReadSkinControls(const fw::TCustomIniFile& ini) {
-  const int count = SkinListEnd(ini, "SKINCONTROLS", ini.ReadInteger("SKINCONTROLS", "count", 0));
-  for (int i = 0; i < count; ++i) {
+  // A missing entry names no type and would be skipped: walk those present.
+  for (const int i : SkinListEntries(ini, "SKINCONTROLS", ini.ReadInteger("SKINCONTROLS", "count", 0))) {
     std::string name, type;
     SplitSkinEntry(ini.ReadString("SKINCONTROLS", std::to_string(i), ""), name, type);
     auto record = CreateSkinControl(type, name);

@@ -206,27 +206,33 @@ TskStdCommand ReadSkinCommand(const fw::TCustomIniFile& ini, const std::string& 
   return ParseSkinCommand(ini.ReadString(section, key, "cmdefault"));
 }
 
-void ReadSkinStringList(const fw::TCustomIniFile& ini, const std::string& section, const std::string& name,
-                        fw::TStringList& target) {
-  const int count = SkinListEnd(ini, section, ini.ReadInteger(section, name + "count", 0));
-  for (int i = 0; i < count; ++i) target.Add(ini.ReadString(section, std::to_string(i), ""));
-}
-
-int SkinListEnd(const fw::TCustomIniFile& ini, const std::string& section, int count) {
-  if (count <= 0) return 0;
+std::vector<int> SkinListEntries(const fw::TCustomIniFile& ini, const std::string& section, int count) {
+  std::vector<int> entries;
+  if (count <= 0) return entries;
   fw::TStringList keys;
   ini.ReadSection(section, keys);
-  int end = 0;
   for (const std::string& key : keys.Items()) {
     int value = 0;
     const auto [ptr, ec] = std::from_chars(key.data(), key.data() + key.size(), value);
     // Only the plain decimal spelling is ever looked up.
-    if (ec == std::errc() && ptr == key.data() + key.size() && value >= 0 && std::to_string(value) == key &&
-        value < count) {
-      end = std::max(end, value + 1);
+    if (ec == std::errc() && ptr == key.data() + key.size() && value >= 0 && value < count &&
+        std::to_string(value) == key) {
+      entries.push_back(value);
     }
   }
-  return end;
+  std::sort(entries.begin(), entries.end());
+  entries.erase(std::unique(entries.begin(), entries.end()), entries.end());
+  return entries;
+}
+
+void ReadSkinStringList(const fw::TCustomIniFile& ini, const std::string& section, const std::string& name,
+                        fw::TStringList& target, int limit) {
+  int next = 0;
+  for (const int i : SkinListEntries(ini, section, std::min(ini.ReadInteger(section, name + "count", 0), limit))) {
+    for (; next < i; ++next) target.Add("");
+    target.Add(ini.ReadString(section, std::to_string(i), ""));
+    next = i + 1;
+  }
 }
 
 void WriteSkinRect(fw::TCustomIniFile& ini, const std::string& section, const std::string& key, const fw::TRect& r) {

@@ -6,6 +6,7 @@
 // that wrote these files always treated it.
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "framework/Exceptions.h"
 #include "framework/Graphics.h"
@@ -74,16 +75,19 @@ TskMorphKind ReadSkinMorphKind(const fw::TCustomIniFile& ini, const std::string&
 TskInactiveEffect ReadSkinInactiveEffect(const fw::TCustomIniFile& ini, const std::string& section,
                                          const std::string& key);
 TskStdCommand ReadSkinCommand(const fw::TCustomIniFile& ini, const std::string& section, const std::string& key);
+// The entries of a numbered list ("0" .. count-1) that the section really
+// holds, ascending, each once; only the plain decimal spelling of a number
+// is an entry. Walk these rather than 0 .. count-1: a count of two billion
+// with a single entry costs one step, and missing entries read as empty
+// anyway.
+std::vector<int> SkinListEntries(const fw::TCustomIniFile& ini, const std::string& section, int count);
 // Appends the strings under "0" .. count-1, count being the integer under
-// name + "count" (so "activepictures" reads "activepicturescount").
-// Trailing entries that are missing from the section are not appended:
-// a hostile count cannot fill memory with empty names.
+// name + "count" (so "activepictures" reads "activepicturescount"), but
+// no more than `limit` (the pictures the names are for). A missing entry
+// inside the list is an empty string, so every name keeps its number;
+// missing entries at the end are not appended.
 void ReadSkinStringList(const fw::TCustomIniFile& ini, const std::string& section, const std::string& name,
-                        fw::TStringList& target);
-// Where a numbered list ("0" .. count-1) really ends: count, or one past the
-// highest numbered key the section holds when that is smaller. Entries
-// beyond it are all missing, so a loop may stop there.
-int SkinListEnd(const fw::TCustomIniFile& ini, const std::string& section, int count);
+                        fw::TStringList& target, int limit);
 
 void WriteSkinRect(fw::TCustomIniFile& ini, const std::string& section, const std::string& key, const fw::TRect& r);
 void WriteSkinPoint(fw::TCustomIniFile& ini, const std::string& section, const std::string& key, fw::TPoint p);

@@ -96,3 +96,94 @@ TEST(Streams, ShortReadIsAnErrorAndMemoryStreamsGrowOnWrite) {
   EXPECT_EQ(stream.ReadValue<int32_t>(), 7);
   EXPECT_THROW(TFileStream("/nonexistent/dir/file", TFileMode::fmOpenRead), EFOpenError);
 }
+
+TEST(Streams, OnlyRegularFilesOpen) {
+  // A directory opens as a stream on Linux and reads as an endless file;
+  // every reader would then allocate its "size".
+  const auto dir = std::filesystem::temp_directory_path() / "quillet_stream_dir_test.ini";
+  std::filesystem::create_directories(dir);
+  try {
+    TFileStream stream(dir, TFileMode::fmOpenRead);
+    ADD_FAILURE() << "a directory opened as a file";
+  } catch (const EFOpenError& e) {
+    EXPECT_NE(e.Message().find(L"quillet_stream_dir_test.ini"), std::wstring::npos);
+    EXPECT_NE(e.Message().find(L"directory"), std::wstring::npos) << "the platform's reason is given";
+  }
+  EXPECT_THROW(ReadFileBytes(dir), EFOpenError);
+  EXPECT_THROW(TFileStream(dir, TFileMode::fmOpenReadWrite), EFOpenError);
+  EXPECT_THROW(TFileStream(dir, TFileMode::fmCreate), EFOpenError);
+  TMemIniFile ini(dir);  // an INI path that is no file reads as empty
+  EXPECT_FALSE(ini.SectionExists("any"));
+  std::filesystem::remove(dir);
+}
+
+namespace {
+TMemIniFile IniOfLines(const TStringList& lines) {
+  TMemIniFile ini;
+  ini.SetStrings(lines);
+  return ini;
+}
+}  // namespace
+
+TEST(MemIniFile, BigFilesKeepOrderCaseAndFirstMatchRules) {
+  // 80,000 keys in one section and 80,000 sections, as a hostile or merely
+  // large skin description may hold.
+  constexpr int kCount = 80000;
+  TStringList lines;
+  lines.Add("[Big]");
+  for (int i = 0; i < kCount; ++i) lines.Add(std::to_string(i) + "=v" + std::to_string(i));
+  lines.Add("5=second");  // a repeated key: the first one answers
+  for (int i = 0; i < kCount; ++i) {
+    lines.Add("[s" + std::to_string(i) + "]");
+    lines.Add("Key=" + std::to_string(i));
+  }
+  lines.Add("[BIG]");  // a repeated header continues the first section
+  lines.Add("Extra=1");
+  TMemIniFile ini = IniOfLines(lines);
+
+  EXPECT_EQ(ini.ReadString("big", "79999", ""), "v79999");
+  EXPECT_EQ(ini.ReadString("BIG", "5", ""), "v5");
+  EXPECT_EQ(ini.ReadString("big", "extra", ""), "1");
+  EXPECT_EQ(ini.ReadInteger("S65432", "KEY", -1), 65432);
+  EXPECT_EQ(ini.ReadString("s80000", "key", "none"), "none");
+  EXPECT_TRUE(ini.ValueExists("s1", "key"));
+  EXPECT_TRUE(ini.SectionExists("S79999"));
+
+  TStringList keys;
+  ini.ReadSection("Big", keys);
+  ASSERT_EQ(keys.Count(), kCount + 2);
+  EXPECT_EQ(keys[kCount], "5");
+  EXPECT_EQ(keys[kCount + 1], "Extra");
+  TStringList sections;
+  ini.ReadSections(sections);
+  ASSERT_EQ(sections.Count(), kCount + 1);
+  EXPECT_EQ(sections[0], "Big");
+  EXPECT_EQ(sections[kCount], "s79999");
+
+  // Changes keep the look-ups right and the saved order as written.
+  ini.WriteString("big", "5", "changed");
+  ini.WriteString("s7", "new", "n");
+  ini.WriteString("Fresh", "k", "f");
+  ini.EraseSection("s3");
+  ini.DeleteKey("BIG", "0");
+  EXPECT_EQ(ini.ReadString("big", "5", ""), "changed");
+  EXPECT_EQ(ini.ReadString("s7", "NEW", ""), "n");
+  EXPECT_EQ(ini.ReadString("fresh", "K", ""), "f");
+  EXPECT_FALSE(ini.SectionExists("s3"));
+  EXPECT_EQ(ini.ReadString("s4", "key", ""), "4");
+  EXPECT_EQ(ini.ReadString("s79999", "key", ""), "79999");
+  EXPECT_FALSE(ini.ValueExists("big", "0"));
+  EXPECT_EQ(ini.ReadString("big", "1", ""), "v1");
+  ini.WriteString("s3", "back", "b");  // an erased section comes back at the end
+  TStringList saved;
+  ini.GetStrings(saved);
+  EXPECT_EQ(saved[0], "[Big]");
+  EXPECT_EQ(saved[1], "1=v1");
+  EXPECT_EQ(saved[5], "5=changed");
+  EXPECT_EQ(saved[saved.Count() - 5], "[Fresh]");
+  EXPECT_EQ(saved[saved.Count() - 2], "[s3]");
+  EXPECT_EQ(saved[saved.Count() - 1], "back=b");
+  TMemIniFile again = IniOfLines(saved);
+  EXPECT_EQ(again.ReadString("s7", "new", ""), "n");
+  EXPECT_EQ(again.ReadString("big", "5", ""), "changed");
+}

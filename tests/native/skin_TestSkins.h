@@ -75,6 +75,57 @@ inline Bytes MakeBmp(int width, int height, int bits, int seed = 0) {
   return b;
 }
 
+// An 8-bit run-length encoded BMP of `value`, encoded as image editors do:
+// runs of at most 255 pixels, an end-of-line after every row, end of picture.
+inline Bytes MakeRle8(int width, int height, uint8_t value = 0) {
+  Bytes runs;
+  for (int y = 0; y < height; ++y) {
+    for (int left = width; left > 0; left -= 255) {
+      Put8(runs, static_cast<uint8_t>(left < 255 ? left : 255));
+      Put8(runs, value);
+    }
+    Put8(runs, 0);
+    Put8(runs, 0);
+  }
+  Put8(runs, 0);
+  Put8(runs, 1);
+  const uint32_t offset = 14 + 40 + 4 * 256;
+  Bytes b;
+  Put8(b, 'B');
+  Put8(b, 'M');
+  Put32(b, offset + static_cast<uint32_t>(runs.size()));
+  Put32(b, 0);
+  Put32(b, offset);
+  Put32(b, 40);
+  Put32(b, static_cast<uint32_t>(width));
+  Put32(b, static_cast<uint32_t>(height));
+  Put16(b, 1);
+  Put16(b, 8);
+  Put32(b, 1);  // BI_RLE8
+  Put32(b, static_cast<uint32_t>(runs.size()));
+  Put32(b, 0);
+  Put32(b, 0);
+  Put32(b, 256);
+  Put32(b, 0);
+  for (int i = 0; i < 256; ++i) Put32(b, static_cast<uint32_t>(i * 0x010101));
+  Append(b, runs);
+  return b;
+}
+
+// An archive holding only these pictures: the main picture, then the rest
+// as active pictures (no inactive picture, no mask), and no text.
+inline Bytes ArchiveOfPictures(const std::vector<Bytes>& pictures) {
+  Bytes b;
+  Put32(b, 3);
+  Put8(b, 0);
+  Append(b, pictures.at(0));
+  Put8(b, 1);
+  Put8(b, 1);
+  Put32(b, static_cast<uint32_t>(pictures.size() - 1));
+  for (size_t i = 1; i < pictures.size(); ++i) Append(b, pictures[i]);
+  return b;
+}
+
 inline Bytes Zlib(const Bytes& data, int level = 9) {
   uLongf size = compressBound(static_cast<uLong>(data.size()));
   Bytes out(size);

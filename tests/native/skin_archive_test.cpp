@@ -2,9 +2,14 @@
 // by hand; hostile archives must end in an error, never an overread.
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
 #include <filesystem>
+#include <functional>
 
 #include "framework/Bmp.h"
+#include "framework/Utf.h"
+#include "skin/data/skSkinData.h"
 #include "skin/data/skSkinDataArchive.h"
 #include "skin/data/skSkinStoredSkin.h"
 #include "skin/data/skZlibCompress.h"
@@ -78,8 +83,12 @@ TEST(SkinArchive, ZeroPicturesAreFollowedByTheText) {
   EXPECT_EQ(archive.Text, "[X]\r\n");
 }
 
-TEST(SkinArchive, RefusesNewerVersionsAndHostileCounts) {
-  EXPECT_THROW(ReadArchive(MakeArchive({}, "", 4)), ESkinArchiveError);
+TEST(SkinArchive, StopsAtNewerVersionsAndRefusesHostileCounts) {
+  const auto newer = ReadArchive(MakeArchive({MakeBmp(2, 2, 24)}, "[X]\r\n", 4));
+  EXPECT_EQ(newer.Version, 4);  // the caller decides; nothing else is read
+  EXPECT_TRUE(newer.Picture.Empty());
+  EXPECT_TRUE(newer.ActivePictures.empty());
+  EXPECT_EQ(newer.Text, "");
   Bytes b;
   Put32(b, 3);
   Put8(b, 1);
@@ -135,6 +144,51 @@ TEST(SkinArchive, TruncatedOrLyingPicturesAreErrors) {
   rle[30] = 1;
   fw::TMemoryStream s5(rle);
   EXPECT_THROW(fw::ReadBmp(s5), fw::EInvalidGraphic);
+}
+
+TEST(SkinArchive, APackedSkinCannotClaimGigabytesOfPixels) {
+  // Some 40 KB of packed skin that unpacks to a 32768 x 32768 picture of
+  // zeros: refused before its pixels are allocated.
+  TskCompressedStoredSkin stored(nullptr);
+  Store(stored, ArchiveOfPictures({MakeRle8(32768, 32768)}));
+  EXPECT_LT(stored.CompressedData().Bytes().size(), 65536u);
+  TskSkinData data(nullptr);
+  const std::wstring message = MessageOf([&] { data.LoadFromStoredSkin(stored); });
+  EXPECT_NE(message.find(L"32768 x 32768"), std::wstring::npos) << fw::WideToUtf8(message);
+  EXPECT_TRUE(data.Empty());
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  EXPECT_LT(usage.ru_maxrss, 512 * 1024) << "peak resident kilobytes";
+}
+
+TEST(SkinArchive, AllPicturesOfAnArchiveShareOnePixelBudget) {
+  // One picture may be as large as the whole budget; a single pixel more
+  // anywhere in the archive is refused with the budget named.
+  const Bytes full = MakeRle8(8192, 8192);
+  const auto archive = ReadArchive(ArchiveOfPictures({full}));
+  EXPECT_EQ(archive.Picture.Width(), 8192);
+  const std::wstring message = MessageOf([&] { ReadArchive(ArchiveOfPictures({full, MakeRle8(1, 1)})); });
+  EXPECT_NE(message.find(L"67108864"), std::wstring::npos) << fw::WideToUtf8(message);
+  EXPECT_NE(message.find(L"1 x 1"), std::wstring::npos) << fw::WideToUtf8(message);
+  // Nor is such an archive written.
+  TskSkinArchive over = archive;
+  over.ActivePictures.emplace_back(1, 1);
+  fw::TMemoryStream out;
+  EXPECT_THROW(WriteSkinArchive(over, out), ESkinArchiveError);
+}
+
+TEST(SkinArchive, TheBmpReaderCapsEachPicture) {
+  const Bytes wide = MakeRle8(16385, 1);
+  fw::TMemoryStream s1(wide);
+  EXPECT_THROW(fw::ReadBmp(s1), fw::EInvalidGraphic);  // one side too long
+  fw::TMemoryStream s2(MakeRle8(16384, 2, 7));
+  const fw::TBitmap widest = fw::ReadBmp(s2);
+  EXPECT_EQ(widest.Pixel(16383, 1), fw::RGBColor(7, 7, 7));
+  // A caller's smaller limit holds before any pixel is allocated.
+  fw::TMemoryStream s3(MakeRle8(100, 100));
+  EXPECT_THROW(fw::ReadBmp(s3, 9999), fw::EBitmapTooLarge);
+  fw::TMemoryStream s4(MakeRle8(100, 100));
+  EXPECT_EQ(fw::ReadBmp(s4, 10000).Height(), 100);
 }
 
 TEST(SkinArchive, BmpReaderConsumesExactlyOneFile) {

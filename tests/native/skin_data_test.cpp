@@ -125,7 +125,9 @@ TEST(SkinData, DuplicateNamesAndCheckRadioPairs) {
   EXPECT_EQ(data.FindSkinControl<TskDataSkinCheckRadioControl>("radiobox")->FontHeight, 20);
 }
 
-TEST(SkinData, AFailedLoadLeavesAnEmptySkinAndStillEndsTheChange) {
+TEST(SkinData, AFailedLoadLeavesAnEmptySkinAndAnnouncesNoChange) {
+  // Forms heard the skin go away; telling them "changed" with nothing in
+  // place would make them take up an empty skin as a new one.
   struct Case {
     const char* what;
     Bytes zlib;
@@ -135,7 +137,6 @@ TEST(SkinData, AFailedLoadLeavesAnEmptySkinAndStillEndsTheChange) {
   corrupt[10] ^= 0xFF;
   corrupt[11] ^= 0xFF;
   const Case cases[] = {
-      {"newer archive", Zlib(MakeArchive({}, "", 4))},
       {"corrupt data", corrupt},
       {"bad value", Zlib(MakeArchive({}, "[FORMINFO]\r\nclientrect=1,2,3\r\n"))},
       {"short picture", Zlib(Bytes{3, 0, 0, 0, 0, 'B', 'M'})},
@@ -152,14 +153,46 @@ TEST(SkinData, AFailedLoadLeavesAnEmptySkinAndStillEndsTheChange) {
     stored.CompressedData() = fw::TMemoryStream(c.zlib);
     EXPECT_THROW(data.LoadFromStoredSkin(stored), fw::Exception) << c.what;
     EXPECT_TRUE(data.Empty()) << c.what;
-    EXPECT_FALSE(data.ChangeInProgress()) << c.what;
+    EXPECT_TRUE(data.ChangeInProgress()) << c.what;
     EXPECT_EQ(data.ObjectCount(), 0) << c.what;
     EXPECT_EQ(data.ActivePictureCount(), 0) << c.what;
     EXPECT_TRUE(data.Picture().Empty()) << c.what;
+    EXPECT_EQ(forms.Messages(), std::vector<unsigned>{SKINMSG_BEFORE_CHANGE}) << c.what;
+
+    // The next good load goes through the whole change again.
+    forms.sent.clear();
+    Store(stored, SampleArchive());
+    data.LoadFromStoredSkin(stored);
     EXPECT_EQ(forms.Messages(), kLoadMessages) << c.what;
-    EXPECT_TRUE(forms.sent[1].empty) << c.what;  // consumers see an empty skin and draw their own look
-    EXPECT_FALSE(forms.sent[2].changing) << c.what;
+    EXPECT_FALSE(data.ChangeInProgress()) << c.what;
+    EXPECT_EQ(data.ObjectCount(), 2) << c.what;
   }
+}
+
+TEST(SkinData, ANewerArchiveStopsTheLoadQuietly) {
+  FakeForms forms;
+  forms.AddForm(L"main");
+  TskCompressedStoredSkin stored(nullptr);
+  Store(stored, SampleArchive());
+  TskSkinData data(nullptr);
+  data.LoadFromStoredSkin(stored);
+  forms.sent.clear();
+
+  for (int32_t version : {4, 5, 0x7FFFFFFF}) {
+    Store(stored, MakeArchive({MakeBmp(4, 4, 24)}, SampleDescription(), version));
+    EXPECT_NO_THROW(data.LoadFromStoredSkin(stored)) << version;
+    EXPECT_EQ(forms.Messages(), std::vector<unsigned>{SKINMSG_BEFORE_CHANGE}) << version;
+    EXPECT_TRUE(data.Empty());
+    EXPECT_TRUE(data.ChangeInProgress());
+    EXPECT_TRUE(data.Picture().Empty());
+    EXPECT_EQ(data.ObjectCount(), 0);
+    forms.sent.clear();
+  }
+  // Nobody can announce an empty skin as changed.
+  data.BroadcastSkinMessage(SKINMSG_CHANGED);
+  EXPECT_TRUE(forms.sent.empty());
+  data.BroadcastSkinMessage(SKINMSG_AFTER_CHANGE);
+  EXPECT_EQ(forms.Messages(), std::vector<unsigned>{SKINMSG_AFTER_CHANGE});
 }
 
 TEST(SkinData, CorruptDataReportsTheDecompressionError) {
@@ -318,18 +351,43 @@ TEST(ResourceStrData, DefaultLinesAndLookUp) {
   EXPECT_EQ(strings.GetResStr("a"), "b=c");
 }
 
-TEST(SkinData, HugeListCountsEndAtTheLastEntry) {
-  // Counts far beyond the entries must neither loop for minutes nor fill
-  // memory with empty names.
+TEST(SkinData, HugeListCountsAreBoundedByTheEntriesPresent) {
+  // Counts far beyond the entries, even with one entry at the very end,
+  // must neither loop for minutes nor fill memory with empty names.
   const std::string text =
-      "[PICTURES]\r\nactivepicturescount=2000000000\r\n0=a.bmp\r\n"
-      "[SKINOBJECTS]\r\ncount=2147483647\r\n0=c:caption\r\n"
-      "[SKINCONTROLS]\r\ncount=2147483647\r\n0=p:panel\r\n";
+      "[PICTURES]\r\nactivepicturescount=2000000000\r\n0=a.bmp\r\n1999999999=far.bmp\r\n"
+      "[SKINOBJECTS]\r\ncount=2000000000\r\n0=c:caption\r\n1999999999=last:stdbutton\r\n"
+      "[SKINCONTROLS]\r\ncount=2147483647\r\n2147483646=p:panel\r\n";
   TskCompressedStoredSkin stored(nullptr);
-  Store(stored, MakeArchive({}, text));
+  Store(stored, MakeArchive({MakeBmp(2, 2, 24)}, text));
   TskSkinData data(nullptr);
   data.LoadFromStoredSkin(stored);
-  EXPECT_EQ(data.ObjectCount(), 1);
-  EXPECT_EQ(data.ControlCount(), 1);
-  EXPECT_EQ(data.ActivePictureNames().Count(), 1);
+  ASSERT_EQ(data.ObjectCount(), 2);
+  EXPECT_EQ(data.ObjectList(1)->SectionName, "last");
+  ASSERT_EQ(data.ControlCount(), 1);
+  EXPECT_EQ(data.CtrlList(0)->SectionName, "p");
+  // Names are kept for the pictures the archive holds.
+  ASSERT_EQ(data.ActivePictureNames().Count(), 1);
+  EXPECT_EQ(data.ActivePictureNames()[0], "a.bmp");
+}
+
+TEST(SkinData, ListsKeepEntryOrderAndGaps) {
+  const std::string text =
+      "[PICTURES]\r\nactivepicturescount=4\r\n3=d.bmp\r\n0=a.bmp\r\n"
+      "[SKINOBJECTS]\r\ncount=6\r\n5=beyond:caption\r\n4=e:caption\r\n01=padded:caption\r\n"
+      "1=b:caption\r\n+2=signed:caption\r\n1=again:caption\r\n6=past:caption\r\n";
+  TskCompressedStoredSkin stored(nullptr);
+  Store(stored, MakeArchive({MakeBmp(2, 2, 24), MakeBmp(2, 2, 24), MakeBmp(2, 2, 24), MakeBmp(2, 2, 24)}, text));
+  TskSkinData data(nullptr);
+  data.LoadFromStoredSkin(stored);
+  // Entry order is key order, not line order; only plain keys below the
+  // count are entries, and the first of a repeated key answers.
+  std::vector<std::string> names;
+  for (int i = 0; i < data.ObjectCount(); ++i) names.push_back(data.ObjectList(i)->SectionName);
+  EXPECT_EQ(names, (std::vector<std::string>{"b", "e", "beyond"}));
+  // A missing name stays as a gap, so names keep their picture numbers.
+  ASSERT_EQ(data.ActivePictureNames().Count(), 4);
+  EXPECT_EQ(data.ActivePictureNames()[0], "a.bmp");
+  EXPECT_EQ(data.ActivePictureNames()[1], "");
+  EXPECT_EQ(data.ActivePictureNames()[3], "d.bmp");
 }

@@ -95,13 +95,23 @@ TEST(SkinValues, EveryWrittenWordReadsBack) {
   EXPECT_EQ(ParseSkinRect(SkinRectText({1, 2, 300, 400})), (fw::TRect{1, 2, 300, 400}));
 }
 
-TEST(SkinValues, StringListsStopAtTheLastEntryPresent) {
-  const auto ini = IniOf("[PICTURES]\nactivepicturescount=2000000000\n0=a.bmp\n1=b.bmp\n01=x\n");
+TEST(SkinValues, NumberedListsWalkTheEntriesPresent) {
+  const auto ini = IniOf("[PICTURES]\nactivepicturescount=2000000000\n0=a.bmp\n1=b.bmp\n01=x\n1999999999=z\n");
   fw::TStringList names;
-  ReadSkinStringList(ini, "PICTURES", "activepictures", names);
+  ReadSkinStringList(ini, "PICTURES", "activepictures", names, 2);
   ASSERT_EQ(names.Count(), 2);
   EXPECT_EQ(names[1], "b.bmp");
-  const auto gap = IniOf("[L]\ncount=5\n0=a\n3=d\n");
-  EXPECT_EQ(SkinListEnd(gap, "L", 5), 4);
-  EXPECT_EQ(SkinListEnd(gap, "L", 2), 1);
+  names.Clear();
+  ReadSkinStringList(ini, "PICTURES", "activepictures", names, 1);
+  EXPECT_EQ(names.Count(), 1);
+
+  const auto gap = IniOf("[L]\ncount=5\n3=d\n0=a\n3=again\n-1=n\n 2 =two\n2147483647=max\n");
+  EXPECT_EQ(SkinListEntries(gap, "L", 5), (std::vector<int>{0, 2, 3}));
+  EXPECT_EQ(SkinListEntries(gap, "L", 3), (std::vector<int>{0, 2}));
+  EXPECT_EQ(SkinListEntries(gap, "L", 0), std::vector<int>{});
+  EXPECT_EQ(SkinListEntries(gap, "L", 2147483647), (std::vector<int>{0, 2, 3}));
+  EXPECT_EQ(SkinListEntries(gap, "missing", 5), std::vector<int>{});
+  names.Clear();
+  ReadSkinStringList(gap, "L", "", names, 100);  // "count" is the list's count here
+  EXPECT_EQ(names.CommaText(), "a,,two,d");
 }

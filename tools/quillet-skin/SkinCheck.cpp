@@ -146,15 +146,15 @@ template <class Make, class Check>
 void CheckList(const fw::TMemIniFile& ini, const char* listSection, const PictureSizes& p, std::vector<Finding>& out,
                Make make, Check check) {
   const int count = ini.ReadInteger(listSection, "count", 0);
-  const int end = SkinListEnd(ini, listSection, count);
+  const std::vector<int> entries = SkinListEntries(ini, listSection, count);
+  const int end = entries.empty() ? 0 : entries.back() + 1;
   if (end < count) {
     out.push_back({false, listSection, "count",
                    "count is " + std::to_string(count) + " but entries end at " + std::to_string(end)});
   }
-  for (int i = 0; i < end; ++i) {
+  for (const int i : entries) {
     const std::string key = std::to_string(i);
-    const std::string entry = ini.ReadString(listSection, key, kMissing);
-    if (entry == kMissing) continue;
+    const std::string entry = ini.ReadString(listSection, key, "");
     std::string name, type;
     SplitSkinEntry(entry, name, type);
     auto record = make(type, name);

@@ -66,10 +66,16 @@ sk::TskSkinArchive ReadSkinFile(const fs::path& file, int32_t& envelopeVersion) 
     throw sk::ESkinArchiveError(L"unsupported envelope version " + std::to_wstring(envelopeVersion) +
                                 L" or no skin data");
   }
-  fw::TMemoryStream archive;
-  skin.DecompressSkin(archive);
-  archive.SetPosition(0);
-  return sk::ReadSkinArchive(archive);
+  fw::TMemoryStream stream;
+  skin.DecompressSkin(stream);
+  stream.SetPosition(0);
+  sk::TskSkinArchive archive = sk::ReadSkinArchive(stream);
+  if (archive.Version > sk::kSkinArchiveVersion) {
+    // The program stops loading such a skin without a word: say it here.
+    throw sk::ESkinArchiveError(L"archive version " + std::to_wstring(archive.Version) + L" is newer than " +
+                                std::to_wstring(sk::kSkinArchiveVersion) + L": the program would load no skin");
+  }
+  return archive;
 }
 
 fw::TMemIniFile IniOfText(const std::string& text) {
@@ -180,8 +186,19 @@ int Check(const fs::path& path) {
     sizes.main = picture("picture");
     picture("inactivepicture");
     picture("mask");
+    // The packer loads every counted picture and fails at the first name
+    // that is missing, so the check stops there too.
     const int count = ini.ReadInteger("PICTURES", "activepicturescount", 0);
-    for (int i = 0; i < count && i < 100000; ++i) sizes.active.push_back(picture(std::to_string(i)));
+    for (int i = 0; i < count; ++i) {
+      const std::string key = std::to_string(i);
+      if (ini.ReadString("PICTURES", key, "").empty()) {
+        findings.push_back({true, "PICTURES", key,
+                            "activepicturescount is " + std::to_string(count) + " but picture " + key +
+                                " has no name: the skin cannot be packed"});
+        break;
+      }
+      sizes.active.push_back(picture(key));
+    }
   } else {
     int32_t envelopeVersion = 0;
     try {
