@@ -40,6 +40,8 @@ struct TPoint {
   friend bool operator==(const TPoint&, const TPoint&) = default;
 };
 
+// The one rectangle type of the tree: left, top, right, bottom, with right
+// and bottom outside it (the platform's RECT and PtInRect rule).
 struct TRect {
   int left = 0;
   int top = 0;
@@ -49,6 +51,10 @@ struct TRect {
   int Height() const { return bottom - top; }
   bool IsEmpty() const { return Width() <= 0 || Height() <= 0; }
   bool Contains(TPoint p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
+  // Some point is inside both.
+  bool Intersects(const TRect& r) const {
+    return left < r.right && r.left < right && top < r.bottom && r.top < bottom && !IsEmpty() && !r.IsEmpty();
+  }
   friend bool operator==(const TRect&, const TRect&) = default;
 };
 inline TRect Bounds(int left, int top, int width, int height) {

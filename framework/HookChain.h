@@ -98,8 +98,9 @@ class HookChain {
   void Dispatch(M& message, Last&& last) {
     auto keep = state_;  // a hook may free the chain's owner under us
     using L = std::remove_reference_t<Last>;
-    keep->Run(keep->entries.size(), message, [](void* ctx, M& m) { (*static_cast<L*>(ctx))(m); },
-              const_cast<void*>(static_cast<const void*>(&last)));
+    keep->Run(
+        keep->entries.size(), message, [](void* ctx, M& m) { (*static_cast<L*>(ctx))(m); },
+        const_cast<void*>(static_cast<const void*>(&last)));
   }
 
  private:

@@ -24,10 +24,7 @@ void TWinControl::PaintControls(HDC dc) {
     if (!graphic || !graphic->Visible()) continue;
     RECT clip;
     const TRect b = graphic->BoundsRect();
-    if (GetClipBox(dc, &clip) != NULLREGION &&
-        (b.right <= clip.left || b.left >= clip.right || b.bottom <= clip.top || b.top >= clip.bottom)) {
-      continue;
-    }
+    if (GetClipBox(dc, &clip) != NULLREGION && !b.Intersects(FromRECT(clip))) continue;
     SavedDC saved(dc);
     OffsetViewportOrgEx(dc, b.left, b.top, nullptr);
     IntersectClipRect(dc, 0, 0, b.Width(), b.Height());

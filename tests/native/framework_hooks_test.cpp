@@ -1,5 +1,6 @@
 // Hook chains in front of a handler, class names from the class registry,
-// checked casts, and owned components seeing their owner while it goes.
+// checked casts, owned components seeing their owner while it goes, and the
+// containment rule of rectangles.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "framework/Exceptions.h"
+#include "framework/Graphics.h"
 #include "framework/HookChain.h"
 #include "framework/Layout.h"
 
@@ -175,4 +177,15 @@ TEST(Component, OwnedComponentsFindTheirOwnerMarkedAsGoing) {
   TComponent::Create<Watcher>(owner, &log)->SetName(L"b");
   TComponent::Free(owner);
   EXPECT_EQ(log, (std::vector<std::wstring>{L"b:owner going", L"a:owner going"}));
+}
+
+TEST(Rect, RightAndBottomEdgesAreOutside) {
+  const TRect r{10, 20, 30, 40};
+  EXPECT_TRUE(r.Contains(TPoint{10, 20}));
+  EXPECT_TRUE(r.Contains(TPoint{29, 39}));
+  EXPECT_FALSE(r.Contains(TPoint{30, 39}));
+  EXPECT_FALSE(r.Contains(TPoint{29, 40}));
+  EXPECT_TRUE(r.Intersects({29, 39, 50, 50}));
+  EXPECT_FALSE(r.Intersects({30, 20, 50, 40})) << "touching edges do not overlap";
+  EXPECT_FALSE(r.Intersects({15, 25, 15, 35})) << "an empty rectangle overlaps nothing";
 }

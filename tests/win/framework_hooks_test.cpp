@@ -373,14 +373,14 @@ TEST(ApplicationHooks, TheApplicationWindowAndTheLoopTakeHooksThatLeaveInAnyOrde
   auto* form = TComponent::Create<ProbeForm>(&Application());
   form->HandleNeeded();
   int swallowed = 0;
-  auto menuState = std::make_unique<MessageHook>(Application().MessageHooks(),
-                                                 [&](MSG& msg, const MessageHookChain::Next& next) {
-                                                   if (msg.message == kProbe) {
-                                                     ++swallowed;
-                                                     return;
-                                                   }
-                                                   next(msg);
-                                                 });
+  auto menuState =
+      std::make_unique<MessageHook>(Application().MessageHooks(), [&](MSG& msg, const MessageHookChain::Next& next) {
+        if (msg.message == kProbe) {
+          ++swallowed;
+          return;
+        }
+        next(msg);
+      });
   int seenByOther = 0;
   MessageHook other(Application().MessageHooks(), [&](MSG& msg, const MessageHookChain::Next& next) {
     if (msg.message == kProbe) ++seenByOther;

@@ -140,7 +140,8 @@ TEST(MessageWindow, CallbackMessagesReachItsHooksUntilTheyLeave) {
   timer->SetInterval(10);
   int ticks = 0;
   timer->OnTimer = [&](TComponent*) { ++ticks; };
-  WindowHook passing(MessageWindow::Instance().Hooks(), [](TMessage& m, const WindowHookChain::Next& next) { next(m); });
+  WindowHook passing(MessageWindow::Instance().Hooks(),
+                     [](TMessage& m, const WindowHookChain::Next& next) { next(m); });
   Pump(100);
   EXPECT_GT(ticks, 0);
 }
