@@ -1,0 +1,64 @@
+// Brightness and darkness on every path the processor has,
+// against their formulas for every byte value: each path has its own way of
+// getting the formula's rounding, and a slip shows in a handful of values.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <vector>
+
+#include "skin/pixels/skEffectsBmp.h"
+#include "skin/pixels/skEffectsMath.h"
+#include "skin/pixels/skEffectsSimd.h"
+
+namespace {
+
+using sk::TPixelPath;
+using sk::TskEffectBmp;
+
+class PixelsTables : public ::testing::Test {
+ protected:
+  void TearDown() override { sk::SetWidestPixelPath(was_); }
+  // The paths to try, none wider than the run allows.
+  std::vector<TPixelPath> Paths() const {
+    std::vector<TPixelPath> paths;
+    for (TPixelPath p : {TPixelPath::Portable, TPixelPath::Avx2, TPixelPath::Avx512}) {
+      if (static_cast<int>(p) <= static_cast<int>(was_)) paths.push_back(p);
+    }
+    return paths;
+  }
+  const TPixelPath was_ = sk::WidestPixelPath();
+};
+
+TEST_F(PixelsTables, BrightnessAndDarknessMatchTheFormulaForEveryByteAndManyAmounts) {
+  // 331 pixels: rows of 993 bytes end in part of a vector; the second row
+  // shifts the values so each also lands in that end.
+  TskEffectBmp picture(331, 2);
+  for (int y = 0; y < 2; ++y) {
+    for (int i = 0; i < 993; ++i) picture.Row(y)[i] = static_cast<uint8_t>(i + 100 * y);
+  }
+  std::vector<double> amounts;
+  for (int i = 0; i <= 1000; ++i) amounts.push_back(i / 1000.0);
+  for (int i = 0; i <= 256; ++i) amounts.push_back(i / 256.0);  // halves land exactly on ties
+  std::mt19937_64 rng(5);
+  std::uniform_real_distribution<double> any(0.0, 1.0);
+  for (int i = 0; i < 200; ++i) amounts.push_back(any(rng));
+  for (TPixelPath path : Paths()) {
+    sk::SetWidestPixelPath(path);
+    for (double k : amounts) {
+      TskEffectBmp bright = picture, dark = picture;
+      bright.ApplyBrightness(k);
+      dark.ApplyDarkness(k);
+      for (int y = 0; y < 2; ++y) {
+        for (int i = 0; i < 993; ++i) {
+          const int c = picture.Row(y)[i];
+          ASSERT_EQ(bright.Row(y)[i], sk::RoundEvenByte((1 - k) * c + 255 * k))
+              << "path " << static_cast<int>(path) << " k " << k << " byte " << c;
+          ASSERT_EQ(dark.Row(y)[i], sk::RoundEvenByte((1 - k) * c))
+              << "path " << static_cast<int>(path) << " k " << k << " byte " << c;
+        }
+      }
+    }
+  }
+}
+
+}  // namespace
