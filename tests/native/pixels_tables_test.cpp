@@ -1,4 +1,4 @@
-// Brightness and darkness on every path the processor has,
+// Brightness, darkness and grayscale on every path the processor has,
 // against their formulas for every byte value: each path has its own way of
 // getting the formula's rounding, and a slip shows in a handful of values.
 #include <gtest/gtest.h>
@@ -55,6 +55,37 @@ TEST_F(PixelsTables, BrightnessAndDarknessMatchTheFormulaForEveryByteAndManyAmou
               << "path " << static_cast<int>(path) << " k " << k << " byte " << c;
           ASSERT_EQ(dark.Row(y)[i], sk::RoundEvenByte((1 - k) * c))
               << "path " << static_cast<int>(path) << " k " << k << " byte " << c;
+        }
+      }
+    }
+  }
+}
+
+TEST_F(PixelsTables, GrayscaleMatchesTheFormulaForEveryColour) {
+  // One picture per red: blue across (then the first blues again, so rows
+  // end part way through a vector), green down.
+  constexpr int W = 263;
+  for (TPixelPath path : Paths()) {
+    sk::SetWidestPixelPath(path);
+    for (int r = 0; r < 256; ++r) {
+      TskEffectBmp picture(W, 256);
+      for (int g = 0; g < 256; ++g) {
+        uint8_t* row = picture.Row(g);
+        for (int x = 0; x < W; ++x) {
+          row[3 * x] = static_cast<uint8_t>(x % 256);
+          row[3 * x + 1] = static_cast<uint8_t>(g);
+          row[3 * x + 2] = static_cast<uint8_t>(r);
+        }
+      }
+      picture.ApplyGrayscale();
+      for (int g = 0; g < 256; ++g) {
+        const uint8_t* row = picture.Row(g);
+        for (int x = 0; x < W; ++x) {
+          const uint8_t grey = sk::RoundEvenByte(0.3 * r + 0.59 * g + 0.11 * (x % 256));
+          if (row[3 * x] != grey || row[3 * x + 1] != grey || row[3 * x + 2] != grey) {
+            FAIL() << "path " << static_cast<int>(path) << " r " << r << " g " << g << " b " << x % 256 << ": "
+                   << int{row[3 * x]} << " not " << int{grey};
+          }
         }
       }
     }
