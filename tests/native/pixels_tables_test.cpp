@@ -1,6 +1,8 @@
 // Brightness, darkness and grayscale on every path the processor has,
 // against their formulas for every byte value: each path has its own way of
 // getting the formula's rounding, and a slip shows in a handful of values.
+// Stretches, whose wide path gathers pixels through per-block byte tables,
+// against the portable path.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -9,6 +11,7 @@
 #include "skin/pixels/skEffectsBmp.h"
 #include "skin/pixels/skEffectsMath.h"
 #include "skin/pixels/skEffectsSimd.h"
+#include "skin/pixels/skUtilsBlit.h"
 
 namespace {
 
@@ -85,6 +88,41 @@ TEST_F(PixelsTables, GrayscaleMatchesTheFormulaForEveryColour) {
           if (row[3 * x] != grey || row[3 * x + 1] != grey || row[3 * x + 2] != grey) {
             FAIL() << "path " << static_cast<int>(path) << " r " << r << " g " << g << " b " << x % 256 << ": "
                    << int{row[3 * x]} << " not " << int{grey};
+          }
+        }
+      }
+    }
+  }
+}
+
+TEST_F(PixelsTables, StretchesGiveTheSameBytesOnEveryPath) {
+  std::mt19937 rng(9);
+  const auto picture = [&](int w, int h, fw::TPixelFormat f) {
+    fw::TBitmap b(w, h, f);
+    for (int y = 0; y < h; ++y) {
+      for (int i = 0; i < b.RowBytes(); ++i) b.ScanLine(y)[i] = static_cast<uint8_t>(rng());
+    }
+    return b;
+  };
+  for (fw::TPixelFormat f : {fw::TPixelFormat::pf24bit, fw::TPixelFormat::pf32bit}) {
+    for (int sw : {7, 50, 129, 300, 1031}) {
+      fw::TBitmap source = picture(sw, 3, f);
+      for (int dw : {1, 15, 16, 17, 33, 64, 100, 333, 517, 1000, 2100}) {
+        // Whole rows, and a window that starts and ends inside the source,
+        // so the last blocks' loads meet the end of what may be read.
+        for (const fw::TRect& from : {fw::TRect{0, 0, sw, 3}, fw::TRect{sw / 3, 1, sw - sw / 5, 3}}) {
+          std::vector<std::vector<uint8_t>> results;
+          for (TPixelPath path : Paths()) {
+            sk::SetWidestPixelPath(path);
+            fw::TBitmap target(dw + 3, 2, f);
+            sk::DrawRect(sk::ViewOf(target), {2, 0, dw + 2, 2}, sk::ViewOf(source), from);
+            std::vector<uint8_t> bytes;
+            for (int y = 0; y < 2; ++y)
+              bytes.insert(bytes.end(), target.ScanLine(y), target.ScanLine(y) + target.RowBytes());
+            results.push_back(bytes);
+          }
+          for (size_t i = 1; i < results.size(); ++i) {
+            ASSERT_EQ(results[i], results[0]) << "path " << i << " from " << sw << " to " << dw << " bpp " << int(f);
           }
         }
       }
