@@ -458,7 +458,7 @@ SK_AVX512_BYTES static void MapTableAvx512(uint8_t* p, size_t count, const uint8
   size_t i = 0;
   for (; i + 64 <= count; i += 64) _mm512_storeu_si512(p + i, MapByTable(_mm512_loadu_si512(p + i), t0, t1, t2, t3));
   if (i < count) {
-    const __mmask64 rest = _cvtu64_mask64((uint64_t{1} << (count - i)) - 1);
+    const __mmask64 rest = static_cast<__mmask64>((uint64_t{1} << (count - i)) - 1);
     _mm512_mask_storeu_epi8(p + i, rest, MapByTable(_mm512_maskz_loadu_epi8(rest, p + i), t0, t1, t2, t3));
   }
 }
@@ -618,13 +618,13 @@ SK_AVX512_BYTES void GrayscaleAvx512(uint8_t* row, size_t w) {
   }();
   const __m512i spread = _mm512_loadu_si512(indexes.data());
   const __m512i gather = _mm512_loadu_si512(indexes.data() + 64);
-  const __mmask64 channels = _cvtu64_mask64(0x7777777777777777u);  // the fourth byte of each slot is zero
-  const __m512i weights = _mm512_set1_epi32(0x001E3B0B);           // 11 blue, 59 green, 30 red
+  const __mmask64 channels = static_cast<__mmask64>(0x7777777777777777u);  // the fourth byte of each slot is zero
+  const __m512i weights = _mm512_set1_epi32(0x001E3B0B);                   // 11 blue, 59 green, 30 red
   const uint8_t* up = GreyTieRoundsUp().data();
   for (size_t x = 0; x < w; x += 16) {
     uint8_t* p = row + x * 3;
     const size_t n = std::min<size_t>(16, w - x);
-    const __mmask64 bytes = _cvtu64_mask64((uint64_t{1} << (3 * n)) - 1);
+    const __mmask64 bytes = static_cast<__mmask64>((uint64_t{1} << (3 * n)) - 1);
     const __m512i v = _mm512_maskz_permutexvar_epi8(channels, spread, _mm512_maskz_loadu_epi8(bytes, p));
     const __m512i sums = _mm512_madd_epi16(_mm512_maddubs_epi16(v, weights), _mm512_set1_epi16(1));
     const __m512i t = _mm512_add_epi32(sums, _mm512_set1_epi32(50));

@@ -131,8 +131,8 @@ __attribute__((target("avx512f,avx512bw,avx512vbmi"))) size_t GatherAvx512(uint8
                                                                            const std::vector<GatherBlock>& blocks) {
   for (const GatherBlock& b : blocks) {
     const uint8_t* p = src + b.start;
-    const __m512i low = _mm512_maskz_loadu_epi8(_cvtu64_mask64(b.low), p);
-    const __m512i high = _mm512_maskz_loadu_epi8(_cvtu64_mask64(b.high), p + 64);
+    const __m512i low = _mm512_maskz_loadu_epi8(static_cast<__mmask64>(b.low), p);
+    const __m512i high = _mm512_maskz_loadu_epi8(static_cast<__mmask64>(b.high), p + 64);
     const __m512i out = _mm512_permutex2var_epi8(low, _mm512_loadu_si512(b.index), high);
     if constexpr (Bpp == 4) {
       _mm512_storeu_si512(dst, out);
