@@ -440,12 +440,42 @@ __attribute__((target("avx2"))) static size_t MapLineAvx2(uint8_t* p, size_t cou
 }
 #endif
 
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+// Sixty-four bytes through a table held in four registers: a byte permute
+// picks among 128 entries, so one permute answers for bytes below 128, one
+// for the rest, and the top bit chooses. Exact for any table.
+#define SK_AVX512_BYTES __attribute__((target("avx512f,avx512bw,avx512vbmi")))
+SK_AVX512_BYTES static inline __m512i MapByTable(__m512i v, __m512i t0, __m512i t1, __m512i t2, __m512i t3) {
+  return _mm512_mask_blend_epi8(_mm512_movepi8_mask(v), _mm512_permutex2var_epi8(t0, v, t1),
+                                _mm512_permutex2var_epi8(t2, v, t3));
+}
+
+// A row through the table. Its end goes through masked loads and stores,
+// which touch nothing past it.
+SK_AVX512_BYTES static void MapTableAvx512(uint8_t* p, size_t count, const uint8_t* table) {
+  const __m512i t0 = _mm512_loadu_si512(table), t1 = _mm512_loadu_si512(table + 64);
+  const __m512i t2 = _mm512_loadu_si512(table + 128), t3 = _mm512_loadu_si512(table + 192);
+  size_t i = 0;
+  for (; i + 64 <= count; i += 64) _mm512_storeu_si512(p + i, MapByTable(_mm512_loadu_si512(p + i), t0, t1, t2, t3));
+  if (i < count) {
+    const __mmask64 rest = static_cast<__mmask64>((uint64_t{1} << (count - i)) - 1);
+    _mm512_mask_storeu_epi8(p + i, rest, MapByTable(_mm512_maskz_loadu_epi8(rest, p + i), t0, t1, t2, t3));
+  }
+}
+#endif
+
 // Maps every channel byte of every pixel through a table (of slope slope).
 static void MapChannels(TskEffectBmp& bmp, const std::array<uint8_t, 256>& table, double slope) {
   const size_t count = static_cast<size_t>(bmp.Width()) * 3;
   bool identity = true;
   for (int c = 0; c < 256 && identity; ++c) identity = table[static_cast<size_t>(c)] == c;
   if (identity) return;
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+  if (HasAvx512Bytes()) {
+    for (int y = 0; y < bmp.Height(); ++y) MapTableAvx512(bmp.Row(y), count, table.data());
+    return;
+  }
+#endif
   ChannelLine line;
   const bool packed = HasAvx2() && FitLine(table, slope, line);
   for (int y = 0; y < bmp.Height(); ++y) {
@@ -551,6 +581,74 @@ __attribute__((target("avx2"))) size_t GrayscaleAvx2(uint8_t* row, size_t w) {
   }
   return x;
 }
+
+// Where the weighted sum is a tie, which way the formula rounds: for red r
+// and green g, a tie needs blue = b0 mod 100 (11 is invertible mod 100), so
+// at most three blues, b0, b0 + 100 and b0 + 200; bit blue / 100 of byte
+// 256 r + g is set where the formula gives the upper grey (s + 50) / 100.
+// Worked out once by the formula itself; three spare bytes let 32-bit loads
+// read the last entry.
+const std::vector<uint8_t>& GreyTieRoundsUp() {
+  static const auto table = [] {
+    std::vector<uint8_t> t(65536 + 3, 0);
+    for (int r = 0; r < 256; ++r) {
+      for (int g = 0; g < 256; ++g) {
+        for (int b = (91 * (50 - 30 * r - 59 * g) % 100 + 100) % 100; b < 256; b += 100) {
+          const uint8_t p[3] = {static_cast<uint8_t>(b), static_cast<uint8_t>(g), static_cast<uint8_t>(r)};
+          if (GreyByFormula(p) == (30 * r + 59 * g + 11 * b + 50) / 100)
+            t[static_cast<size_t>(r * 256 + g)] |= static_cast<uint8_t>(1u << (b / 100));
+        }
+      }
+    }
+    return t;
+  }();
+  return table;
+}
+
+// Sixteen pixels at a time, the row's end through masked loads and stores.
+// The sums and the division are those of the AVX2 path, in 32-bit slots.
+SK_AVX512_BYTES void GrayscaleAvx512(uint8_t* row, size_t w) {
+  static const auto indexes = [] {
+    std::array<uint8_t, 128> t{};
+    for (int i = 0; i < 64; ++i) {
+      t[static_cast<size_t>(i)] = static_cast<uint8_t>(i % 4 == 3 ? 0 : i / 4 * 3 + i % 4);  // b, g, r into slot i / 4
+      t[static_cast<size_t>(64 + i)] = static_cast<uint8_t>(i < 48 ? i / 3 * 4 : 0);         // grey j into 3j .. 3j + 2
+    }
+    return t;
+  }();
+  const __m512i spread = _mm512_loadu_si512(indexes.data());
+  const __m512i gather = _mm512_loadu_si512(indexes.data() + 64);
+  const __mmask64 channels = static_cast<__mmask64>(0x7777777777777777u);  // the fourth byte of each slot is zero
+  const __m512i weights = _mm512_set1_epi32(0x001E3B0B);                   // 11 blue, 59 green, 30 red
+  const uint8_t* up = GreyTieRoundsUp().data();
+  for (size_t x = 0; x < w; x += 16) {
+    uint8_t* p = row + x * 3;
+    const size_t n = std::min<size_t>(16, w - x);
+    const __mmask64 bytes = static_cast<__mmask64>((uint64_t{1} << (3 * n)) - 1);
+    const __m512i v = _mm512_maskz_permutexvar_epi8(channels, spread, _mm512_maskz_loadu_epi8(bytes, p));
+    const __m512i sums = _mm512_madd_epi16(_mm512_maddubs_epi16(v, weights), _mm512_set1_epi16(1));
+    const __m512i t = _mm512_add_epi32(sums, _mm512_set1_epi32(50));
+    // (s + 50) / 100 in the low word of each slot; the high words stay 0.
+    const __m512i grey = _mm512_srli_epi16(_mm512_mulhi_epu16(t, _mm512_set1_epi16(static_cast<short>(41944))), 6);
+    const __mmask16 ties = _mm512_cmpeq_epi32_mask(_mm512_mullo_epi16(grey, _mm512_set1_epi16(100)), t);
+    // Ties hold the upper grey; the table says which keep it.
+    unsigned lower = 0;
+    for (unsigned t = _cvtmask16_u32(ties); t != 0; t &= t - 1) {
+      const unsigned j = static_cast<unsigned>(__builtin_ctz(t));
+      const uint8_t* q = p + 3 * j;
+      if (((up[q[2] * 256 + q[1]] >> (q[0] / 100)) & 1) == 0) lower |= 1u << j;
+    }
+    const __m512i exact = _mm512_mask_sub_epi32(grey, _cvtu32_mask16(lower), grey, _mm512_set1_epi32(1));
+    const __m512i out = _mm512_permutexvar_epi8(gather, exact);
+    if (n == 16) {
+      // Plain stores: a masked store to memory costs several times more.
+      _mm256_storeu_si256(reinterpret_cast<__m256i*>(p), _mm512_castsi512_si256(out));
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(p + 32), _mm512_extracti32x4_epi32(out, 2));
+    } else {
+      _mm512_mask_storeu_epi8(p, bytes, out);
+    }
+  }
+}
 #endif
 
 }  // namespace
@@ -561,6 +659,10 @@ void TskEffectBmp::ApplyGrayscale() {
     uint8_t* row = Row(y);
     size_t x = 0;
 #if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+    if (HasAvx512Bytes()) {
+      GrayscaleAvx512(row, w);
+      continue;
+    }
     if (HasAvx2()) x = GrayscaleAvx2(row, w);
 #endif
     for (uint8_t* p = row + x * 3; x < w; ++x, p += 3) p[0] = p[1] = p[2] = GreyOf(p);

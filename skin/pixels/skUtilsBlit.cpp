@@ -5,6 +5,11 @@
 #include <cstring>
 #include <vector>
 
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+#include <immintrin.h>
+#endif
+
+#include "skin/pixels/skEffectsSimd.h"
 #include "skin/pixels/skUtilsRects.h"
 
 namespace sk {
@@ -20,10 +25,10 @@ struct ResolvedAxis {
   int c0 = 0, c1 = 0;
   AxisFill fill = AxisFill::Copy;
   int dst0 = 0;
-  int s0 = 0;       // first source index (copy: source index of dst0)
-  int period = 1;   // tile
-  int64_t sw = 0;   // stretch: source length
-  int64_t dw = 1;   // stretch: destination length before clipping
+  int s0 = 0;      // first source index (copy: source index of dst0)
+  int period = 1;  // tile
+  int64_t sw = 0;  // stretch: source length
+  int64_t dw = 1;  // stretch: destination length before clipping
 
   bool Empty() const { return c1 <= c0; }
   // Spans may run from one end of int to the other, so distances are taken
@@ -31,8 +36,10 @@ struct ResolvedAxis {
   int Map(int d) const {
     const int64_t k = int64_t{d} - dst0;
     switch (fill) {
-      case AxisFill::Copy: return static_cast<int>(s0 + k);
-      case AxisFill::Tile: return static_cast<int>(s0 + k % period);
+      case AxisFill::Copy:
+        return static_cast<int>(s0 + k);
+      case AxisFill::Tile:
+        return static_cast<int>(s0 + k % period);
       case AxisFill::Stretch: {
         // k < 2^32 and sw < 2^31 (a picture's width): the product fits 64 bits unsigned.
         const uint64_t centre = (2 * static_cast<uint64_t>(k) + 1) * static_cast<uint64_t>(sw);
@@ -75,9 +82,8 @@ ResolvedAxis Resolve(const AxisSpan& a, int dstLo, int dstHi, int srcLo, int src
 // inside the row (the extra byte written is the next pixel's, written again
 // right after): wideCount of the (ascending) offsets allow it.
 template <int Bpp>
-void Gather(uint8_t* dst, const uint8_t* src, const std::vector<ptrdiff_t>& offsets, size_t wideCount) {
+void Gather(uint8_t* dst, const uint8_t* src, const std::vector<ptrdiff_t>& offsets, size_t wideCount, size_t i = 0) {
   const size_t n = offsets.size();
-  size_t i = 0;
   if constexpr (Bpp == 3) {
     const size_t wide = std::min(wideCount, n > 0 ? n - 1 : 0);
     for (; i < wide; ++i) {
@@ -88,6 +94,57 @@ void Gather(uint8_t* dst, const uint8_t* src, const std::vector<ptrdiff_t>& offs
   }
   for (; i < n; ++i) std::memcpy(dst + i * Bpp, src + offsets[i], Bpp);
 }
+
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+// Sixteen destination pixels whose sources lie within 128 bytes of the
+// first: two loads and one byte permute make them, whatever the columns.
+struct GatherBlock {
+  uint8_t index[64];   // byte k of the block: that byte of the 128 loaded
+  ptrdiff_t start;     // offset of the first byte loaded
+  uint64_t low, high;  // the bytes of each 64 that lie in the source's row
+};
+
+// The blocks of a column table, as far as its columns allow (up to the
+// first whose sources spread too far); validEnd is the source row's end.
+template <int Bpp>
+std::vector<GatherBlock> PlanGather(const std::vector<ptrdiff_t>& offsets, ptrdiff_t validEnd) {
+  std::vector<GatherBlock> blocks;
+  for (size_t i = 0; i + 16 <= offsets.size(); i += 16) {
+    GatherBlock b;
+    b.start = offsets[i];
+    if (offsets[i + 15] + Bpp - b.start > 128) break;
+    for (int j = 0; j < 64; ++j) {
+      b.index[j] =
+          j < 16 * Bpp ? static_cast<uint8_t>(offsets[i + static_cast<size_t>(j / Bpp)] - b.start + j % Bpp) : 0;
+    }
+    const ptrdiff_t room = validEnd - b.start;
+    b.low = room >= 64 ? ~uint64_t{0} : (uint64_t{1} << room) - 1;
+    b.high = room >= 128 ? ~uint64_t{0} : (room <= 64 ? 0 : (uint64_t{1} << (room - 64)) - 1);
+    blocks.push_back(b);
+  }
+  return blocks;
+}
+
+// The planned blocks of one row; returns how many pixels they made.
+template <int Bpp>
+__attribute__((target("avx512f,avx512bw,avx512vbmi"))) size_t GatherAvx512(uint8_t* dst, const uint8_t* src,
+                                                                           const std::vector<GatherBlock>& blocks) {
+  for (const GatherBlock& b : blocks) {
+    const uint8_t* p = src + b.start;
+    const __m512i low = _mm512_maskz_loadu_epi8(static_cast<__mmask64>(b.low), p);
+    const __m512i high = _mm512_maskz_loadu_epi8(static_cast<__mmask64>(b.high), p + 64);
+    const __m512i out = _mm512_permutex2var_epi8(low, _mm512_loadu_si512(b.index), high);
+    if constexpr (Bpp == 4) {
+      _mm512_storeu_si512(dst, out);
+    } else {
+      _mm256_storeu_si256(reinterpret_cast<__m256i*>(dst), _mm512_castsi512_si256(out));
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + 32), _mm512_extracti32x4_epi32(out, 2));
+    }
+    dst += 16 * Bpp;
+  }
+  return blocks.size() * 16;
+}
+#endif
 
 }  // namespace
 
@@ -111,10 +168,18 @@ void ConvertRow(const TBitmap& source, int y, int x0, int x1, uint8_t* out, int 
   for (int x = x0; x < x1; ++x) {
     const int i = x - x0;
     switch (source.PixelFormat()) {
-      case TPixelFormat::pf1bit: fromIndex(i, (row[x / 8] >> (7 - x % 8)) & 1); break;
-      case TPixelFormat::pf4bit: fromIndex(i, (x % 2 == 0) ? row[x / 2] >> 4 : row[x / 2] & 0x0F); break;
-      case TPixelFormat::pf8bit: fromIndex(i, row[x]); break;
-      case TPixelFormat::pf24bit: put(i, row[x * 3], row[x * 3 + 1], row[x * 3 + 2]); break;
+      case TPixelFormat::pf1bit:
+        fromIndex(i, (row[x / 8] >> (7 - x % 8)) & 1);
+        break;
+      case TPixelFormat::pf4bit:
+        fromIndex(i, (x % 2 == 0) ? row[x / 2] >> 4 : row[x / 2] & 0x0F);
+        break;
+      case TPixelFormat::pf8bit:
+        fromIndex(i, row[x]);
+        break;
+      case TPixelFormat::pf24bit:
+        put(i, row[x * 3], row[x * 3 + 1], row[x * 3 + 2]);
+        break;
       case TPixelFormat::pf32bit:
         put(i, row[x * 4], row[x * 4 + 1], row[x * 4 + 2]);
         if (bpp == 4) out[i * 4 + 3] = row[x * 4 + 3];
@@ -154,12 +219,21 @@ void BlitSpans(const PixelView& dst, const PixelView& src, const AxisSpan& xSpan
   // The column map is worked out once per transfer.
   std::vector<ptrdiff_t> columns;
   size_t wideColumns = 0;
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+  std::vector<GatherBlock> blocks;
+#endif
   if (x.fill == AxisFill::Stretch) {
     columns.resize(static_cast<size_t>(n));
     for (int i = 0; i < n; ++i) columns[static_cast<size_t>(i)] = static_cast<ptrdiff_t>(x.Map(x.c0 + i)) * bpp;
     // A word read from a source pixel before the last valid one stays in the row.
     const ptrdiff_t lastWide = static_cast<ptrdiff_t>(src.valid.right - 1) * bpp;
     while (wideColumns < columns.size() && columns[wideColumns] < lastWide) ++wideColumns;
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+    if (HasAvx512Bytes()) {
+      const ptrdiff_t validEnd = static_cast<ptrdiff_t>(src.valid.right) * bpp;
+      blocks = bpp == 4 ? PlanGather<4>(columns, validEnd) : PlanGather<3>(columns, validEnd);
+    }
+#endif
   }
   const int phase = x.fill == AxisFill::Tile ? static_cast<int>((int64_t{x.c0} - x.dst0) % x.period) : 0;
 
@@ -174,7 +248,9 @@ void BlitSpans(const PixelView& dst, const PixelView& src, const AxisSpan& xSpan
       continue;
     }
     switch (x.fill) {
-      case AxisFill::Copy: std::memcpy(out, src.At(x.Map(x.c0), s), rowBytes); break;
+      case AxisFill::Copy:
+        std::memcpy(out, src.At(x.Map(x.c0), s), rowBytes);
+        break;
       case AxisFill::Tile: {
         // Write one period starting at the phase, then double it in place:
         // the row is periodic, so any whole number of periods repeats.
@@ -190,13 +266,19 @@ void BlitSpans(const PixelView& dst, const PixelView& src, const AxisSpan& xSpan
         }
         break;
       }
-      case AxisFill::Stretch:
+      case AxisFill::Stretch: {
+        const uint8_t* line = src.At(0, s);
+        size_t done = 0;
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+        if (!blocks.empty()) done = bpp == 4 ? GatherAvx512<4>(out, line, blocks) : GatherAvx512<3>(out, line, blocks);
+#endif
         if (bpp == 4) {
-          Gather<4>(out, src.At(0, s), columns, 0);
+          Gather<4>(out, line, columns, 0, done);
         } else {
-          Gather<3>(out, src.At(0, s), columns, wideColumns);
+          Gather<3>(out, line, columns, wideColumns, done);
         }
         break;
+      }
     }
     previousSource = s;
     previousRow = out;
