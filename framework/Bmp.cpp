@@ -25,16 +25,24 @@ void Put32(std::vector<uint8_t>& out, uint32_t v) {
   for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(v >> (8 * i)));
 }
 
-[[noreturn]] void Invalid(const wchar_t* why) { throw EInvalidGraphic(std::wstring(L"Bitmap image is not valid: ") + why); }
+[[noreturn]] void Invalid(const wchar_t* why) {
+  throw EInvalidGraphic(std::wstring(L"Bitmap image is not valid: ") + why);
+}
 
 TPixelFormat FormatFor(int bits) {
   switch (bits) {
-    case 1: return TPixelFormat::pf1bit;
-    case 4: return TPixelFormat::pf4bit;
-    case 8: return TPixelFormat::pf8bit;
-    case 24: return TPixelFormat::pf24bit;
-    case 32: return TPixelFormat::pf32bit;
-    default: Invalid(L"unsupported bit depth");
+    case 1:
+      return TPixelFormat::pf1bit;
+    case 4:
+      return TPixelFormat::pf4bit;
+    case 8:
+      return TPixelFormat::pf8bit;
+    case 24:
+      return TPixelFormat::pf24bit;
+    case 32:
+      return TPixelFormat::pf32bit;
+    default:
+      Invalid(L"unsupported bit depth");
   }
 }
 
@@ -125,11 +133,17 @@ TBitmap ReadBmp(TStream& stream, int64_t maxPixels) {
   if (fileSize < kFileHeaderSize + kInfoHeaderSize) Invalid(L"file size too small");
   // Never allocate for bytes the stream does not have.
   if (fileSize - kFileHeaderSize > stream.Remaining()) throw EReadError(L"Stream read error");
-  std::vector<uint8_t> file(static_cast<size_t>(fileSize));
-  std::memcpy(file.data(), fileHeader, kFileHeaderSize);
-  stream.ReadBuffer(file.data() + kFileHeaderSize, fileSize - kFileHeaderSize);
+  // The rest of the file where the stream keeps it, or a copy. The headers
+  // give offsets from the start of the file: `body` starts after its header.
+  std::vector<uint8_t> copy;
+  const uint8_t* body = stream.ReadInPlace(fileSize - kFileHeaderSize);
+  if (!body) {
+    copy.resize(static_cast<size_t>(fileSize - kFileHeaderSize));
+    stream.ReadBuffer(copy.data(), fileSize - kFileHeaderSize);
+    body = copy.data();
+  }
 
-  const uint8_t* info = file.data() + kFileHeaderSize;
+  const uint8_t* info = body;
   const int64_t infoSize = Get32(info);
   if (infoSize < kInfoHeaderSize || kFileHeaderSize + infoSize > fileSize) Invalid(L"bad info header");
   const int64_t width = static_cast<int32_t>(Get32(info + 4));
@@ -154,7 +168,7 @@ TBitmap ReadBmp(TStream& stream, int64_t maxPixels) {
     if (paletteOffset + int64_t{4} * colorsUsed > fileSize) Invalid(L"colour table outside the file");
     palette.resize(colorsUsed);
     for (uint32_t i = 0; i < colorsUsed; ++i) {
-      const uint8_t* e = file.data() + paletteOffset + 4 * i;
+      const uint8_t* e = body + (paletteOffset - kFileHeaderSize) + 4 * i;
       palette[i] = {e[0], e[1], e[2], e[3]};
     }
   }
@@ -169,7 +183,7 @@ TBitmap ReadBmp(TStream& stream, int64_t maxPixels) {
       Invalid(L"pixel data outside the file");
     }
     TBitmap bitmap = NewBitmap(width, height, format, std::move(palette));
-    DecodeRle(file.data() + pixelOffset, fileSize - pixelOffset, bits, bitmap);
+    DecodeRle(body + (pixelOffset - kFileHeaderSize), fileSize - pixelOffset, bits, bitmap);
     return bitmap;
   }
   // Width and height are checked against the file's own bytes before any
@@ -183,7 +197,8 @@ TBitmap ReadBmp(TStream& stream, int64_t maxPixels) {
   const int copyBytes = bitmap.RowBytes();
   for (int64_t row = 0; row < height; ++row) {
     const int y = static_cast<int>(topDown ? row : height - 1 - row);
-    std::memcpy(bitmap.ScanLine(y), file.data() + pixelOffset + row * rowBytes, static_cast<size_t>(copyBytes));
+    std::memcpy(bitmap.ScanLine(y), body + (pixelOffset - kFileHeaderSize) + row * rowBytes,
+                static_cast<size_t>(copyBytes));
   }
   return bitmap;
 }

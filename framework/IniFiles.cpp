@@ -8,23 +8,19 @@
 
 namespace fw {
 
-int TCustomIniFile::ReadInteger(const std::string& section, const std::string& ident,
-                                int def) const {
+int TCustomIniFile::ReadInteger(const std::string& section, const std::string& ident, int def) const {
   return StrToIntDef(ReadString(section, ident, ""), def);
 }
 
-void TCustomIniFile::WriteInteger(const std::string& section, const std::string& ident,
-                                  int value) {
+void TCustomIniFile::WriteInteger(const std::string& section, const std::string& ident, int value) {
   WriteString(section, ident, std::to_string(value));
 }
 
-bool TCustomIniFile::ReadBool(const std::string& section, const std::string& ident,
-                              bool def) const {
+bool TCustomIniFile::ReadBool(const std::string& section, const std::string& ident, bool def) const {
   return ReadInteger(section, ident, def ? 1 : 0) != 0;
 }
 
-void TCustomIniFile::WriteBool(const std::string& section, const std::string& ident,
-                               bool value) {
+void TCustomIniFile::WriteBool(const std::string& section, const std::string& ident, bool value) {
   WriteString(section, ident, value ? "1" : "0");
 }
 
@@ -40,52 +36,95 @@ bool TCustomIniFile::ValueExists(const std::string& section, const std::string& 
   return keys.IndexOf(ident) >= 0;
 }
 
-TMemIniFile::TMemIniFile(std::filesystem::path fileName)
-    : TCustomIniFile(std::move(fileName)) {
+TMemIniFile::TMemIniFile(std::filesystem::path fileName) : TCustomIniFile(std::move(fileName)) {
   std::error_code ec;
   if (!FileName().empty() && std::filesystem::is_regular_file(FileName(), ec)) {
-    TMemoryStream stream;
-    stream.LoadFromFile(FileName());
-    TStringList lines;
-    lines.LoadFromStream(stream);
-    SetStrings(lines);
+    const std::vector<uint8_t> bytes = ReadFileBytes(FileName());
+    SetText(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
   }
 }
 
-size_t TMemIniFile::FoldedHash::operator()(std::string_view text) const {
-  // FNV-1a over the case-folded bytes.
+namespace {
+
+constexpr size_t kIndexedSection = 16;
+
+// FNV-1a over the case-folded bytes.
+size_t FoldedHash(std::string_view text) {
   uint64_t hash = 14695981039346656037ull;
   for (const char c : text) {
     hash ^= static_cast<uint8_t>(c >= 'a' && c <= 'z' ? c - ('a' - 'A') : c);
     hash *= 1099511628211ull;
   }
-  return static_cast<size_t>(hash);
+  return static_cast<size_t>(hash ^ (hash >> 32));
 }
 
-namespace {
-constexpr size_t kIndexedSection = 16;
+}  // namespace
+
+template <class NameAt>
+size_t TMemIniFile::NameIndex::Find(std::string_view name, const NameAt& nameAt, size_t missing) const {
+  if (slots_.empty()) return missing;
+  const size_t mask = slots_.size() - 1;
+  for (size_t i = FoldedHash(name) & mask;; i = (i + 1) & mask) {
+    const size_t slot = slots_[i];
+    if (slot == 0) return missing;
+    if (SameText(nameAt(slot - 1), name)) return slot - 1;
+  }
 }
 
-void TMemIniFile::Section::Add(std::string key, std::string value) {
-  entries.push_back({std::move(key), std::move(value)});
+template <class NameAt>
+void TMemIniFile::NameIndex::Insert(size_t position, const NameAt& nameAt) {
+  const std::string_view name = nameAt(position);
+  const size_t mask = slots_.size() - 1;
+  for (size_t i = FoldedHash(name) & mask;; i = (i + 1) & mask) {
+    const size_t slot = slots_[i];
+    if (slot == 0) {
+      slots_[i] = position + 1;
+      ++used_;
+      return;
+    }
+    // A repeated name keeps its line, but the first one answers.
+    if (SameText(nameAt(slot - 1), name)) return;
+  }
+}
+
+template <class NameAt>
+void TMemIniFile::NameIndex::Add(size_t count, const NameAt& nameAt) {
+  // At most half full, so probes stay short and always meet a free slot.
+  if ((used_ + 1) * 2 > slots_.size()) {
+    Rebuild(count, nameAt);
+  } else {
+    Insert(count - 1, nameAt);
+  }
+}
+
+template <class NameAt>
+void TMemIniFile::NameIndex::Rebuild(size_t count, const NameAt& nameAt) {
+  size_t size = 16;
+  while (size < count * 2) size *= 2;
+  slots_.assign(size, 0);
+  used_ = 0;
+  for (size_t i = 0; i < count; ++i) Insert(i, nameAt);
+}
+
+void TMemIniFile::Section::Add(std::string_view key, std::string_view value) {
+  entries.push_back({std::string(key), std::string(value)});
   if (entries.size() == kIndexedSection) {
     Reindex();
   } else if (entries.size() > kIndexedSection) {
-    // A repeated key keeps its line, but the first one answers.
-    keys.try_emplace(entries.back().key, entries.size() - 1);
+    keys.Add(entries.size(), [this](size_t i) -> const std::string& { return KeyAt(i); });
   }
 }
 
 void TMemIniFile::Section::Reindex() {
-  keys.clear();
+  keys.Clear();
   if (entries.size() < kIndexedSection) return;
-  for (size_t i = 0; i < entries.size(); ++i) keys.try_emplace(entries[i].key, i);
+  keys.Rebuild(entries.size(), [this](size_t i) -> const std::string& { return KeyAt(i); });
 }
 
 size_t TMemIniFile::Section::Find(std::string_view key) const {
   if (entries.size() >= kIndexedSection) {
-    const auto it = keys.find(key);
-    return it == keys.end() ? entries.size() : it->second;
+    return keys.Find(
+        key, [this](size_t i) -> const std::string& { return KeyAt(i); }, entries.size());
   }
   for (size_t i = 0; i < entries.size(); ++i) {
     if (SameText(entries[i].key, key)) return i;
@@ -94,23 +133,24 @@ size_t TMemIniFile::Section::Find(std::string_view key) const {
 }
 
 const TMemIniFile::Section* TMemIniFile::FindSection(std::string_view name) const {
-  const auto it = sectionIndex_.find(name);
-  return it == sectionIndex_.end() ? nullptr : &sections_[it->second];
+  const size_t i = sectionIndex_.Find(
+      name, [this](size_t i) -> const std::string& { return sections_[i].name; }, sections_.size());
+  return i == sections_.size() ? nullptr : &sections_[i];
 }
 
 TMemIniFile::Section* TMemIniFile::FindSection(std::string_view name) {
   return const_cast<Section*>(std::as_const(*this).FindSection(name));
 }
 
-TMemIniFile::Section& TMemIniFile::AddSection(std::string name) {
-  sectionIndex_.try_emplace(name, sections_.size());
-  sections_.push_back({std::move(name), {}, {}});
+TMemIniFile::Section& TMemIniFile::AddSection(std::string_view name) {
+  sections_.push_back({std::string(name), {}, {}});
+  sectionIndex_.Add(sections_.size(), [this](size_t i) -> const std::string& { return sections_[i].name; });
   return sections_.back();
 }
 
 void TMemIniFile::Clear() {
   sections_.clear();
-  sectionIndex_.clear();
+  sectionIndex_.Clear();
 }
 
 std::string TMemIniFile::ReadString(const std::string& section, const std::string& ident,
@@ -122,8 +162,7 @@ std::string TMemIniFile::ReadString(const std::string& section, const std::strin
   return def;
 }
 
-void TMemIniFile::WriteString(const std::string& section, const std::string& ident,
-                              const std::string& value) {
+void TMemIniFile::WriteString(const std::string& section, const std::string& ident, const std::string& value) {
   Section* s = FindSection(section);
   if (!s) s = &AddSection(section);
   const size_t i = s->Find(ident);
@@ -161,11 +200,10 @@ bool TMemIniFile::ValueExists(const std::string& section, const std::string& ide
 }
 
 void TMemIniFile::EraseSection(const std::string& section) {
-  const auto it = sectionIndex_.find(section);
-  if (it == sectionIndex_.end()) return;
-  sections_.erase(sections_.begin() + static_cast<std::ptrdiff_t>(it->second));
-  sectionIndex_.clear();
-  for (size_t i = 0; i < sections_.size(); ++i) sectionIndex_.try_emplace(sections_[i].name, i);
+  const Section* s = FindSection(section);
+  if (!s) return;
+  sections_.erase(sections_.begin() + (s - sections_.data()));
+  sectionIndex_.Rebuild(sections_.size(), [this](size_t i) -> const std::string& { return sections_[i].name; });
 }
 
 void TMemIniFile::DeleteKey(const std::string& section, const std::string& ident) {
@@ -185,27 +223,35 @@ void TMemIniFile::GetStrings(TStringList& lines) const {
   }
 }
 
+void TMemIniFile::ParseLine(std::string_view raw, Section*& current) {
+  const std::string_view line = TrimView(raw);
+  if (line.empty() || line[0] == ';') return;
+  if (line.front() == '[' && line.back() == ']') {
+    const std::string_view name = TrimView(line.substr(1, line.size() - 2));
+    // A repeated section header continues the first one.
+    current = FindSection(name);
+    if (!current) current = &AddSection(name);
+    return;
+  }
+  if (!current) return;
+  const auto eq = line.find('=');
+  if (eq == std::string_view::npos) {
+    current->Add(line, {});
+  } else {
+    current->Add(TrimView(line.substr(0, eq)), TrimView(line.substr(eq + 1)));
+  }
+}
+
 void TMemIniFile::SetStrings(const TStringList& lines) {
   Clear();
   Section* current = nullptr;
-  for (const std::string& raw : lines.Items()) {
-    const std::string line = TrimText(raw);
-    if (line.empty() || line[0] == ';') continue;
-    if (line.front() == '[' && line.back() == ']') {
-      std::string name = TrimText(std::string_view(line).substr(1, line.size() - 2));
-      // A repeated section header continues the first one.
-      current = FindSection(name);
-      if (!current) current = &AddSection(std::move(name));
-      continue;
-    }
-    if (!current) continue;
-    const auto eq = line.find('=');
-    if (eq == std::string::npos) {
-      current->Add(line, "");
-    } else {
-      current->Add(TrimText(std::string_view(line).substr(0, eq)), TrimText(std::string_view(line).substr(eq + 1)));
-    }
-  }
+  for (const std::string& raw : lines.Items()) ParseLine(raw, current);
+}
+
+void TMemIniFile::SetText(std::string_view text) {
+  Clear();
+  Section* current = nullptr;
+  TStringList::ForEachLine(text, [&](std::string_view raw) { ParseLine(raw, current); });
 }
 
 void TMemIniFile::UpdateFile() const {

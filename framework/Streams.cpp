@@ -58,10 +58,43 @@ int64_t TMemoryStream::Write(const void* buffer, int64_t count) {
   return count;
 }
 
+const uint8_t* TMemoryStream::ReadInPlace(int64_t count) {
+  if (count < 0 || position_ > static_cast<int64_t>(data_.size()) ||
+      count > static_cast<int64_t>(data_.size()) - position_) {
+    return nullptr;
+  }
+  const uint8_t* bytes = data_.data() + position_;
+  position_ += count;
+  return bytes;
+}
+
 int64_t TMemoryStream::Seek(int64_t offset, TSeekOrigin origin) {
   int64_t base = 0;
   if (origin == TSeekOrigin::soCurrent) base = position_;
   if (origin == TSeekOrigin::soEnd) base = static_cast<int64_t>(data_.size());
+  position_ = std::max<int64_t>(0, base + offset);
+  return position_;
+}
+
+int64_t TMemoryReader::Read(void* buffer, int64_t count) {
+  if (count <= 0 || position_ >= size_) return 0;
+  const int64_t n = std::min(count, size_ - position_);
+  std::memcpy(buffer, data_ + position_, static_cast<size_t>(n));
+  position_ += n;
+  return n;
+}
+
+const uint8_t* TMemoryReader::ReadInPlace(int64_t count) {
+  if (count < 0 || count > size_ - position_) return nullptr;
+  const uint8_t* bytes = data_ + position_;
+  position_ += count;
+  return bytes;
+}
+
+int64_t TMemoryReader::Seek(int64_t offset, TSeekOrigin origin) {
+  int64_t base = 0;
+  if (origin == TSeekOrigin::soCurrent) base = position_;
+  if (origin == TSeekOrigin::soEnd) base = size_;
   position_ = std::max<int64_t>(0, base + offset);
   return position_;
 }
@@ -99,9 +132,15 @@ TFileStream::TFileStream(const std::filesystem::path& fileName, TFileMode mode) 
   if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) refuse("Not a regular file");
   std::ios::openmode flags = std::ios::binary;
   switch (mode) {
-    case TFileMode::fmOpenRead: flags |= std::ios::in; break;
-    case TFileMode::fmCreate: flags |= std::ios::in | std::ios::out | std::ios::trunc; break;
-    case TFileMode::fmOpenReadWrite: flags |= std::ios::in | std::ios::out; break;
+    case TFileMode::fmOpenRead:
+      flags |= std::ios::in;
+      break;
+    case TFileMode::fmCreate:
+      flags |= std::ios::in | std::ios::out | std::ios::trunc;
+      break;
+    case TFileMode::fmOpenReadWrite:
+      flags |= std::ios::in | std::ios::out;
+      break;
   }
   errno = 0;
   file_.open(fileName, flags);

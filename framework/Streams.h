@@ -18,6 +18,11 @@ class TStream {
   virtual int64_t Read(void* buffer, int64_t count) = 0;
   virtual int64_t Write(const void* buffer, int64_t count) = 0;
   virtual int64_t Seek(int64_t offset, TSeekOrigin origin) = 0;
+  // The next `count` bytes where the stream keeps them, moving past them: a
+  // reader can take them without a copy. Valid until the stream changes;
+  // nullptr (and nothing read) when the stream keeps no bytes in memory or
+  // has fewer left.
+  virtual const uint8_t* ReadInPlace(int64_t count) { return nullptr; }
 
   int64_t Position() { return Seek(0, TSeekOrigin::soCurrent); }
   void SetPosition(int64_t position) { Seek(position, TSeekOrigin::soBeginning); }
@@ -49,6 +54,7 @@ class TMemoryStream : public TStream {
   int64_t Read(void* buffer, int64_t count) override;
   int64_t Write(const void* buffer, int64_t count) override;
   int64_t Seek(int64_t offset, TSeekOrigin origin) override;
+  const uint8_t* ReadInPlace(int64_t count) override;
 
   const std::vector<uint8_t>& Bytes() const { return data_; }
   std::vector<uint8_t>& Bytes() { return data_; }
@@ -59,6 +65,23 @@ class TMemoryStream : public TStream {
 
  private:
   std::vector<uint8_t> data_;
+  int64_t position_ = 0;
+};
+
+// A read-only stream over bytes it does not own (they must outlive it):
+// reads what sits in memory already without copying it into a stream.
+// Writing fails (WriteBuffer raises EWriteError).
+class TMemoryReader : public TStream {
+ public:
+  TMemoryReader(const void* data, int64_t size) : data_(static_cast<const uint8_t*>(data)), size_(size) {}
+  int64_t Read(void* buffer, int64_t count) override;
+  int64_t Write(const void* buffer, int64_t count) override { return 0; }
+  int64_t Seek(int64_t offset, TSeekOrigin origin) override;
+  const uint8_t* ReadInPlace(int64_t count) override;
+
+ private:
+  const uint8_t* data_;
+  int64_t size_;
   int64_t position_ = 0;
 };
 

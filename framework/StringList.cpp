@@ -21,13 +21,15 @@ bool SameText(std::string_view a, std::string_view b) {
   return true;
 }
 
-std::string TrimText(std::string_view s) {
+std::string_view TrimView(std::string_view s) {
   size_t first = 0;
   size_t last = s.size();
   while (first < last && IsBlank(s[first])) ++first;
   while (last > first && IsBlank(s[last - 1])) --last;
-  return std::string(s.substr(first, last - first));
+  return s.substr(first, last - first);
 }
+
+std::string TrimText(std::string_view s) { return std::string(TrimView(s)); }
 
 std::string UpperCaseAscii(std::string_view s) {
   std::string out(s);
@@ -36,8 +38,7 @@ std::string UpperCaseAscii(std::string_view s) {
 }
 
 int StrToIntDef(std::string_view s, int def) {
-  std::string t = TrimText(s);
-  std::string_view v = t;
+  std::string_view v = TrimView(s);
   bool negative = false;
   if (!v.empty() && (v[0] == '-' || v[0] == '+')) {
     negative = v[0] == '-';
@@ -99,15 +100,7 @@ std::string TStringList::Text() const {
 
 void TStringList::SetText(std::string_view text) {
   items_.clear();
-  size_t start = 0;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r' || text[i] == '\n') {
-      items_.emplace_back(text.substr(start, i - start));
-      if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-      start = i + 1;
-    }
-  }
-  if (start < text.size()) items_.emplace_back(text.substr(start));
+  ForEachLine(text, [&](std::string_view line) { items_.emplace_back(line); });
 }
 
 std::string TStringList::CommaText() const {

@@ -11,6 +11,8 @@ class TStream;
 // ASCII-only case folding: section, key and type names are ASCII.
 bool SameText(std::string_view a, std::string_view b);
 std::string TrimText(std::string_view s);
+// The same trim as a view into `s`: no copy.
+std::string_view TrimView(std::string_view s);
 std::string UpperCaseAscii(std::string_view s);
 // Decimal, "$hex" or "0xhex" integer with optional sign; `def` when malformed.
 int StrToIntDef(std::string_view s, int def);
@@ -37,6 +39,10 @@ class TStringList {
   // Lines joined by CR LF, each line terminated; setting splits at CR LF, LF or CR.
   std::string Text() const;
   void SetText(std::string_view text);
+  // Calls `line(view)` for each line of `text` as SetText splits it, without
+  // storing them.
+  template <class F>
+  static void ForEachLine(std::string_view text, F&& line);
   // Lines joined by a comma, as list values in text formats are written.
   std::string CommaText() const;
 
@@ -56,5 +62,18 @@ class TStringList {
   std::vector<std::string> items_;
   bool caseSensitive_ = false;
 };
+
+template <class F>
+void TStringList::ForEachLine(std::string_view text, F&& line) {
+  size_t start = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' || text[i] == '\n') {
+      line(text.substr(start, i - start));
+      if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+      start = i + 1;
+    }
+  }
+  if (start < text.size()) line(text.substr(start));
+}
 
 }  // namespace fw

@@ -29,9 +29,9 @@ void TskSkinData::LoadFromStoredSkin(const TskCompressedStoredSkin& storedSkin) 
 bool TskSkinData::LoadSkinContent(const TskCompressedStoredSkin& storedSkin) {
   TskSkinArchive archive;
   {
-    fw::TMemoryStream stream;
-    storedSkin.DecompressSkin(stream);
-    stream.SetPosition(0);
+    // Read where it was inflated: the pictures are copied once, into place.
+    const TskInflatedBytes bytes = storedSkin.InflateSkin();
+    fw::TMemoryReader stream(bytes.Data(), bytes.Size());
     archive = ReadSkinArchive(stream);
   }
   // A newer archive is not ours to read: the load stops, quietly.
@@ -41,10 +41,8 @@ bool TskSkinData::LoadSkinContent(const TskCompressedStoredSkin& storedSkin) {
   maskPicture_ = std::move(archive.Mask);
   activePictures_ = std::move(archive.ActivePictures);
 
-  fw::TStringList lines;
-  lines.SetText(archive.Text);
   fw::TMemIniFile ini;
-  ini.SetStrings(lines);
+  ini.SetText(archive.Text);
   ParseDescription(ini);
   return true;
 }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstdint>
+#include <limits>
 
 #include "framework/StringList.h"
 #include "framework/Utf.h"
@@ -10,8 +12,8 @@
 namespace sk {
 namespace {
 
-constexpr std::array<const char*, 7> kMorphWords = {"mkdefault",      "mkgradient",  "mkleftgradient", "mkrightgradient",
-                                                    "mkleftslide",    "mkrightslide", "mkpush"};
+constexpr std::array<const char*, 7> kMorphWords = {"mkdefault",   "mkgradient",   "mkleftgradient", "mkrightgradient",
+                                                    "mkleftslide", "mkrightslide", "mkpush"};
 constexpr std::array<const char*, 6> kEffectWords = {"iebrightness", "iedarkness",  "iegrayscale",
                                                      "ienoise",      "iesplitblur", "ieinvert"};
 constexpr std::array<const char*, 7> kCommandWords = {"cmclose",   "cmmaximize", "cmminimize",      "cmsysmenu",
@@ -27,26 +29,41 @@ int WordIndex(const std::array<const char*, N>& words, std::string_view text) {
 
 // Point and rectangle fields: digits only survive; a field that is left
 // empty or does not fit an integer is a conversion error.
-std::vector<std::string> DigitFields(std::string_view text) {
-  std::vector<std::string> fields(1);
-  for (char c : text) {
+std::string FieldDigits(std::string_view text, size_t index) {
+  std::string digits;
+  size_t field = 0;
+  for (const char c : text) {
     if (c == ',') {
-      fields.emplace_back();
-    } else if (c >= '0' && c <= '9') {
-      fields.back() += c;
+      if (++field > index) break;
+    } else if (field == index && c >= '0' && c <= '9') {
+      digits += c;
     }
   }
-  return fields;
+  return digits;
 }
 
-int FieldValue(const std::vector<std::string>& fields, size_t index) {
-  const std::string field = index < fields.size() ? fields[index] : std::string();
-  int value = 0;
-  const auto [end, ec] = std::from_chars(field.data(), field.data() + field.size(), value);
-  if (field.empty() || ec != std::errc() || end != field.data() + field.size()) {
-    throw ESkinValueError(L"'" + fw::AsciiToWide(field) + L"' is not a valid integer value", {}, {});
+// Field `index` of the comma-separated text, read in place: loading a skin
+// reads thousands of these.
+int FieldValue(std::string_view text, size_t index) {
+  size_t field = 0;
+  int64_t value = 0;
+  bool digits = false, fits = true;
+  for (const char c : text) {
+    if (c == ',') {
+      if (++field > index) break;
+    } else if (field == index && c >= '0' && c <= '9') {
+      digits = true;
+      value = value * 10 + (c - '0');
+      if (value > std::numeric_limits<int>::max()) {
+        fits = false;
+        value = 0;  // the digit string in the message says the rest
+      }
+    }
   }
-  return value;
+  if (!digits || !fits) {
+    throw ESkinValueError(L"'" + fw::AsciiToWide(FieldDigits(text, index)) + L"' is not a valid integer value", {}, {});
+  }
+  return static_cast<int>(value);
 }
 
 // Rethrows a field error with the place it stood.
@@ -61,14 +78,10 @@ auto WithContext(const std::string& section, const std::string& key, F&& parse) 
 
 }  // namespace
 
-fw::TPoint ParseSkinPoint(std::string_view text) {
-  const auto fields = DigitFields(text);
-  return {FieldValue(fields, 0), FieldValue(fields, 1)};
-}
+fw::TPoint ParseSkinPoint(std::string_view text) { return {FieldValue(text, 0), FieldValue(text, 1)}; }
 
 fw::TRect ParseSkinRect(std::string_view text) {
-  const auto fields = DigitFields(text);
-  return {FieldValue(fields, 0), FieldValue(fields, 1), FieldValue(fields, 2), FieldValue(fields, 3)};
+  return {FieldValue(text, 0), FieldValue(text, 1), FieldValue(text, 2), FieldValue(text, 3)};
 }
 
 fw::TFontStyles ParseSkinFontStyle(std::string_view text) {
@@ -107,7 +120,9 @@ TskStdCommand ParseSkinCommand(std::string_view text) {
   return i < 0 ? cmMinimizeToTray : static_cast<TskStdCommand>(i);
 }
 
-bool IsSkinAlignmentWord(std::string_view t) { return t == "tacenter" || t == "taleftjustify" || t == "tarightjustify"; }
+bool IsSkinAlignmentWord(std::string_view t) {
+  return t == "tacenter" || t == "taleftjustify" || t == "tarightjustify";
+}
 bool IsSkinStretchTypeWord(std::string_view t) { return t == "stfull" || t == "sthorz" || t == "stvert"; }
 bool IsSkinMorphKindWord(std::string_view t) { return WordIndex(kMorphWords, t) >= 0; }
 bool IsSkinInactiveEffectWord(std::string_view t) { return WordIndex(kEffectWords, t) >= 0; }
@@ -136,18 +151,24 @@ std::string SkinFontStyleText(fw::TFontStyles style) {
 
 std::string SkinAlignmentText(TAlignment a) {
   switch (a) {
-    case taLeftJustify: return "taleftjustify";
-    case taRightJustify: return "tarightjustify";
-    case taCenter: return "tacenter";
+    case taLeftJustify:
+      return "taleftjustify";
+    case taRightJustify:
+      return "tarightjustify";
+    case taCenter:
+      return "tacenter";
   }
   return "tacenter";
 }
 
 std::string SkinStretchTypeText(TskStretchType t) {
   switch (t) {
-    case stFull: return "stfull";
-    case stHorz: return "sthorz";
-    case stVert: return "stvert";
+    case stFull:
+      return "stfull";
+    case stHorz:
+      return "sthorz";
+    case stVert:
+      return "stvert";
   }
   return "stfull";
 }
@@ -179,8 +200,7 @@ bool ReadSkinBool(const fw::TCustomIniFile& ini, const std::string& section, con
   return ini.ReadInteger(section, key, 0) == 1;
 }
 
-fw::TFontStyles ReadSkinFontStyle(const fw::TCustomIniFile& ini, const std::string& section,
-                                  const std::string& key) {
+fw::TFontStyles ReadSkinFontStyle(const fw::TCustomIniFile& ini, const std::string& section, const std::string& key) {
   return ParseSkinFontStyle(ini.ReadString(section, key, ""));
 }
 
@@ -188,8 +208,7 @@ TAlignment ReadSkinAlignment(const fw::TCustomIniFile& ini, const std::string& s
   return ParseSkinAlignment(ini.ReadString(section, key, "tacenter"));
 }
 
-TskStretchType ReadSkinStretchType(const fw::TCustomIniFile& ini, const std::string& section,
-                                   const std::string& key) {
+TskStretchType ReadSkinStretchType(const fw::TCustomIniFile& ini, const std::string& section, const std::string& key) {
   return ParseSkinStretchType(ini.ReadString(section, key, "stfull"));
 }
 
@@ -261,8 +280,7 @@ void WriteSkinStretchType(fw::TCustomIniFile& ini, const std::string& section, c
   ini.WriteString(section, key, SkinStretchTypeText(t));
 }
 
-void WriteSkinMorphKind(fw::TCustomIniFile& ini, const std::string& section, const std::string& key,
-                        TskMorphKind k) {
+void WriteSkinMorphKind(fw::TCustomIniFile& ini, const std::string& section, const std::string& key, TskMorphKind k) {
   ini.WriteString(section, key, SkinMorphKindText(k));
 }
 

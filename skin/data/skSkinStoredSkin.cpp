@@ -43,9 +43,7 @@ std::wstring NamePart(const std::wstring& path) { return std::filesystem::path(p
 
 TskCompressedStoredSkin::TskCompressedStoredSkin(fw::TComponent* owner) : TComponent(owner) {}
 
-bool TskCompressedStoredSkin::ImportsOnAssign() const {
-  return HasState(fw::csDesigning) && !HasState(fw::csLoading);
-}
+bool TskCompressedStoredSkin::ImportsOnAssign() const { return HasState(fw::csDesigning) && !HasState(fw::csLoading); }
 
 void TskCompressedStoredSkin::SetFileName(const std::wstring& value) {
   if (ImportsOnAssign()) {
@@ -94,8 +92,13 @@ void TskCompressedStoredSkin::WriteCompressedData(fw::TStream& stream) const {
 }
 
 void TskCompressedStoredSkin::DecompressSkin(fw::TStream& target, int64_t maxBytes) const {
-  fw::TMemoryStream source(compressedData_.Bytes());
-  ZDecompressStream(source, target, maxBytes);
+  const TskInflatedBytes bytes = InflateSkin(maxBytes);
+  target.WriteBuffer(bytes.Data(), bytes.Size());
+}
+
+TskInflatedBytes TskCompressedStoredSkin::InflateSkin(int64_t maxBytes) const {
+  const std::vector<uint8_t>& packed = compressedData_.Bytes();
+  return ZDecompressBuffer(packed.data(), static_cast<int64_t>(packed.size()), maxBytes);
 }
 
 void TskCompressedStoredSkin::ImportSkinFolder(const std::filesystem::path& iniPath) {

@@ -11,6 +11,7 @@
 
 #include "framework/Component.h"
 #include "framework/Streams.h"
+#include "skin/data/skZlibCompress.h"
 
 namespace sk {
 
@@ -49,6 +50,8 @@ class TskCompressedStoredSkin : public fw::TComponent {
 
   // Inflates the whole skin onto the end of `target`.
   void DecompressSkin(fw::TStream& target, int64_t maxBytes = kMaxSkinArchiveBytes) const;
+  // Inflates the whole skin into one block, for reading it in place.
+  TskInflatedBytes InflateSkin(int64_t maxBytes = kMaxSkinArchiveBytes) const;
   // Builds the archive from the folder of `iniPath` (skin.ini and its
   // pictures) and compresses it. Does nothing when one of the required
   // sections is missing.

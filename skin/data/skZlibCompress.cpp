@@ -3,12 +3,15 @@
 #include <zlib.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
+#include <new>
 
 namespace sk {
 namespace {
 const wchar_t* const kInvalidStreamOp = L"Invalid stream operation";
-}
+const wchar_t* const kTooLarge = L"compression error: the skin is too large";
+}  // namespace
 
 struct TskCompressionStream::State {
   z_stream z{};
@@ -139,9 +142,55 @@ void ZDecompressStream(fw::TStream& source, fw::TStream& dest, int64_t maxOutput
     const int64_t n = inflater.Read(chunk.data(), kZlibBufferSize);
     if (n <= 0) break;
     total += n;
-    if (total > maxOutput) throw EDecompressionError(L"compression error: the skin is too large");
+    if (total > maxOutput) throw EDecompressionError(kTooLarge);
     dest.WriteBuffer(chunk.data(), n);
   }
+}
+
+void TskInflatedBytes::Free::operator()(uint8_t* p) const { std::free(p); }
+
+TskInflatedBytes ZDecompressBuffer(const uint8_t* data, int64_t size, int64_t maxOutput) {
+  z_stream z{};
+  if (inflateInit(&z) != Z_OK) throw EDecompressionError(L"compression error");
+  struct End {
+    z_stream& z;
+    ~End() { inflateEnd(&z); }
+  } end{z};
+  constexpr int64_t kStep = int64_t{1} << 30;  // what one zlib call takes and gives
+  // One byte past the limit tells the limit is passed.
+  const int64_t limit = std::min<int64_t>(maxOutput, INT64_MAX - 1) + 1;
+  TskInflatedBytes out;
+  int64_t capacity = 0, inputLeft = size;
+  for (;;) {
+    if (out.size_ == capacity) {
+      if (capacity == limit) throw EDecompressionError(kTooLarge);
+      // Skins inflate to many times their packed size: start well above it.
+      const int64_t want = capacity ? capacity * 2 : std::max<int64_t>(int64_t{1} << 16, size * 8);
+      const int64_t next = std::min(limit, want);
+      auto* grown = static_cast<uint8_t*>(std::realloc(out.data_.get(), static_cast<size_t>(next)));
+      if (!grown) throw std::bad_alloc();
+      out.data_.release();
+      out.data_.reset(grown);
+      capacity = next;
+    }
+    if (z.avail_in == 0 && inputLeft > 0) {
+      const int64_t n = std::min(inputLeft, kStep);
+      z.next_in = const_cast<Bytef*>(data + (size - inputLeft));
+      z.avail_in = static_cast<uInt>(n);
+      inputLeft -= n;
+    }
+    z.next_out = out.data_.get() + out.size_;
+    z.avail_out = static_cast<uInt>(std::min(capacity - out.size_, kStep));
+    const uInt room = z.avail_out;
+    const int rc = inflate(&z, Z_NO_FLUSH);
+    out.size_ += room - z.avail_out;
+    if (rc == Z_STREAM_END) break;
+    // Z_BUF_ERROR with room left means the data ended inside the stream: a
+    // cut-off skin must not pass for a complete one.
+    if (rc != Z_OK) throw EDecompressionError(L"compression error");
+  }
+  if (out.size_ > maxOutput) throw EDecompressionError(kTooLarge);
+  return out;
 }
 
 }  // namespace sk

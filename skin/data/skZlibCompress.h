@@ -70,4 +70,25 @@ void ZCompressStream(fw::TStream& source, fw::TStream& dest, int level = 9);
 // few kilobytes of deflate data can otherwise claim gigabytes.
 void ZDecompressStream(fw::TStream& source, fw::TStream& dest, int64_t maxOutput);
 
+// Bytes inflated in one piece.
+class TskInflatedBytes {
+ public:
+  const uint8_t* Data() const { return data_.get(); }
+  int64_t Size() const { return size_; }
+
+ private:
+  friend TskInflatedBytes ZDecompressBuffer(const uint8_t* data, int64_t size, int64_t maxOutput);
+  // malloc'd: growing the block neither zero-fills it nor, mostly, moves it.
+  struct Free {
+    void operator()(uint8_t* p) const;
+  };
+  std::unique_ptr<uint8_t, Free> data_;
+  int64_t size_ = 0;
+};
+
+// Inflates a whole zlib stream held in memory straight into one block, as
+// ZDecompressStream does (the same limit and errors) without the round trips
+// through small buffers.
+TskInflatedBytes ZDecompressBuffer(const uint8_t* data, int64_t size, int64_t maxOutput);
+
 }  // namespace sk

@@ -97,6 +97,41 @@ TEST(Streams, ShortReadIsAnErrorAndMemoryStreamsGrowOnWrite) {
   EXPECT_THROW(TFileStream("/nonexistent/dir/file", TFileMode::fmOpenRead), EFOpenError);
 }
 
+TEST(MemIniFile, TextParsesAsItsLinesDo) {
+  const std::string text = "  [One] \r\nA = 1\n;B=2\rb\r\n[two]\nx=\n [one]\nc= three \r";
+  TStringList lines;
+  lines.SetText(text);
+  TMemIniFile fromLines, fromText;
+  fromLines.SetStrings(lines);
+  fromText.SetText(text);
+  TStringList a, b;
+  fromLines.GetStrings(a);
+  fromText.GetStrings(b);
+  EXPECT_EQ(a.Items(), b.Items());
+  EXPECT_EQ(b.Text(), "[One]\r\nA=1\r\nb=\r\nc=three\r\n\r\n[two]\r\nx=\r\n");
+}
+
+TEST(Streams, MemoryReadersHandOutTheirBytesInPlace) {
+  const std::string bytes = "abcdef";
+  TMemoryReader reader(bytes.data(), 6);
+  char two[2];
+  reader.ReadBuffer(two, 2);
+  EXPECT_EQ(std::string(two, 2), "ab");
+  const uint8_t* rest = reader.ReadInPlace(3);
+  ASSERT_NE(rest, nullptr);
+  EXPECT_EQ(reinterpret_cast<const char*>(rest), bytes.data() + 2);
+  EXPECT_EQ(reader.ReadInPlace(2), nullptr);  // one byte left: nothing taken
+  EXPECT_EQ(reader.Remaining(), 1);
+  EXPECT_THROW(reader.WriteBuffer("x", 1), EWriteError);
+  TMemoryStream stream(std::vector<uint8_t>{1, 2, 3});
+  stream.SetPosition(1);
+  ASSERT_NE(stream.ReadInPlace(2), nullptr);
+  EXPECT_EQ(stream.Position(), 3);
+  EXPECT_EQ(stream.ReadInPlace(1), nullptr);
+  stream.SetPosition(10);  // past the end
+  EXPECT_EQ(stream.ReadInPlace(0), nullptr);
+}
+
 TEST(Streams, OnlyRegularFilesOpen) {
   // A directory opens as a stream on Linux and reads as an endless file;
   // every reader would then allocate its "size".

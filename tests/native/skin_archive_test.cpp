@@ -4,6 +4,7 @@
 
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 
@@ -267,6 +268,24 @@ TEST(SkinZlib, CompressesAtLevelNineAndInflatesBack) {
   EXPECT_THROW(ZDecompressStream(packed, small, 1000), EDecompressionError);  // over the limit
 }
 
+TEST(SkinZlib, InflatingInOnePieceKeepsTheLimitAndTheErrors) {
+  Bytes data;
+  for (int i = 0; i < 300000; ++i) data.push_back(static_cast<uint8_t>(i * 7 % 13));
+  const Bytes z = Zlib(data);
+  const auto size = static_cast<int64_t>(z.size());
+  const TskInflatedBytes whole = ZDecompressBuffer(z.data(), size, static_cast<int64_t>(data.size()));
+  ASSERT_EQ(whole.Size(), static_cast<int64_t>(data.size()));  // exactly at the limit passes
+  EXPECT_TRUE(std::equal(data.begin(), data.end(), whole.Data()));
+  EXPECT_EQ(MessageOf([&] { ZDecompressBuffer(z.data(), size, static_cast<int64_t>(data.size()) - 1); }),
+            L"compression error: the skin is too large");
+  EXPECT_EQ(MessageOf([&] { ZDecompressBuffer(z.data(), size / 2, 1 << 20); }), L"compression error");
+  Bytes corrupt = z;
+  corrupt[5] ^= 0x55;
+  corrupt[6] ^= 0x55;
+  EXPECT_EQ(MessageOf([&] { ZDecompressBuffer(corrupt.data(), size, 1 << 20); }), L"compression error");
+  EXPECT_EQ(MessageOf([&] { ZDecompressBuffer(z.data(), 0, 1 << 20); }), L"compression error");
+}
+
 TEST(SkinZlib, ErrorsCarryTheirMessages) {
   Bytes z = Zlib(Bytes(5000, 7));
   Bytes corrupt = z;
@@ -301,9 +320,7 @@ class SkinFolder : public ::testing::Test {
   void WriteFile(const std::string& name, const Bytes& bytes) {
     fw::WriteFileBytes(dir_ / name, bytes.data(), bytes.size());
   }
-  void WriteText(const std::string& name, const std::string& text) {
-    WriteFile(name, Bytes(text.begin(), text.end()));
-  }
+  void WriteText(const std::string& name, const std::string& text) { WriteFile(name, Bytes(text.begin(), text.end())); }
   std::filesystem::path dir_;
 };
 
