@@ -66,9 +66,7 @@ TfrmAd::TfrmAd(TComponent* owner) : TForm(owner) {}
 
 TfrmAd::~TfrmAd() = default;
 
-void TfrmAd::RegisterClass() {
-  ClassRegistry::Instance().RegisterBase<TfrmAd>(L"TfrmAd", L"TForm");
-}
+void TfrmAd::RegisterClass() { ClassRegistry::Instance().RegisterBase<TfrmAd>(L"TfrmAd", L"TForm"); }
 
 void TfrmAd::CreateFromLayout() {
   LayoutSources sources;

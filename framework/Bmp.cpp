@@ -31,18 +31,12 @@ void Put32(std::vector<uint8_t>& out, uint32_t v) {
 
 TPixelFormat FormatFor(int bits) {
   switch (bits) {
-    case 1:
-      return TPixelFormat::pf1bit;
-    case 4:
-      return TPixelFormat::pf4bit;
-    case 8:
-      return TPixelFormat::pf8bit;
-    case 24:
-      return TPixelFormat::pf24bit;
-    case 32:
-      return TPixelFormat::pf32bit;
-    default:
-      Invalid(L"unsupported bit depth");
+    case 1: return TPixelFormat::pf1bit;
+    case 4: return TPixelFormat::pf4bit;
+    case 8: return TPixelFormat::pf8bit;
+    case 24: return TPixelFormat::pf24bit;
+    case 32: return TPixelFormat::pf32bit;
+    default: Invalid(L"unsupported bit depth");
   }
 }
 

@@ -209,8 +209,8 @@ void TCanvas::Draw(int x, int y, const TBitmap& bitmap) {
 void TCanvas::StretchDraw(const TRect& r, const TBitmap& bitmap) { DrawBitmap(dc_, r, bitmap); }
 
 void TCanvas::CopyRect(const TRect& dest, TCanvas& source, const TRect& src) {
-  StretchBlt(dc_, dest.left, dest.top, dest.Width(), dest.Height(), source.dc_, src.left, src.top,
-             src.Width(), src.Height(), SRCCOPY);
+  StretchBlt(dc_, dest.left, dest.top, dest.Width(), dest.Height(), source.dc_, src.left, src.top, src.Width(),
+             src.Height(), SRCCOPY);
 }
 
 TBitmapCanvas::TBitmapCanvas(TBitmap& bitmap) {
@@ -230,8 +230,8 @@ void DrawBitmap(HDC dc, const TRect& dest, const TBitmap& bitmap, const TRect* s
     BitBlt(dc, dest.left, dest.top, dest.Width(), dest.Height(), mem.Get(), src.left, src.top, SRCCOPY);
   } else {
     const int oldMode = SetStretchBltMode(dc, COLORONCOLOR);
-    StretchBlt(dc, dest.left, dest.top, dest.Width(), dest.Height(), mem.Get(), src.left, src.top,
-               src.Width(), src.Height(), SRCCOPY);
+    StretchBlt(dc, dest.left, dest.top, dest.Width(), dest.Height(), mem.Get(), src.left, src.top, src.Width(),
+               src.Height(), SRCCOPY);
     SetStretchBltMode(dc, oldMode);
   }
 }

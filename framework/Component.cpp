@@ -66,9 +66,8 @@ void TComponent::SetName(const std::wstring& name) {
 TComponent* TComponent::FindComponent(const std::wstring& name) const {
   if (name.empty()) return nullptr;
   for (TComponent* c : components_) {
-    if (c->name_.size() == name.size() &&
-        std::equal(name.begin(), name.end(), c->name_.begin(),
-                   [](wchar_t a, wchar_t b) { return towlower(a) == towlower(b); })) {
+    if (c->name_.size() == name.size() && std::equal(name.begin(), name.end(), c->name_.begin(),
+                                                     [](wchar_t a, wchar_t b) { return towlower(a) == towlower(b); })) {
       return c;
     }
   }
@@ -95,8 +94,7 @@ void TComponent::FreeNotification(TComponent* component) {
 
 void TComponent::RemoveFreeNotification(TComponent* component) {
   if (!component) return;
-  freeNotifies_.erase(std::remove(freeNotifies_.begin(), freeNotifies_.end(), component),
-                      freeNotifies_.end());
+  freeNotifies_.erase(std::remove(freeNotifies_.begin(), freeNotifies_.end(), component), freeNotifies_.end());
   auto& theirs = component->freeNotifies_;
   theirs.erase(std::remove(theirs.begin(), theirs.end(), this), theirs.end());
 }
@@ -121,11 +119,9 @@ void TComponent::InsertComponent(TComponent* component) {
 }
 
 void TComponent::RemoveComponent(TComponent* component) {
-  components_.erase(std::remove(components_.begin(), components_.end(), component),
-                    components_.end());
+  components_.erase(std::remove(components_.begin(), components_.end(), component), components_.end());
   component->owner_ = nullptr;
   Notification(component, TOperation::opRemove);
 }
 
 }  // namespace fw
-

@@ -22,8 +22,8 @@ inline TMouseButton ButtonOf(UINT msg) {
 }
 
 inline bool IsButtonDown(UINT msg) {
-  return msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN || msg == WM_MBUTTONDOWN ||
-         msg == WM_LBUTTONDBLCLK || msg == WM_RBUTTONDBLCLK || msg == WM_MBUTTONDBLCLK;
+  return msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN || msg == WM_MBUTTONDOWN || msg == WM_LBUTTONDBLCLK ||
+         msg == WM_RBUTTONDBLCLK || msg == WM_MBUTTONDBLCLK;
 }
 
 inline bool IsButtonUp(UINT msg) { return msg == WM_LBUTTONUP || msg == WM_RBUTTONUP || msg == WM_MBUTTONUP; }

@@ -4,8 +4,7 @@
 
 namespace fw {
 
-Exception::Exception(std::wstring message)
-    : message_(std::move(message)), utf8_(WideToUtf8(message_)) {}
+Exception::Exception(std::wstring message) : message_(std::move(message)), utf8_(WideToUtf8(message_)) {}
 
 std::wstring FormatMessage1(std::wstring_view pattern, std::wstring_view arg) {
   std::wstring out(pattern);

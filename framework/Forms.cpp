@@ -76,20 +76,12 @@ void TForm::DoShow() {
 DWORD TForm::WindowStyle() const {
   DWORD style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
   switch (borderStyle_) {
-    case TFormBorderStyle::bsNone:
-      style |= WS_POPUP;
-      break;
+    case TFormBorderStyle::bsNone: style |= WS_POPUP; break;
     case TFormBorderStyle::bsSingle:
-    case TFormBorderStyle::bsToolWindow:
-      style |= WS_CAPTION | WS_BORDER;
-      break;
+    case TFormBorderStyle::bsToolWindow: style |= WS_CAPTION | WS_BORDER; break;
     case TFormBorderStyle::bsSizeable:
-    case TFormBorderStyle::bsSizeToolWin:
-      style |= WS_CAPTION | WS_THICKFRAME;
-      break;
-    case TFormBorderStyle::bsDialog:
-      style |= WS_CAPTION | DS_MODALFRAME;
-      break;
+    case TFormBorderStyle::bsSizeToolWin: style |= WS_CAPTION | WS_THICKFRAME; break;
+    case TFormBorderStyle::bsDialog: style |= WS_CAPTION | DS_MODALFRAME; break;
   }
   if (borderStyle_ != TFormBorderStyle::bsNone && (borderIcons_ & biSystemMenu)) {
     style |= WS_SYSMENU;
@@ -249,12 +241,8 @@ void TForm::Close() {
 
 void TForm::WndProc(TMessage& m) {
   switch (m.msg) {
-    case CM_ISMAXIMIZED:
-      m.result = HandleAllocated() && IsZoomed(HandleIfAllocated()) ? 1 : 0;
-      return;
-    case WM_CLOSE:
-      Close();
-      return;
+    case CM_ISMAXIMIZED: m.result = HandleAllocated() && IsZoomed(HandleIfAllocated()) ? 1 : 0; return;
+    case WM_CLOSE: Close(); return;
     case WM_WINDOWPOSCHANGED: {
       const UINT flags = reinterpret_cast<const WINDOWPOS*>(m.lParam)->flags;
       TWinControl::WndProc(m);
@@ -274,8 +262,7 @@ void TForm::WndProc(TMessage& m) {
         OnHide(this);
       }
       return;
-    default:
-      break;
+    default: break;
   }
   TWinControl::WndProc(m);
 }
@@ -493,17 +480,10 @@ TRect TScreen::WorkAreaRect() const {
 HCURSOR TScreen::Cursors(TCursor cursor) const {
   const wchar_t* id = IDC_ARROW;
   switch (cursor) {
-    case crHandPoint:
-      id = IDC_HAND;
-      break;
-    case crIBeam:
-      id = IDC_IBEAM;
-      break;
-    case crSizeNWSE:
-      id = IDC_SIZENWSE;
-      break;
-    default:
-      break;
+    case crHandPoint: id = IDC_HAND; break;
+    case crIBeam: id = IDC_IBEAM; break;
+    case crSizeNWSE: id = IDC_SIZENWSE; break;
+    default: break;
   }
   return LoadCursorW(nullptr, id);
 }

@@ -18,8 +18,7 @@ int BitsPerPixel(TPixelFormat format) {
   return 24;
 }
 
-TBitmap::TBitmap(int width, int height, TPixelFormat format)
-    : width_(width), height_(height), format_(format) {
+TBitmap::TBitmap(int width, int height, TPixelFormat format) : width_(width), height_(height), format_(format) {
   Reallocate();
 }
 
@@ -27,8 +26,7 @@ TBitmap::TBitmap(const TBitmap& other)
     : width_(other.width_), height_(other.height_), format_(other.format_), palette_(other.palette_) {
   Reallocate();
   if (store_ && other.store_) {
-    std::memcpy(store_->Bits(), other.store_->Bits(),
-                static_cast<size_t>(RowBytes()) * static_cast<size_t>(height_));
+    std::memcpy(store_->Bits(), other.store_->Bits(), static_cast<size_t>(RowBytes()) * static_cast<size_t>(height_));
   }
 }
 

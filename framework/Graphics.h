@@ -57,9 +57,7 @@ struct TRect {
   }
   friend bool operator==(const TRect&, const TRect&) = default;
 };
-inline TRect Bounds(int left, int top, int width, int height) {
-  return {left, top, left + width, top + height};
-}
+inline TRect Bounds(int left, int top, int width, int height) { return {left, top, left + width, top + height}; }
 
 enum TFontStyle : uint8_t { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
 using TFontStyles = uint8_t;

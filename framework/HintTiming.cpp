@@ -70,9 +70,7 @@ HintScheduler::Step HintScheduler::MouseOver(const void* control) {
 
 HintScheduler::Step HintScheduler::TimerExpired() {
   switch (phase_) {
-    case Phase::Waiting:
-      phase_ = Phase::Shown;
-      return AfterShow();
+    case Phase::Waiting: phase_ = Phase::Shown; return AfterShow();
     case Phase::Shown: {
       Step s = HideStep();
       phase_ = Phase::Done;

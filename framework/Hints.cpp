@@ -278,11 +278,8 @@ void TApplication::HintFromMouse(const MSG& msg) {
     case WM_NCLBUTTONDOWN:
     case WM_NCRBUTTONDOWN:
     case WM_KEYDOWN:
-    case WM_SYSKEYDOWN:
-      DismissHint();
-      return;
-    default:
-      return;
+    case WM_SYSKEYDOWN: DismissHint(); return;
+    default: return;
   }
   TControl* control = window ? ControlAt(window, client) : nullptr;
   // The long hint: the nearest control with a hint speaks for those without one.

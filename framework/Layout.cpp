@@ -22,7 +22,7 @@ std::wstring Lower(std::wstring s) {
 struct Token {
   enum class Kind { End, Name, Integer, String, Symbol, Binary, External };
   Kind kind = Kind::End;
-  std::wstring text;          // Name, String, Symbol, External
+  std::wstring text;  // Name, String, Symbol, External
   int64_t integer = 0;
   std::vector<uint8_t> bytes;  // Binary
   int line = 0;
@@ -72,9 +72,7 @@ class Lexer {
   }
 
  private:
-  static bool IsNameStart(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
-  }
+  static bool IsNameStart(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'; }
   static bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
   void SkipBlanks() {
@@ -203,9 +201,7 @@ class Parser {
 
  private:
   void Advance() { tok_ = lexer_.Next(); }
-  bool IsName(const wchar_t* word) const {
-    return tok_.kind == Token::Kind::Name && Lower(tok_.text) == word;
-  }
+  bool IsName(const wchar_t* word) const { return tok_.kind == Token::Kind::Name && Lower(tok_.text) == word; }
   bool IsSymbol(wchar_t c) const { return tok_.kind == Token::Kind::Symbol && tok_.text[0] == c; }
   void Expect(wchar_t c) {
     if (!IsSymbol(c)) Fail(tok_.line, std::wstring(L"'") + c + L"' expected");
@@ -283,8 +279,7 @@ class Parser {
         if (IsSymbol(L'[')) return ParseSet(v);
         if (IsSymbol(L'<')) return ParseCollection(v);
         break;
-      case Token::Kind::End:
-        break;
+      case Token::Kind::End: break;
     }
     Fail(tok_.line, L"value expected");
   }
@@ -330,8 +325,7 @@ class Parser {
 
 class Reader : public LayoutContext {
  public:
-  Reader(const LayoutSources& sources, const ClassRegistry& registry)
-      : sources_(sources), registry_(registry) {}
+  Reader(const LayoutSources& sources, const ClassRegistry& registry) : sources_(sources), registry_(registry) {}
 
   void Read(TComponent& root, const ObjectNode& node) {
     root_ = &root;
@@ -475,25 +469,21 @@ std::vector<std::wstring> ClassInfo::SetMembers(const LayoutValue& v) {
   return v.set;
 }
 
-void ClassInfo::ThrowWrongClass(TComponent& c, int line) {
-  Fail(line, L"property does not apply to " + c.ClassName());
-}
+void ClassInfo::ThrowWrongClass(TComponent& c, int line) { Fail(line, L"property does not apply to " + c.ClassName()); }
 
 void ClassInfo::ThrowWrongReference(TComponent* target, int line) {
   Fail(line, target->Name() + L" is not of the kind this property refers to");
 }
 
-void ClassInfo::ThrowUnknownName(const std::wstring& name, int line) {
-  Fail(line, L"unknown value " + name);
-}
+void ClassInfo::ThrowUnknownName(const std::wstring& name, int line) { Fail(line, L"unknown value " + name); }
 
 ClassRegistry& ClassRegistry::Instance() {
   static ClassRegistry registry;
   return registry;
 }
 
-ClassInfo& ClassRegistry::Register(const std::wstring& name, const std::wstring& parent,
-                                   ClassInfo::Factory factory, ClassInfo::Test test) {
+ClassInfo& ClassRegistry::Register(const std::wstring& name, const std::wstring& parent, ClassInfo::Factory factory,
+                                   ClassInfo::Test test) {
   const ClassInfo* base = nullptr;
   if (!parent.empty()) {
     base = Find(parent);

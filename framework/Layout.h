@@ -38,10 +38,10 @@ struct LayoutValue {
   enum class Kind { Integer, String, Identifier, Set, Binary, Collection };
   Kind kind = Kind::Integer;
   int64_t integer = 0;
-  std::wstring text;                // String, Identifier
-  std::vector<std::wstring> set;    // Set members
-  std::vector<uint8_t> bytes;       // Binary
-  std::vector<LayoutItem> items;    // Collection
+  std::wstring text;              // String, Identifier
+  std::vector<std::wstring> set;  // Set members
+  std::vector<uint8_t> bytes;     // Binary
+  std::vector<LayoutItem> items;  // Collection
   int line = 0;
 
   // Typed access; ELayoutError (with the line) when the kind does not fit.
@@ -86,33 +86,28 @@ class ClassInfo {
   // Typed registrations for the common property kinds.
   template <class T>
   ClassInfo& Int(const std::wstring& name, void (T::*setter)(int)) {
-    return Property(name, [setter](TComponent& c, const LayoutValue& v, LayoutContext&) {
-      (Cast<T>(c, v).*setter)(v.AsInt());
-    });
+    return Property(
+        name, [setter](TComponent& c, const LayoutValue& v, LayoutContext&) { (Cast<T>(c, v).*setter)(v.AsInt()); });
   }
   template <class T>
   ClassInfo& Bool(const std::wstring& name, void (T::*setter)(bool)) {
-    return Property(name, [setter](TComponent& c, const LayoutValue& v, LayoutContext&) {
-      (Cast<T>(c, v).*setter)(v.AsBool());
-    });
+    return Property(
+        name, [setter](TComponent& c, const LayoutValue& v, LayoutContext&) { (Cast<T>(c, v).*setter)(v.AsBool()); });
   }
   template <class T>
   ClassInfo& Text(const std::wstring& name, void (T::*setter)(const std::wstring&)) {
-    return Property(name, [setter](TComponent& c, const LayoutValue& v, LayoutContext&) {
-      (Cast<T>(c, v).*setter)(v.AsText());
-    });
+    return Property(
+        name, [setter](TComponent& c, const LayoutValue& v, LayoutContext&) { (Cast<T>(c, v).*setter)(v.AsText()); });
   }
   template <class T, class E>
-  ClassInfo& Enum(const std::wstring& name, void (T::*setter)(E),
-                  std::vector<std::pair<std::wstring, E>> names) {
+  ClassInfo& Enum(const std::wstring& name, void (T::*setter)(E), std::vector<std::pair<std::wstring, E>> names) {
     return Property(name, [setter, names](TComponent& c, const LayoutValue& v, LayoutContext&) {
       (Cast<T>(c, v).*setter)(LookupName(names, v.AsIdent(), v.line));
     });
   }
   // A set of flags: "[a, b]" with each member's bit.
   template <class T, class S>
-  ClassInfo& Set(const std::wstring& name, void (T::*setter)(S),
-                 std::vector<std::pair<std::wstring, S>> members) {
+  ClassInfo& Set(const std::wstring& name, void (T::*setter)(S), std::vector<std::pair<std::wstring, S>> members) {
     return Property(name, [setter, members](TComponent& c, const LayoutValue& v, LayoutContext&) {
       S flags{};
       for (const auto& m : SetMembers(v)) flags = static_cast<S>(flags | LookupName(members, m, v.line));
@@ -148,8 +143,7 @@ class ClassInfo {
   }
   static std::vector<std::wstring> SetMembers(const LayoutValue& v);
   template <class E>
-  static E LookupName(const std::vector<std::pair<std::wstring, E>>& names, const std::wstring& name,
-                      int line) {
+  static E LookupName(const std::vector<std::pair<std::wstring, E>>& names, const std::wstring& name, int line) {
     for (const auto& [n, e] : names) {
       if (n == name) return e;
     }

@@ -185,8 +185,7 @@ bool DispatchMenuMessage(const MSG& msg) {
         item->Click();
         return true;
       }
-      default:
-        return false;
+      default: return false;
     }
   } catch (...) {
     Application().HandleException(std::current_exception());

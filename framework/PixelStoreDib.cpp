@@ -28,8 +28,7 @@ class DibPixelStore : public PixelStore {
       info.colors[i] = {palette[i].blue, palette[i].green, palette[i].red, 0};
     }
     void* bits = nullptr;
-    HBITMAP dib = CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS,
-                                   &bits, nullptr, 0);
+    HBITMAP dib = CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits, nullptr, 0);
     if (!dib || !bits) throw EOutOfResources(L"Out of system resources");
     handle_.Reset(dib);
     bits_ = static_cast<uint8_t*>(bits);

@@ -13,11 +13,21 @@ namespace {
 
 const std::vector<std::pair<std::wstring, TColor>>& ColorNames() {
   static const std::vector<std::pair<std::wstring, TColor>> names = {
-      {L"clBlack", clBlack},         {L"clWhite", clWhite},           {L"clRed", clRed},
-      {L"clNone", clNone},           {L"clDefault", clDefault},       {L"clScrollBar", clScrollBar},
-      {L"clWindow", clWindow},       {L"clWindowText", clWindowText}, {L"clBtnFace", clBtnFace},
-      {L"clBtnShadow", clBtnShadow}, {L"clGrayText", clGrayText},     {L"clBtnText", clBtnText},
-      {L"clBtnHighlight", clBtnHighlight}, {L"clInfoText", clInfoText}, {L"clInfoBk", clInfoBk},
+      {L"clBlack", clBlack},
+      {L"clWhite", clWhite},
+      {L"clRed", clRed},
+      {L"clNone", clNone},
+      {L"clDefault", clDefault},
+      {L"clScrollBar", clScrollBar},
+      {L"clWindow", clWindow},
+      {L"clWindowText", clWindowText},
+      {L"clBtnFace", clBtnFace},
+      {L"clBtnShadow", clBtnShadow},
+      {L"clGrayText", clGrayText},
+      {L"clBtnText", clBtnText},
+      {L"clBtnHighlight", clBtnHighlight},
+      {L"clInfoText", clInfoText},
+      {L"clInfoBk", clInfoBk},
   };
   return names;
 }
@@ -33,18 +43,18 @@ int CharsetFromLayout(const LayoutValue& v) {
 }
 
 void RegisterFontProperties(ClassInfo& info) {
-  info.Property(L"Font.Name", [](TComponent& c, const LayoutValue& v, LayoutContext&) {
-        ClassInfo::Cast<TControl>(c, v).Font().SetName(v.AsText());
-      })
-      .Property(L"Font.Height", [](TComponent& c, const LayoutValue& v, LayoutContext&) {
-        ClassInfo::Cast<TControl>(c, v).Font().SetHeight(v.AsInt());
-      })
-      .Property(L"Font.Color", [](TComponent& c, const LayoutValue& v, LayoutContext&) {
-        ClassInfo::Cast<TControl>(c, v).Font().SetColor(ColorFromLayout(v));
-      })
-      .Property(L"Font.Charset", [](TComponent& c, const LayoutValue& v, LayoutContext&) {
-        ClassInfo::Cast<TControl>(c, v).Font().SetCharset(static_cast<uint8_t>(CharsetFromLayout(v)));
-      })
+  info.Property(L"Font.Name", [](TComponent& c, const LayoutValue& v,
+                                 LayoutContext&) { ClassInfo::Cast<TControl>(c, v).Font().SetName(v.AsText()); })
+      .Property(L"Font.Height", [](TComponent& c, const LayoutValue& v,
+                                   LayoutContext&) { ClassInfo::Cast<TControl>(c, v).Font().SetHeight(v.AsInt()); })
+      .Property(L"Font.Color",
+                [](TComponent& c, const LayoutValue& v, LayoutContext&) {
+                  ClassInfo::Cast<TControl>(c, v).Font().SetColor(ColorFromLayout(v));
+                })
+      .Property(L"Font.Charset",
+                [](TComponent& c, const LayoutValue& v, LayoutContext&) {
+                  ClassInfo::Cast<TControl>(c, v).Font().SetCharset(static_cast<uint8_t>(CharsetFromLayout(v)));
+                })
       .Property(L"Font.Style", [](TComponent& c, const LayoutValue& v, LayoutContext&) {
         TFontStyles style = 0;
         for (const auto& m : ClassInfo::SetMembers(v)) style |= ClassInfo::LookupName(kFontStyles, m, v.line);
@@ -120,8 +130,8 @@ TCursor CursorFromLayout(const LayoutValue& v) {
 
 const std::vector<std::pair<std::wstring, TAlign>>& AlignNames() {
   static const std::vector<std::pair<std::wstring, TAlign>> names = {
-      {L"alNone", TAlign::alNone},   {L"alTop", TAlign::alTop},     {L"alBottom", TAlign::alBottom},
-      {L"alLeft", TAlign::alLeft},   {L"alRight", TAlign::alRight}, {L"alClient", TAlign::alClient}};
+      {L"alNone", TAlign::alNone}, {L"alTop", TAlign::alTop},     {L"alBottom", TAlign::alBottom},
+      {L"alLeft", TAlign::alLeft}, {L"alRight", TAlign::alRight}, {L"alClient", TAlign::alClient}};
   return names;
 }
 
@@ -146,12 +156,10 @@ void RegisterStandardClasses() {
       .Bool<TControl>(L"ParentShowHint", &TControl::SetParentShowHint)
       .Bool<TControl>(L"ParentFont", &TControl::SetParentFont)
       .Bool<TControl>(L"ParentColor", &TControl::SetParentColor)
-      .Property(L"Color", [](TComponent& c, const LayoutValue& v, LayoutContext&) {
-        ClassInfo::Cast<TControl>(c, v).SetColor(ColorFromLayout(v));
-      })
-      .Property(L"Cursor", [](TComponent& c, const LayoutValue& v, LayoutContext&) {
-        ClassInfo::Cast<TControl>(c, v).SetCursor(CursorFromLayout(v));
-      })
+      .Property(L"Color", [](TComponent& c, const LayoutValue& v,
+                             LayoutContext&) { ClassInfo::Cast<TControl>(c, v).SetColor(ColorFromLayout(v)); })
+      .Property(L"Cursor", [](TComponent& c, const LayoutValue& v,
+                              LayoutContext&) { ClassInfo::Cast<TControl>(c, v).SetCursor(CursorFromLayout(v)); })
       .Event<TControl>(L"OnClick", &TControl::OnClick);
   RegisterFontProperties(control);
 
@@ -163,8 +171,10 @@ void RegisterStandardClasses() {
 
   r.RegisterBase<TForm>(L"TForm", L"TWinControl")
       .Set<TForm, TBorderIcons>(L"BorderIcons", &TForm::SetBorderIcons,
-                                {{L"biSystemMenu", biSystemMenu}, {L"biMinimize", biMinimize},
-                                 {L"biMaximize", biMaximize}, {L"biHelp", biHelp}})
+                                {{L"biSystemMenu", biSystemMenu},
+                                 {L"biMinimize", biMinimize},
+                                 {L"biMaximize", biMaximize},
+                                 {L"biHelp", biHelp}})
       .Enum<TForm, TFormBorderStyle>(L"BorderStyle", &TForm::SetBorderStyle,
                                      {{L"bsNone", TFormBorderStyle::bsNone},
                                       {L"bsSingle", TFormBorderStyle::bsSingle},
@@ -204,11 +214,10 @@ void RegisterStandardClasses() {
       .Bool<TLabel>(L"Transparent", &TLabel::SetTransparent)
       .Enum<TLabel, TAlignment>(L"Alignment", &TLabel::SetAlignment, alignments);
 
-  static const std::vector<std::pair<std::wstring, TBevelCut>> bevels = {
-      {L"bvNone", TBevelCut::bvNone},
-      {L"bvLowered", TBevelCut::bvLowered},
-      {L"bvRaised", TBevelCut::bvRaised},
-      {L"bvSpace", TBevelCut::bvSpace}};
+  static const std::vector<std::pair<std::wstring, TBevelCut>> bevels = {{L"bvNone", TBevelCut::bvNone},
+                                                                         {L"bvLowered", TBevelCut::bvLowered},
+                                                                         {L"bvRaised", TBevelCut::bvRaised},
+                                                                         {L"bvSpace", TBevelCut::bvSpace}};
   r.Register<TPanel>(L"TPanel", L"TCustomControl")
       .Enum<TPanel, TBevelCut>(L"BevelOuter", &TPanel::SetBevelOuter, bevels)
       .Enum<TPanel, TBevelCut>(L"BevelInner", &TPanel::SetBevelInner, bevels)
@@ -220,9 +229,10 @@ void RegisterStandardClasses() {
 
   r.Register<TTimer>(L"TTimer", L"TComponent")
       .Bool<TTimer>(L"Enabled", &TTimer::SetEnabled)
-      .Property(L"Interval", [](TComponent& c, const LayoutValue& v, LayoutContext&) {
-        ClassInfo::Cast<TTimer>(c, v).SetInterval(static_cast<unsigned>(v.AsInt()));
-      })
+      .Property(L"Interval",
+                [](TComponent& c, const LayoutValue& v, LayoutContext&) {
+                  ClassInfo::Cast<TTimer>(c, v).SetInterval(static_cast<unsigned>(v.AsInt()));
+                })
       .Event<TTimer>(L"OnTimer", &TTimer::OnTimer);
 
   RegisterMenuClasses(r);

@@ -76,14 +76,16 @@ void TMemo::CopyToClipboard() { SendMessageW(Handle(), WM_COPY, 0, 0); }
 int TMemo::SelStart() const {
   DWORD start = 0;
   DWORD end = 0;
-  if (HandleAllocated()) SendMessageW(HandleIfAllocated(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  if (HandleAllocated())
+    SendMessageW(HandleIfAllocated(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
   return static_cast<int>(start);
 }
 
 int TMemo::SelLength() const {
   DWORD start = 0;
   DWORD end = 0;
-  if (HandleAllocated()) SendMessageW(HandleIfAllocated(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  if (HandleAllocated())
+    SendMessageW(HandleIfAllocated(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
   return static_cast<int>(end - start);
 }
 

@@ -67,8 +67,14 @@ class TLabel : public TGraphicControl {
 
  protected:
   void Paint() override;
-  void TextChanged() override { AdjustBounds(); Invalidate(); }
-  void FontChanged() override { AdjustBounds(); Invalidate(); }
+  void TextChanged() override {
+    AdjustBounds();
+    Invalidate();
+  }
+  void FontChanged() override {
+    AdjustBounds();
+    Invalidate();
+  }
 
  private:
   void AdjustBounds();

@@ -132,15 +132,9 @@ TFileStream::TFileStream(const std::filesystem::path& fileName, TFileMode mode) 
   if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) refuse("Not a regular file");
   std::ios::openmode flags = std::ios::binary;
   switch (mode) {
-    case TFileMode::fmOpenRead:
-      flags |= std::ios::in;
-      break;
-    case TFileMode::fmCreate:
-      flags |= std::ios::in | std::ios::out | std::ios::trunc;
-      break;
-    case TFileMode::fmOpenReadWrite:
-      flags |= std::ios::in | std::ios::out;
-      break;
+    case TFileMode::fmOpenRead: flags |= std::ios::in; break;
+    case TFileMode::fmCreate: flags |= std::ios::in | std::ios::out | std::ios::trunc; break;
+    case TFileMode::fmOpenReadWrite: flags |= std::ios::in | std::ios::out; break;
   }
   errno = 0;
   file_.open(fileName, flags);

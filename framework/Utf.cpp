@@ -108,8 +108,6 @@ std::string WideToUtf8(std::wstring_view wide) {
   return out;
 }
 
-std::wstring AsciiToWide(std::string_view ascii) {
-  return std::wstring(ascii.begin(), ascii.end());
-}
+std::wstring AsciiToWide(std::string_view ascii) { return std::wstring(ascii.begin(), ascii.end()); }
 
 }  // namespace fw

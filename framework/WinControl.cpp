@@ -208,9 +208,7 @@ void TWinControl::WndProc(TMessage& m) {
         return;
       }
       break;
-    case WM_WINDOWPOSCHANGED:
-      UpdateBoundsFromWindow();
-      break;
+    case WM_WINDOWPOSCHANGED: UpdateBoundsFromWindow(); break;
     case WM_SIZE:
       DefaultHandler(m);
       Realign();
@@ -233,15 +231,9 @@ void TWinControl::WndProc(TMessage& m) {
     case WM_SETCURSOR:
       if (HandleSetCursor(m)) return;
       break;
-    case WM_MOUSELEAVE:
-      MouseLeftClient();
-      break;
-    case WM_NCMOUSEMOVE:
-      MouseMovedOnFrame();
-      break;
-    case WM_NCMOUSELEAVE:
-      trackingFrame_ = false;
-      break;
+    case WM_MOUSELEAVE: MouseLeftClient(); break;
+    case WM_NCMOUSEMOVE: MouseMovedOnFrame(); break;
+    case WM_NCMOUSELEAVE: trackingFrame_ = false; break;
     case WM_ACTIVATEAPP:
       // Another application comes to the front: no hint of ours stays over it.
       if (!m.wParam) Application().CancelHint();

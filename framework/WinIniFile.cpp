@@ -36,8 +36,7 @@ std::vector<std::string> SplitDoubleNull(const std::wstring& list) {
 
 }  // namespace
 
-std::string TIniFile::ReadString(const std::string& section, const std::string& ident,
-                                 const std::string& def) const {
+std::string TIniFile::ReadString(const std::string& section, const std::string& ident, const std::string& def) const {
   const std::wstring s = Utf8ToWide(section);
   const std::wstring k = Utf8ToWide(ident);
   const std::wstring d = Utf8ToWide(def);
@@ -50,8 +49,8 @@ std::string TIniFile::ReadString(const std::string& section, const std::string& 
 }
 
 void TIniFile::WriteString(const std::string& section, const std::string& ident, const std::string& value) {
-  if (!WritePrivateProfileStringW(Utf8ToWide(section).c_str(), Utf8ToWide(ident).c_str(),
-                                  Utf8ToWide(value).c_str(), FileName().wstring().c_str())) {
+  if (!WritePrivateProfileStringW(Utf8ToWide(section).c_str(), Utf8ToWide(ident).c_str(), Utf8ToWide(value).c_str(),
+                                  FileName().wstring().c_str())) {
     ThrowWriteError();
   }
 }
@@ -61,7 +60,7 @@ void TIniFile::ReadSection(const std::string& section, TStringList& keys) const 
   const std::wstring file = FileName().wstring();
   keys.Clear();
   for (auto& key : SplitDoubleNull(ReadGrowing(
-           [&](wchar_t* buf, DWORD size) {
+           [&](wchar_t*buf, DWORD size) {
              return GetPrivateProfileStringW(s.c_str(), nullptr, L"", buf, size, file.c_str());
            },
            2))) {
@@ -73,8 +72,7 @@ void TIniFile::ReadSections(TStringList& sections) const {
   const std::wstring file = FileName().wstring();
   sections.Clear();
   for (auto& name : SplitDoubleNull(ReadGrowing(
-           [&](wchar_t* buf, DWORD size) { return GetPrivateProfileSectionNamesW(buf, size, file.c_str()); },
-           2))) {
+           [&](wchar_t*buf, DWORD size) { return GetPrivateProfileSectionNamesW(buf, size, file.c_str()); }, 2))) {
     sections.Add(std::move(name));
   }
 }

@@ -10,11 +10,9 @@ class TIniFile : public TCustomIniFile {
   using TCustomIniFile::TCustomIniFile;
 
   // Values of any length come back whole.
-  std::string ReadString(const std::string& section, const std::string& ident,
-                         const std::string& def) const override;
+  std::string ReadString(const std::string& section, const std::string& ident, const std::string& def) const override;
   // EIniFileException "Unable to write to <file>" when the platform refuses.
-  void WriteString(const std::string& section, const std::string& ident,
-                   const std::string& value) override;
+  void WriteString(const std::string& section, const std::string& ident, const std::string& value) override;
   void ReadSection(const std::string& section, TStringList& keys) const override;
   void ReadSections(TStringList& sections) const override;
   void EraseSection(const std::string& section) override;

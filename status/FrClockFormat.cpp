@@ -29,31 +29,22 @@ int LongestToken(wchar_t lower) {
   switch (lower) {
     case L'd':
     case L'm':
-    case L'y':
-      return 4;
+    case L'y': return 4;
     case L'h':
     case L'n':
-    case L's':
-      return 2;
-    default:
-      return 0;
+    case L's': return 2;
+    default: return 0;
   }
 }
 
 Kind KindOf(wchar_t lower) {
   switch (lower) {
-    case L'd':
-      return Kind::Day;
-    case L'm':
-      return Kind::Month;
-    case L'y':
-      return Kind::Year;
-    case L'h':
-      return Kind::Hour;
-    case L'n':
-      return Kind::Minute;
-    default:
-      return Kind::Second;
+    case L'd': return Kind::Day;
+    case L'm': return Kind::Month;
+    case L'y': return Kind::Year;
+    case L'h': return Kind::Hour;
+    case L'n': return Kind::Minute;
+    default: return Kind::Second;
   }
 }
 
@@ -151,9 +142,7 @@ std::wstring FormatClock(const std::wstring& picture, const TClockTime& time, co
   std::wstring out;
   for (const Token& t : tokens) {
     switch (t.kind) {
-      case Kind::Text:
-        out += t.text;
-        break;
+      case Kind::Text: out += t.text; break;
       case Kind::Day:
         if (t.length <= 2) {
           out += Number(time.day, t.length);
@@ -169,28 +158,18 @@ std::wstring FormatClock(const std::wstring& picture, const TClockTime& time, co
           out += NameAt(t.length == 3 ? names.shortMonths : names.longMonths, time.month - 1);
         }
         break;
-      case Kind::Year:
-        out += t.length <= 2 ? Number(((time.year % 100) + 100) % 100, 2) : Number(time.year, 4);
-        break;
+      case Kind::Year: out += t.length <= 2 ? Number(((time.year % 100) + 100) % 100, 2) : Number(time.year, 4); break;
       case Kind::Hour: {
         int hour = time.hour;
         if (twelveHour) hour = hour % 12 == 0 ? 12 : hour % 12;
         out += Number(hour, t.length);
         break;
       }
-      case Kind::Minute:
-        out += Number(time.minute, t.length);
-        break;
-      case Kind::Second:
-        out += Number(time.second, t.length);
-        break;
+      case Kind::Minute: out += Number(time.minute, t.length); break;
+      case Kind::Second: out += Number(time.second, t.length); break;
       case Kind::AmPm:
-      case Kind::AP:
-        out += MarkerInCase(t.text, morning);
-        break;
-      case Kind::LocaleAmPm:
-        out += morning ? names.am : names.pm;
-        break;
+      case Kind::AP: out += MarkerInCase(t.text, morning); break;
+      case Kind::LocaleAmPm: out += morning ? names.am : names.pm; break;
     }
   }
   return out;

@@ -77,30 +77,18 @@ TRect StrokeBands(TFrameSurface& s, const TRect& rect, TColor ul, TSides sides, 
 
 TRect PaintFrame(TFrameSurface& s, const TRect& r, TFrameStyle style, TSides sides) {
   switch (style) {
-    case TFrameStyleEx::fsNone:
-      return r;
-    case TFrameStyleEx::fsFlat:
-      return StrokeSides(s, r, cl3DDkShadow, sides, cl3DDkShadow);
-    case TFrameStyleEx::fsGroove:
-      return PaintEtched(s, r, clBtnShadow, clBtnHighlight, sides);
-    case TFrameStyleEx::fsBump:
-      return PaintEtched(s, r, clBtnHighlight, clBtnShadow, sides);
-    case TFrameStyleEx::fsLowered:
-      return Rings(s, r, sides, clBtnShadow, clBtnHighlight, cl3DDkShadow, cl3DLight);
-    case TFrameStyleEx::fsButtonDown:
-      return Rings(s, r, sides, clBtnText, clBtnText, clBtnShadow, clBtnShadow);
-    case TFrameStyleEx::fsRaised:
-      return Rings(s, r, sides, cl3DLight, cl3DDkShadow, clBtnHighlight, clBtnShadow);
-    case TFrameStyleEx::fsButtonUp:
-      return Rings(s, r, sides, clBtnHighlight, cl3DDkShadow, cl3DLight, clBtnShadow);
-    case TFrameStyleEx::fsStatus:
-      return StrokeSides(s, r, clBtnShadow, sides, clBtnHighlight);
-    case TFrameStyleEx::fsPopup:
-      return StrokeSides(s, r, clBtnHighlight, sides, clBtnShadow);
-    case TFrameStyleEx::fsFlatBold:
-      return StrokeBands(s, r, clBtnShadow, sides, 2, clBtnShadow);
-    case TFrameStyleEx::fsFlatRounded:
-      break;
+    case TFrameStyleEx::fsNone: return r;
+    case TFrameStyleEx::fsFlat: return StrokeSides(s, r, cl3DDkShadow, sides, cl3DDkShadow);
+    case TFrameStyleEx::fsGroove: return PaintEtched(s, r, clBtnShadow, clBtnHighlight, sides);
+    case TFrameStyleEx::fsBump: return PaintEtched(s, r, clBtnHighlight, clBtnShadow, sides);
+    case TFrameStyleEx::fsLowered: return Rings(s, r, sides, clBtnShadow, clBtnHighlight, cl3DDkShadow, cl3DLight);
+    case TFrameStyleEx::fsButtonDown: return Rings(s, r, sides, clBtnText, clBtnText, clBtnShadow, clBtnShadow);
+    case TFrameStyleEx::fsRaised: return Rings(s, r, sides, cl3DLight, cl3DDkShadow, clBtnHighlight, clBtnShadow);
+    case TFrameStyleEx::fsButtonUp: return Rings(s, r, sides, clBtnHighlight, cl3DDkShadow, cl3DLight, clBtnShadow);
+    case TFrameStyleEx::fsStatus: return StrokeSides(s, r, clBtnShadow, sides, clBtnHighlight);
+    case TFrameStyleEx::fsPopup: return StrokeSides(s, r, clBtnHighlight, sides, clBtnShadow);
+    case TFrameStyleEx::fsFlatBold: return StrokeBands(s, r, clBtnShadow, sides, 2, clBtnShadow);
+    case TFrameStyleEx::fsFlatRounded: break;
   }
   throw ERangeError(L"Range check error");
 }
@@ -156,24 +144,12 @@ TColor ShadeRgb(TColor rgb, int amount) {
   const double falling = m2 - (m2 - m1) * (hh - k);
   double c[3];
   switch (k) {
-    case 1:
-      c[0] = falling, c[1] = m2, c[2] = m1;
-      break;
-    case 2:
-      c[0] = m1, c[1] = m2, c[2] = rising;
-      break;
-    case 3:
-      c[0] = m1, c[1] = falling, c[2] = m2;
-      break;
-    case 4:
-      c[0] = rising, c[1] = m1, c[2] = m2;
-      break;
-    case 5:
-      c[0] = m2, c[1] = m1, c[2] = falling;
-      break;
-    default:
-      c[0] = m2, c[1] = rising, c[2] = m1;
-      break;
+    case 1: c[0] = falling, c[1] = m2, c[2] = m1; break;
+    case 2: c[0] = m1, c[1] = m2, c[2] = rising; break;
+    case 3: c[0] = m1, c[1] = falling, c[2] = m2; break;
+    case 4: c[0] = rising, c[1] = m1, c[2] = m2; break;
+    case 5: c[0] = m2, c[1] = m1, c[2] = falling; break;
+    default: c[0] = m2, c[1] = rising, c[2] = m1; break;
   }
   int out[3];
   for (int i = 0; i < 3; ++i) out[i] = static_cast<int>(RoundHalfEven(std::min(c[i], 1.0) * 255));
@@ -182,15 +158,11 @@ TColor ShadeRgb(TColor rgb, int amount) {
 
 int FrameStyleWidth(TFrameStyleEx style, int bevelWidth) {
   switch (style) {
-    case TFrameStyleEx::fsNone:
-      return 0;
-    case TFrameStyleEx::fsFlat:
-      return 1;
+    case TFrameStyleEx::fsNone: return 0;
+    case TFrameStyleEx::fsFlat: return 1;
     case TFrameStyleEx::fsStatus:
-    case TFrameStyleEx::fsPopup:
-      return bevelWidth;
-    default:
-      return 2;
+    case TFrameStyleEx::fsPopup: return bevelWidth;
+    default: return 2;
   }
 }
 

@@ -10,36 +10,21 @@ namespace {
 
 const wchar_t* PropertyName(TFrFrameProperty what) {
   switch (what) {
-    case TFrFrameProperty::ParentColor:
-      return L"ParentColor";
-    case TFrFrameProperty::Color:
-      return L"Color";
-    case TFrFrameProperty::DisabledColor:
-      return L"DisabledColor";
-    case TFrFrameProperty::FocusColor:
-      return L"FocusColor";
-    case TFrFrameProperty::FlatButtonColor:
-      return L"FlatButtonColor";
-    case TFrFrameProperty::FlatButtons:
-      return L"FlatButtons";
-    case TFrFrameProperty::FrameColor:
-      return L"FrameColor";
-    case TFrFrameProperty::FrameHotColor:
-      return L"FrameHotColor";
-    case TFrFrameProperty::FrameHotTrack:
-      return L"FrameHotTrack";
-    case TFrFrameProperty::FrameHotStyle:
-      return L"FrameHotStyle";
-    case TFrFrameProperty::FrameSides:
-      return L"FrameSides";
-    case TFrFrameProperty::FrameStyle:
-      return L"FrameStyle";
-    case TFrFrameProperty::FrameVisible:
-      return L"FrameVisible";
-    case TFrFrameProperty::FramingPreference:
-      return L"FramingPreference";
-    case TFrFrameProperty::All:
-      break;
+    case TFrFrameProperty::ParentColor: return L"ParentColor";
+    case TFrFrameProperty::Color: return L"Color";
+    case TFrFrameProperty::DisabledColor: return L"DisabledColor";
+    case TFrFrameProperty::FocusColor: return L"FocusColor";
+    case TFrFrameProperty::FlatButtonColor: return L"FlatButtonColor";
+    case TFrFrameProperty::FlatButtons: return L"FlatButtons";
+    case TFrFrameProperty::FrameColor: return L"FrameColor";
+    case TFrFrameProperty::FrameHotColor: return L"FrameHotColor";
+    case TFrFrameProperty::FrameHotTrack: return L"FrameHotTrack";
+    case TFrFrameProperty::FrameHotStyle: return L"FrameHotStyle";
+    case TFrFrameProperty::FrameSides: return L"FrameSides";
+    case TFrFrameProperty::FrameStyle: return L"FrameStyle";
+    case TFrFrameProperty::FrameVisible: return L"FrameVisible";
+    case TFrFrameProperty::FramingPreference: return L"FramingPreference";
+    case TFrFrameProperty::All: break;
   }
   return L"";
 }
@@ -168,50 +153,23 @@ void TFrFrameController::SetByName(fw::TComponent* control, TFrFrameProperty wha
   if (!setter) return;  // the control has no such property
   fw::LayoutValue value;
   switch (what) {
-    case TFrFrameProperty::ParentColor:
-      value = BoolValue(parentColor_);
-      break;
-    case TFrFrameProperty::Color:
-      value = IntValue(color_);
-      break;
-    case TFrFrameProperty::DisabledColor:
-      value = IntValue(disabledColor_);
-      break;
-    case TFrFrameProperty::FocusColor:
-      value = IntValue(focusColor_);
-      break;
-    case TFrFrameProperty::FlatButtonColor:
-      value = IntValue(flatButtonColor_);
-      break;
-    case TFrFrameProperty::FlatButtons:
-      value = BoolValue(flatButtons_);
-      break;
-    case TFrFrameProperty::FrameColor:
-      value = IntValue(frameColor_);
-      break;
-    case TFrFrameProperty::FrameHotColor:
-      value = IntValue(frameHotColor_);
-      break;
-    case TFrFrameProperty::FrameHotTrack:
-      value = BoolValue(frameHotTrack_);
-      break;
-    case TFrFrameProperty::FrameHotStyle:
-      value = IdentValue(NameOf(FrameStyleNames(), frameHotStyle_));
-      break;
-    case TFrFrameProperty::FrameSides:
-      value = SidesValue(frameSides_);
-      break;
-    case TFrFrameProperty::FrameStyle:
-      value = IdentValue(NameOf(FrameStyleNames(), frameStyle_));
-      break;
-    case TFrFrameProperty::FrameVisible:
-      value = BoolValue(frameVisible_);
-      break;
+    case TFrFrameProperty::ParentColor: value = BoolValue(parentColor_); break;
+    case TFrFrameProperty::Color: value = IntValue(color_); break;
+    case TFrFrameProperty::DisabledColor: value = IntValue(disabledColor_); break;
+    case TFrFrameProperty::FocusColor: value = IntValue(focusColor_); break;
+    case TFrFrameProperty::FlatButtonColor: value = IntValue(flatButtonColor_); break;
+    case TFrFrameProperty::FlatButtons: value = BoolValue(flatButtons_); break;
+    case TFrFrameProperty::FrameColor: value = IntValue(frameColor_); break;
+    case TFrFrameProperty::FrameHotColor: value = IntValue(frameHotColor_); break;
+    case TFrFrameProperty::FrameHotTrack: value = BoolValue(frameHotTrack_); break;
+    case TFrFrameProperty::FrameHotStyle: value = IdentValue(NameOf(FrameStyleNames(), frameHotStyle_)); break;
+    case TFrFrameProperty::FrameSides: value = SidesValue(frameSides_); break;
+    case TFrFrameProperty::FrameStyle: value = IdentValue(NameOf(FrameStyleNames(), frameStyle_)); break;
+    case TFrFrameProperty::FrameVisible: value = BoolValue(frameVisible_); break;
     case TFrFrameProperty::FramingPreference:
       value = IdentValue(NameOf(FramingPreferenceNames(), framingPreference_));
       break;
-    case TFrFrameProperty::All:
-      return;
+    case TFrFrameProperty::All: return;
   }
   NoLayoutContext context;
   (*setter)(*control, value, context);

@@ -41,8 +41,7 @@ class TFrFrameNotification {
 
 class TFrFrameController : public fw::TComponent {
  public:
-  explicit TFrFrameController(fw::TComponent* owner,
-                              const fw::ClassRegistry& registry = fw::ClassRegistry::Instance());
+  explicit TFrFrameController(fw::TComponent* owner, const fw::ClassRegistry& registry = fw::ClassRegistry::Instance());
   // No destructor of its own: the links are mutual free notifications, so
   // every registered control hears of the removal and drops its reference
   // before anything is cut, whatever order the owner frees them in.

@@ -46,26 +46,20 @@ std::vector<int> ScaledPaneWidths(const std::vector<int>& widths, int lastWidth,
 
 int PaneTextX(const TRect& rect, TTextAnchor anchor, int captionOffset) {
   switch (anchor) {
-    case TTextAnchor::Right:
-      return rect.right - captionOffset - 1;
-    case TTextAnchor::Center:
-      return (rect.left + rect.right) / 2;
-    case TTextAnchor::Left:
-      break;
+    case TTextAnchor::Right: return rect.right - captionOffset - 1;
+    case TTextAnchor::Center: return (rect.left + rect.right) / 2;
+    case TTextAnchor::Left: break;
   }
   return rect.left + captionOffset + 1;
 }
 
 int PaneFrameWidth(TFrameStyle style) {
   switch (style) {
-    case TFrameStyleEx::fsNone:
-      return 0;
+    case TFrameStyleEx::fsNone: return 0;
     case TFrameStyleEx::fsFlat:
     case TFrameStyleEx::fsStatus:
-    case TFrameStyleEx::fsPopup:
-      return 1;
-    default:
-      return 2;
+    case TFrameStyleEx::fsPopup: return 1;
+    default: return 2;
   }
 }
 

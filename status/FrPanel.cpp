@@ -142,10 +142,8 @@ TRect TFrCustomPanel::PaintBorder(fw::TCanvas& canvas, const TRect& r, TFrameSty
   TDCFrameSurface surface(canvas.Handle());
   const TColor edge = ShadeColor(flatColor_, flatColorAdjustment_);
   switch (style) {
-    case TFrameStyleEx::fsFlat:
-      return fr::StrokeSides(surface, r, edge, borderSides_, edge);
-    case TFrameStyleEx::fsFlatBold:
-      return fr::StrokeBands(surface, r, edge, borderSides_, 2, edge);
+    case TFrameStyleEx::fsFlat: return fr::StrokeSides(surface, r, edge, borderSides_, edge);
+    case TFrameStyleEx::fsFlatBold: return fr::StrokeBands(surface, r, edge, borderSides_, 2, edge);
     case TFrameStyleEx::fsPopup:
       return fr::StrokeBands(surface, r, borderHighlight_, borderSides_, bevelWidth_, borderShadow_);
     case TFrameStyleEx::fsStatus:
@@ -164,8 +162,7 @@ TRect TFrCustomPanel::PaintBorder(fw::TCanvas& canvas, const TRect& r, TFrameSty
       PaintRoundedOutline(surface, r, edge, borderSides_);
       return rest;
     }
-    default:
-      return fr::PaintFrame(surface, r, style, borderSides_);
+    default: return fr::PaintFrame(surface, r, style, borderSides_);
   }
 }
 

@@ -205,8 +205,7 @@ void TFrStatusBar::WndProc(fw::TMessage& m) {
         return;
       }
       break;
-    default:
-      break;
+    default: break;
   }
   TFrCustomPanel::WndProc(m);
 }

@@ -242,9 +242,7 @@ void TFrCustomStatusPane::TextChanged() {
 
 void TFrCustomStatusPane::WndProc(fw::TMessage& m) {
   switch (m.msg) {
-    case kMsgQueryBlinking:
-      m.result = blinking_ ? 1 : 0;
-      return;
+    case kMsgQueryBlinking: m.result = blinking_ ? 1 : 0; return;
     case fw::CM_HINTACTION:
       m.result = ShowApplicationHint(*reinterpret_cast<const std::wstring*>(m.lParam)) ? 1 : 0;
       return;
@@ -257,8 +255,7 @@ void TFrCustomStatusPane::WndProc(fw::TMessage& m) {
     case fw::CM_MOUSELEAVE:
       if (OnMouseLeave) OnMouseLeave(this);
       return;
-    default:
-      break;
+    default: break;
   }
   TGraphicControl::WndProc(m);
 }

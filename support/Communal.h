@@ -10,8 +10,8 @@ namespace support {
 
 // Writes (mode 1) the scrambled value, or reads (any other mode) and
 // unscrambles it into `result`; the file object is the caller's.
-void AccessScrambledIniFile(fw::TCustomIniFile& ini, uint8_t mode, const std::string& section,
-                            const std::string& ident, const std::string& value, std::string& result);
+void AccessScrambledIniFile(fw::TCustomIniFile& ini, uint8_t mode, const std::string& section, const std::string& ident,
+                            const std::string& value, std::string& result);
 
 // Stored texts are UTF-8 bytes. True when `bytes` are well-formed UTF-8;
 // anything else came from a file written in the ANSI code page, or is corrupt.

@@ -24,11 +24,11 @@ class ESkinArchiveError : public fw::EStreamError {
 
 struct TskSkinArchive {
   int32_t Version = 3;
-  fw::TBitmap Picture;          // empty when the slot is empty
+  fw::TBitmap Picture;  // empty when the slot is empty
   fw::TBitmap InactivePicture;
   fw::TBitmap Mask;
   std::vector<fw::TBitmap> ActivePictures;
-  std::string Text;             // the skin.ini text, lines ended by CR LF
+  std::string Text;  // the skin.ini text, lines ended by CR LF
 };
 
 // Reads an archive from the stream's position to its end. Of an archive

@@ -29,7 +29,9 @@ void TskSkinKeyReader::InactiveEffect(const char* key, TskInactiveEffect& value)
 void TskSkinKeyReader::Command(const char* key, TskStdCommand& value) { value = ReadSkinCommand(ini_, section_, key); }
 
 void TskSkinKeyWriter::Integer(const char* key, int& value, int) { ini_.WriteInteger(section_, key, value); }
-void TskSkinKeyWriter::Color(const char* key, fw::TColor& value, fw::TColor) { ini_.WriteInteger(section_, key, value); }
+void TskSkinKeyWriter::Color(const char* key, fw::TColor& value, fw::TColor) {
+  ini_.WriteInteger(section_, key, value);
+}
 void TskSkinKeyWriter::PictureIndex(const char* key, int& value) { ini_.WriteInteger(section_, key, value); }
 void TskSkinKeyWriter::String(const char* key, std::string& value, const std::string&) {
   ini_.WriteString(section_, key, value);
@@ -44,7 +46,9 @@ void TskSkinKeyWriter::Alignment(const char* key, TAlignment& value) { WriteSkin
 void TskSkinKeyWriter::StretchType(const char* key, TskStretchType& value) {
   WriteSkinStretchType(ini_, section_, key, value);
 }
-void TskSkinKeyWriter::MorphKind(const char* key, TskMorphKind& value) { WriteSkinMorphKind(ini_, section_, key, value); }
+void TskSkinKeyWriter::MorphKind(const char* key, TskMorphKind& value) {
+  WriteSkinMorphKind(ini_, section_, key, value);
+}
 void TskSkinKeyWriter::InactiveEffect(const char* key, TskInactiveEffect& value) {
   ini_.WriteString(section_, key, SkinInactiveEffectText(value));
 }

@@ -40,8 +40,7 @@ class TskSkinKeys {
 // Fills the fields from one section of an INI file.
 class TskSkinKeyReader : public TskSkinKeys {
  public:
-  TskSkinKeyReader(const fw::TCustomIniFile& ini, std::string section)
-      : ini_(ini), section_(std::move(section)) {}
+  TskSkinKeyReader(const fw::TCustomIniFile& ini, std::string section) : ini_(ini), section_(std::move(section)) {}
   void Integer(const char* key, int& value, int def) override;
   void Color(const char* key, fw::TColor& value, fw::TColor def) override;
   void PictureIndex(const char* key, int& value) override;

@@ -248,8 +248,7 @@ std::vector<TskRecordType> TypesOf(const std::vector<TypeEntry<Base>>& entries) 
 }
 
 template <class Base>
-std::unique_ptr<Base> CreateFrom(const std::vector<TypeEntry<Base>>& entries, std::string_view word,
-                                 std::string name) {
+std::unique_ptr<Base> CreateFrom(const std::vector<TypeEntry<Base>>& entries, std::string_view word, std::string name) {
   for (const auto& e : entries) {
     if (word == e.type.word) return e.create(std::move(name));
   }

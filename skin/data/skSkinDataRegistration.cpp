@@ -74,8 +74,7 @@ void RegisterSkinDataClasses() {
       .Bool<TskSkinData>(L"ShowCaptionButtonGlowFrames", &TskSkinData::SetShowCaptionButtonGlowFrames)
       .Int<TskSkinData>(L"SkinIndex", &TskSkinData::SetSkinIndex)
       .Reference<TskSkinData, TskCompressedSkinList>(L"SkinList", &TskSkinData::SetSkinList)
-      .Reference<TskSkinData, TskCompressedStoredSkin>(L"CompressedStoredSkin",
-                                                        &TskSkinData::SetCompressedStoredSkin)
+      .Reference<TskSkinData, TskCompressedStoredSkin>(L"CompressedStoredSkin", &TskSkinData::SetCompressedStoredSkin)
       .Reference<TskSkinData, TskResourceStrData>(L"ResourceStrData", &TskSkinData::SetResourceStrData);
 }
 

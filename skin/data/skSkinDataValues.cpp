@@ -151,24 +151,18 @@ std::string SkinFontStyleText(fw::TFontStyles style) {
 
 std::string SkinAlignmentText(TAlignment a) {
   switch (a) {
-    case taLeftJustify:
-      return "taleftjustify";
-    case taRightJustify:
-      return "tarightjustify";
-    case taCenter:
-      return "tacenter";
+    case taLeftJustify: return "taleftjustify";
+    case taRightJustify: return "tarightjustify";
+    case taCenter: return "tacenter";
   }
   return "tacenter";
 }
 
 std::string SkinStretchTypeText(TskStretchType t) {
   switch (t) {
-    case stFull:
-      return "stfull";
-    case stHorz:
-      return "sthorz";
-    case stVert:
-      return "stvert";
+    case stFull: return "stfull";
+    case stHorz: return "sthorz";
+    case stVert: return "stvert";
   }
   return "stfull";
 }

@@ -60,8 +60,7 @@ void TskDataSkinFormInfo::Adjust(bool hasMask) {
       MaskRectArea = ClientRect;
     } else {
       MaskRectArea = {std::min(MaskRectArea.left, ClientRect.left), std::min(MaskRectArea.top, ClientRect.top),
-                      std::max(MaskRectArea.right, ClientRect.right),
-                      std::max(MaskRectArea.bottom, ClientRect.bottom)};
+                      std::max(MaskRectArea.right, ClientRect.right), std::max(MaskRectArea.bottom, ClientRect.bottom)};
     }
     if (HitTestLeftTopPoint.x == 0 || HitTestLeftTopPoint.y == 0) HitTestLeftTopPoint = LeftTopPoint;
     if (HitTestRightTopPoint.x == 0 || HitTestRightTopPoint.y == 0) HitTestRightTopPoint = RightTopPoint;

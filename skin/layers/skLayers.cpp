@@ -138,5 +138,4 @@ void FadeInWindowAlpha(HWND window, int targetAlpha) {
   }
 }
 
-
 }  // namespace sk

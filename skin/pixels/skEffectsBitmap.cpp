@@ -156,8 +156,8 @@ struct StretchAxis {
 
 void DrawRows(const TskBitmap& source, uint8_t* dstBits, ptrdiff_t dstStride, int dstWidth, int dstHeight,
               const TRect& destRect, const TRect& sourceRect, Mode mode) {
-  const TRect src{std::max(sourceRect.left, 0), std::max(sourceRect.top, 0),
-                  std::min(sourceRect.right, source.Width()), std::min(sourceRect.bottom, source.Height())};
+  const TRect src{std::max(sourceRect.left, 0), std::max(sourceRect.top, 0), std::min(sourceRect.right, source.Width()),
+                  std::min(sourceRect.bottom, source.Height())};
   const int64_t dw = int64_t{destRect.right} - destRect.left;
   const int64_t dh = int64_t{destRect.bottom} - destRect.top;
   if (IsNullRect(src) || dw <= 0 || dh <= 0) return;

@@ -341,27 +341,13 @@ void TskEffectBmp::MorphSlideFromRight(const TskEffectBmp& b, double k) {
 
 void TskEffectBmp::Morph(TskMorphKind kind, const TskEffectBmp& b, double k) {
   switch (kind) {
-    case mkGradient:
-      MorphCentreGradient(b, k);
-      break;
-    case mkLeftGradient:
-      MorphGradientFromLeft(b, k);
-      break;
-    case mkRightGradient:
-      MorphGradientFromRight(b, k);
-      break;
-    case mkLeftSlide:
-      MorphSlideFromLeft(b, k);
-      break;
-    case mkRightSlide:
-      MorphSlideFromRight(b, k);
-      break;
-    case mkPush:
-      MorphPushFromLeft(b, k);
-      break;
-    default:
-      MorphBlend(b, k);
-      break;
+    case mkGradient: MorphCentreGradient(b, k); break;
+    case mkLeftGradient: MorphGradientFromLeft(b, k); break;
+    case mkRightGradient: MorphGradientFromRight(b, k); break;
+    case mkLeftSlide: MorphSlideFromLeft(b, k); break;
+    case mkRightSlide: MorphSlideFromRight(b, k); break;
+    case mkPush: MorphPushFromLeft(b, k); break;
+    default: MorphBlend(b, k); break;
   }
 }
 
@@ -723,24 +709,12 @@ void TskEffectBmp::ApplySplitBlur(int amount) {
 
 void TskEffectBmp::ApplyInactiveEffect(TskInactiveEffect effect) {
   switch (effect) {
-    case ieBrightness:
-      ApplyBrightness(0.5);
-      break;
-    case ieDarkness:
-      ApplyDarkness(0.3);
-      break;
-    case ieNoise:
-      ApplyNoise(50);
-      break;
-    case ieSplitBlur:
-      ApplySplitBlur(1);
-      break;
-    case ieInvert:
-      ApplyInvert();
-      break;
-    default:
-      ApplyGrayscale();
-      break;
+    case ieBrightness: ApplyBrightness(0.5); break;
+    case ieDarkness: ApplyDarkness(0.3); break;
+    case ieNoise: ApplyNoise(50); break;
+    case ieSplitBlur: ApplySplitBlur(1); break;
+    case ieInvert: ApplyInvert(); break;
+    default: ApplyGrayscale(); break;
   }
 }
 

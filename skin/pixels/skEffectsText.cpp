@@ -53,8 +53,7 @@ int DrawGlowText(fw::TCanvas& canvas, const TRect& rect, const std::wstring& tex
   return DrawPlainText(canvas, rect, text, format);
 }
 
-int DrawSoftGlowText(fw::TCanvas& canvas, const TRect& rect, const std::wstring& text, fw::TColor color,
-                     UINT format) {
+int DrawSoftGlowText(fw::TCanvas& canvas, const TRect& rect, const std::wstring& text, fw::TColor color, UINT format) {
   constexpr int m = 12;
   if (!rect.IsEmpty()) {
     TskBitmap halo(rect.Width() + 2 * m, rect.Height() + 2 * m);

@@ -11,8 +11,8 @@
 namespace sk {
 
 // A blurred halo of glowSize pixels in color, moved by offset.
-int DrawGlowText(fw::TCanvas& canvas, const fw::TRect& rect, const std::wstring& text, int glowSize,
-                 fw::TColor color, int offset, UINT format);
+int DrawGlowText(fw::TCanvas& canvas, const fw::TRect& rect, const std::wstring& text, int glowSize, fw::TColor color,
+                 int offset, UINT format);
 // A wide, soft halo in color, as behind captions of glass frames.
 int DrawSoftGlowText(fw::TCanvas& canvas, const fw::TRect& rect, const std::wstring& text, fw::TColor color,
                      UINT format);

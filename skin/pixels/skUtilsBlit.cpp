@@ -36,10 +36,8 @@ struct ResolvedAxis {
   int Map(int d) const {
     const int64_t k = int64_t{d} - dst0;
     switch (fill) {
-      case AxisFill::Copy:
-        return static_cast<int>(s0 + k);
-      case AxisFill::Tile:
-        return static_cast<int>(s0 + k % period);
+      case AxisFill::Copy: return static_cast<int>(s0 + k);
+      case AxisFill::Tile: return static_cast<int>(s0 + k % period);
       case AxisFill::Stretch: {
         // k < 2^32 and sw < 2^31 (a picture's width): the product fits 64 bits unsigned.
         const uint64_t centre = (2 * static_cast<uint64_t>(k) + 1) * static_cast<uint64_t>(sw);
@@ -168,18 +166,10 @@ void ConvertRow(const TBitmap& source, int y, int x0, int x1, uint8_t* out, int 
   for (int x = x0; x < x1; ++x) {
     const int i = x - x0;
     switch (source.PixelFormat()) {
-      case TPixelFormat::pf1bit:
-        fromIndex(i, (row[x / 8] >> (7 - x % 8)) & 1);
-        break;
-      case TPixelFormat::pf4bit:
-        fromIndex(i, (x % 2 == 0) ? row[x / 2] >> 4 : row[x / 2] & 0x0F);
-        break;
-      case TPixelFormat::pf8bit:
-        fromIndex(i, row[x]);
-        break;
-      case TPixelFormat::pf24bit:
-        put(i, row[x * 3], row[x * 3 + 1], row[x * 3 + 2]);
-        break;
+      case TPixelFormat::pf1bit: fromIndex(i, (row[x / 8] >> (7 - x % 8)) & 1); break;
+      case TPixelFormat::pf4bit: fromIndex(i, (x % 2 == 0) ? row[x / 2] >> 4 : row[x / 2] & 0x0F); break;
+      case TPixelFormat::pf8bit: fromIndex(i, row[x]); break;
+      case TPixelFormat::pf24bit: put(i, row[x * 3], row[x * 3 + 1], row[x * 3 + 2]); break;
       case TPixelFormat::pf32bit:
         put(i, row[x * 4], row[x * 4 + 1], row[x * 4 + 2]);
         if (bpp == 4) out[i * 4 + 3] = row[x * 4 + 3];
@@ -248,9 +238,7 @@ void BlitSpans(const PixelView& dst, const PixelView& src, const AxisSpan& xSpan
       continue;
     }
     switch (x.fill) {
-      case AxisFill::Copy:
-        std::memcpy(out, src.At(x.Map(x.c0), s), rowBytes);
-        break;
+      case AxisFill::Copy: std::memcpy(out, src.At(x.Map(x.c0), s), rowBytes); break;
       case AxisFill::Tile: {
         // Write one period starting at the phase, then double it in place:
         // the row is periodic, so any whole number of periods repeats.

@@ -47,8 +47,8 @@ void HorizontalLine(fw::TCanvas& canvas, int x0, int x1, int y) {
 // marker; markerWidth is how far the glyph marker reaches.
 template <class DrawGlyph>
 TskGlyphTextPlace DrawGlyphAndText(fw::TCanvas& canvas, const TRect& rect, const TskGlyphButtonLook& look,
-                                   GlyphSize glyph, int markerWidth, int pressedMarkerInset, const std::wstring& caption,
-                                   DrawGlyph drawGlyph) {
+                                   GlyphSize glyph, int markerWidth, int pressedMarkerInset,
+                                   const std::wstring& caption, DrawGlyph drawGlyph) {
   const fw::TBrush oldBrush = canvas.Brush();
   canvas.Brush().style = fw::TBrushStyle::bsClear;
   const TextSize text = MeasureCaption(canvas, rect, glyph, look.layout, caption);
@@ -154,9 +154,8 @@ TskGlyphTextPlace DrawImageListGlyphAndText(fw::TCanvas& canvas, const TRect& re
   GlyphSize glyph;
   if (images && imageIndex >= 0 && imageIndex < images->Count()) glyph = {images->Width(), images->Height()};
   const int markerWidth = images ? images->Width() : 0;
-  return DrawGlyphAndText(canvas, rect, look, glyph, markerWidth, 0, caption, [&](fw::TPoint at) {
-    images->Draw(canvas, at.x, at.y, imageIndex, enabled);
-  });
+  return DrawGlyphAndText(canvas, rect, look, glyph, markerWidth, 0, caption,
+                          [&](fw::TPoint at) { images->Draw(canvas, at.x, at.y, imageIndex, enabled); });
 }
 
 TskGlyphTextPlace DrawBitmapGlyphAndText(fw::TCanvas& canvas, const TRect& rect, const TskGlyphButtonLook& look,
@@ -164,9 +163,8 @@ TskGlyphTextPlace DrawBitmapGlyphAndText(fw::TCanvas& canvas, const TRect& rect,
                                          const std::wstring& caption) {
   GlyphSize glyph;
   if (!strip.Empty() && frameCount > 0) glyph = {strip.Width() / frameCount, strip.Height()};
-  return DrawGlyphAndText(canvas, rect, look, glyph, strip.Width(), 1, caption, [&](fw::TPoint at) {
-    DrawGlyphFrame(canvas, at.x, at.y, frameNumber, frameCount, strip);
-  });
+  return DrawGlyphAndText(canvas, rect, look, glyph, strip.Width(), 1, caption,
+                          [&](fw::TPoint at) { DrawGlyphFrame(canvas, at.x, at.y, frameNumber, frameCount, strip); });
 }
 
 }  // namespace sk

@@ -102,8 +102,8 @@ void CreateStretchedSkinImage(TBitmap& target, const TBitmap& source, const TRec
                   MapCornerModel(c, RectWidth(rect), RectHeight(rect), w, h), target);
 }
 
-void CreateHSkinImage(int leftWidth, int rightWidth, TBitmap& target, bool stretch, int width,
-                      const TRect& sourceRect, const TBitmap& source) {
+void CreateHSkinImage(int leftWidth, int rightWidth, TBitmap& target, bool stretch, int width, const TRect& sourceRect,
+                      const TBitmap& source) {
   const int h = RectHeight(sourceRect);
   const int sw = RectWidth(sourceRect);
   Strip s(target, width, h, source, sourceRect);
@@ -128,9 +128,8 @@ void CreateVSkinImage(int topHeight, int bottomHeight, TBitmap& target, bool str
   s.Blit(columns, EdgeSpan(stretch, topHeight, middleEnd, topHeight, sourceMiddleEnd));
 }
 
-void CreateSkinBorderImages(const TskCornerModel& c, TskStretchFlags stretch, int width, int height,
-                            const TRect& rect, const TBitmap& source, const TskBorderImages& targets,
-                            const TskCornerModel& m) {
+void CreateSkinBorderImages(const TskCornerModel& c, TskStretchFlags stretch, int width, int height, const TRect& rect,
+                            const TBitmap& source, const TskBorderImages& targets, const TskCornerModel& m) {
   const int rw = RectWidth(rect);
   const int rh = RectHeight(rect);
   const TRect& cr = c.client;
@@ -177,8 +176,8 @@ void CreateSkinBorderImages(const TskCornerModel& c, TskStretchFlags stretch, in
   }
 }
 
-void CreateMaskBorderImages(const TskCornerModel& c, const TRect& ma, const TBitmap& mask, int width,
-                            const TRect& nma, const TskCornerModel& m, const TskBorderImages& targets) {
+void CreateMaskBorderImages(const TskCornerModel& c, const TRect& ma, const TBitmap& mask, int width, const TRect& nma,
+                            const TskCornerModel& m, const TskBorderImages& targets) {
   const int mw = mask.Width();
   const int mh = mask.Height();
   const TRect whole{0, 0, mw, mh};

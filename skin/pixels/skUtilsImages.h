@@ -26,13 +26,12 @@ struct TskStretchFlags {
 
 // The destination geometry every caller uses: corners on the right and at the
 // bottom move with the change of size, the client rectangle grows with it.
-TskCornerModel MapCornerModel(const TskCornerModel& source, int sourceWidth, int sourceHeight, int width,
-                              int height);
+TskCornerModel MapCornerModel(const TskCornerModel& source, int sourceWidth, int sourceHeight, int width, int height);
 
 // Rebuilds rect of source at width x height into target (resized to it).
-void CreateSkinImage(const TskCornerModel& corners, const TRect& rect, const TBitmap& source,
-                     TskStretchFlags stretch, bool drawClient, bool stretchEffect, TskStretchType stretchType,
-                     int width, int height, const TskCornerModel& mapped, TBitmap& target);
+void CreateSkinImage(const TskCornerModel& corners, const TRect& rect, const TBitmap& source, TskStretchFlags stretch,
+                     bool drawClient, bool stretchEffect, TskStretchType stretchType, int width, int height,
+                     const TskCornerModel& mapped, TBitmap& target);
 
 // The client rectangle's corners as the corner points, everything stretched,
 // at target's current size.
@@ -40,8 +39,8 @@ void CreateStretchedSkinImage(TBitmap& target, const TBitmap& source, const TRec
                               const TRect& client);
 
 // Fixed left and right parts, the middle stretched or tiled across.
-void CreateHSkinImage(int leftWidth, int rightWidth, TBitmap& target, bool stretch, int width,
-                      const TRect& sourceRect, const TBitmap& source);
+void CreateHSkinImage(int leftWidth, int rightWidth, TBitmap& target, bool stretch, int width, const TRect& sourceRect,
+                      const TBitmap& source);
 // Fixed top and bottom parts, the middle stretched or tiled down.
 void CreateVSkinImage(int topHeight, int bottomHeight, TBitmap& target, bool stretch, int height,
                       const TRect& sourceRect, const TBitmap& source);

@@ -111,8 +111,8 @@ void ScanRow24(const uint8_t* row, int width, RunTracker& runs) {
 #if defined(__SSE2__)
   for (; x + 64 <= width; x += 64) {
     const uint8_t* p = row + static_cast<ptrdiff_t>(x) * 3;
-    runs.Word(BlackBits16(p) | BlackBits16(p + 48) << 16 | BlackBits16(p + 96) << 32 | BlackBits16(p + 144) << 48,
-              x, 64);
+    runs.Word(BlackBits16(p) | BlackBits16(p + 48) << 16 | BlackBits16(p + 96) << 32 | BlackBits16(p + 144) << 48, x,
+              64);
   }
 #endif
   for (; x < width; x += 64) {
@@ -136,8 +136,7 @@ void RequireScannableWidth(int width) {
 
 }  // namespace
 
-TskFBitmap::TskFBitmap(const TBitmap& picture)
-    : width_(picture.Width()), height_(picture.Height()) {
+TskFBitmap::TskFBitmap(const TBitmap& picture) : width_(picture.Width()), height_(picture.Height()) {
   RequireScannableWidth(width_);
   // A row of width * 3 bytes padded to four is width * 3 + width mod 4.
   gap_ = width_ % 4;

@@ -9,8 +9,7 @@ using fw::TColor;
 // Sets the pen (and brush) for one glyph and gives the caller's back after.
 class GlyphTools {
  public:
-  GlyphTools(TCanvas& canvas, TColor color, bool filled)
-      : canvas_(canvas), pen_(canvas.Pen()), brush_(canvas.Brush()) {
+  GlyphTools(TCanvas& canvas, TColor color, bool filled) : canvas_(canvas), pen_(canvas.Pen()), brush_(canvas.Brush()) {
     canvas.Pen() = {color, 1, fw::TPenStyle::psSolid};
     canvas.Brush() = {color, filled ? fw::TBrushStyle::bsSolid : fw::TBrushStyle::bsClear};
   }

@@ -11,7 +11,9 @@ fw::GdiObject<HRGN> RegionFromData(const std::vector<uint8_t>& data) {
       ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()), reinterpret_cast<const RGNDATA*>(data.data())));
 }
 
-fw::GdiObject<HRGN> CreateRegionFromMask(const fw::TBitmap& mask) { return RegionFromData(MaskToRegionData(mask, 0, 0)); }
+fw::GdiObject<HRGN> CreateRegionFromMask(const fw::TBitmap& mask) {
+  return RegionFromData(MaskToRegionData(mask, 0, 0));
+}
 
 fw::GdiObject<HRGN> CreateSkinRegion(const TskCornerModel& corners, const TRect& maskArea, const fw::TBitmap& mask,
                                      int height, int width, const TskCornerModel& mapped) {

@@ -51,8 +51,8 @@ int ScaleDesigned(int pixels) { return MulDiv(pixels, ScreenPixelsPerInch(), 96)
 std::filesystem::path MakeScratchDirectory(const std::wstring& name) {
   wchar_t temp[MAX_PATH];
   GetTempPathW(MAX_PATH, temp);
-  std::filesystem::path dir = std::filesystem::path(temp) / (L"quillet-e2e-" + name + L"-" +
-                                                             std::to_wstring(GetCurrentProcessId()));
+  std::filesystem::path dir =
+      std::filesystem::path(temp) / (L"quillet-e2e-" + name + L"-" + std::to_wstring(GetCurrentProcessId()));
   std::error_code ec;
   std::filesystem::remove_all(dir, ec);
   std::filesystem::create_directories(dir);
@@ -133,8 +133,7 @@ void KeepOnTop(HWND window) {
   SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-HWND FindProcessWindow(DWORD pid, const std::wstring& caption, const std::wstring& windowClass,
-                       bool visibleOnly) {
+HWND FindProcessWindow(DWORD pid, const std::wstring& caption, const std::wstring& windowClass, bool visibleOnly) {
   struct Search {
     DWORD pid;
     const std::wstring& caption;
@@ -166,8 +165,8 @@ QuilletProcess::QuilletProcess(const std::filesystem::path& directory, const std
                              std::filesystem::copy_options::overwrite_existing);
   STARTUPINFOW si{sizeof si};
   std::wstring command = L"\"" + target.wstring() + L"\"";
-  if (!CreateProcessW(target.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      directory_.c_str(), &si, &process_)) {
+  if (!CreateProcessW(target.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, directory_.c_str(), &si,
+                      &process_)) {
     return;
   }
   // The window exists before it is shown; its first show may open an error
@@ -222,8 +221,8 @@ HWND QuilletProcess::Button(const std::wstring& caption) const {
 std::wstring QuilletProcess::Text(HWND control) const {
   const LRESULT n = SendMessageW(control, WM_GETTEXTLENGTH, 0, 0);
   std::wstring text(static_cast<size_t>(n) + 1, L'\0');
-  const LRESULT got = SendMessageW(control, WM_GETTEXT, static_cast<WPARAM>(n + 1),
-                                   reinterpret_cast<LPARAM>(text.data()));
+  const LRESULT got =
+      SendMessageW(control, WM_GETTEXT, static_cast<WPARAM>(n + 1), reinterpret_cast<LPARAM>(text.data()));
   text.resize(static_cast<size_t>(got));
   return text;
 }
@@ -244,9 +243,7 @@ bool QuilletProcess::Sync() const {
   return SendMessageTimeoutW(window_, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result) != 0;
 }
 
-HWND QuilletProcess::MessageBoxWindow() const {
-  return FindProcessWindow(process_.dwProcessId, L"Quillet", L"#32770");
-}
+HWND QuilletProcess::MessageBoxWindow() const { return FindProcessWindow(process_.dwProcessId, L"Quillet", L"#32770"); }
 
 std::wstring QuilletProcess::MessageBoxText(HWND box) const {
   // The message is the box's static text control with the id 0xFFFF.

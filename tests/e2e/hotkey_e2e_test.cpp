@@ -47,7 +47,8 @@ class Notepad {
   HWND Edit() const { return edit_; }
   std::wstring Text() const {
     std::wstring text(static_cast<size_t>(SendMessageW(edit_, WM_GETTEXTLENGTH, 0, 0)) + 1, L'\0');
-    text.resize(static_cast<size_t>(SendMessageW(edit_, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+    text.resize(
+        static_cast<size_t>(SendMessageW(edit_, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
     return text;
   }
   void Clear() const { SendMessageW(edit_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"")); }

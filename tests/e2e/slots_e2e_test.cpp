@@ -44,9 +44,7 @@ std::vector<std::wstring> SampleSlots() {
           L""};
 }
 
-void SaveAndWait(QuilletProcess& app) {
-  app.Click(app.Button(kSave));
-}
+void SaveAndWait(QuilletProcess& app) { app.Click(app.Button(kSave)); }
 
 // Ordinary text, words and line breaks, `chars` characters long.
 std::wstring WordsText(size_t chars) {
@@ -163,8 +161,8 @@ TEST(SlotsE2e, RefusedWriteShowsTheErrorAndTheWindowStaysUsable) {
   ASSERT_NE(app.Window(), nullptr);
 
   // Another program holds the file open for reading only: writes are refused.
-  HANDLE lock = CreateFileW((dir / L"config.ini").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                            OPEN_EXISTING, 0, nullptr);
+  HANDLE lock =
+      CreateFileW((dir / L"config.ini").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(lock, INVALID_HANDLE_VALUE);
   app.SetText(app.Memo(1), L"cannot be written");
   app.PostClick(app.Button(kSave));

@@ -72,12 +72,12 @@ class LayoutTest : public ::testing::Test {
         .Set<Node, uint8_t>(L"Flags", &Node::SetFlags, {{L"fA", fA}, {L"fB", fB}, {L"fC", fC}})
         .Reference<Node, Node>(L"Peer", &Node::SetPeer)
         .Event<Node>(L"OnPing", &Node::OnPing)
-        .Property(L"Data", [](TComponent& c, const LayoutValue& v, LayoutContext&) {
-          ClassInfo::Cast<Node>(c, v).data = v.bytes;
-        })
+        .Property(L"Data", [](TComponent& c, const LayoutValue& v,
+                              LayoutContext&) { ClassInfo::Cast<Node>(c, v).data = v.bytes; })
         .Property(L"Items", [](TComponent& c, const LayoutValue& v, LayoutContext&) {
           for (const auto& item : v.items) {
-            for (const auto& [name, value] : item.properties) ClassInfo::Cast<Node>(c, v).items.push_back(value.AsText());
+            for (const auto& [name, value] : item.properties)
+              ClassInfo::Cast<Node>(c, v).items.push_back(value.AsText());
           }
         });
     registry_.Register<Other>(L"TOther", L"");
@@ -203,8 +203,7 @@ TEST_F(LayoutTest, ErrorsNameTheLineAndWhatIsWrong) {
   EXPECT_EQ(ErrorOf("object root: TNode\n  object o: TOther\n  end\n  Peer = o\nend\n"),
             L"Layout line 4: o is not of the kind this property refers to");
   EXPECT_EQ(ErrorOf("object root: TNode\n  Shape = shTriangle\nend\n"), L"Layout line 2: unknown value shTriangle");
-  EXPECT_EQ(ErrorOf("object root: TNode\n  Size = 'text'\nend\n"),
-            L"Layout line 2: a number expected, found a string");
+  EXPECT_EQ(ErrorOf("object root: TNode\n  Size = 'text'\nend\n"), L"Layout line 2: a number expected, found a string");
   EXPECT_EQ(ErrorOf("object root: TNode\n  OnPing = Pong\nend\n"), L"Layout line 2: unknown method Pong");
   EXPECT_EQ(ErrorOf("object root: TNode\n  Label = 'open\nend\n"), L"Layout line 2: unterminated string");
   EXPECT_EQ(ErrorOf("object root: TNode\n  Size = 1\n"), L"Layout line 3: 'end' expected for root");

@@ -152,9 +152,9 @@ TEST(PixelsBitmap, StretchRoundsTheWholeSumToEven) {
   // Clipped destinations count columns from the unclipped left.
   TskBitmap wide(7, 1);
   src.DrawToBitmap(wide, {-3, 0, 4, 1}, {0, 0, 4, 1});  // x -> RoundEven(x / 2)
-  EXPECT_EQ(wide.Pixel(0, 0) & 0xFF, 2u);             // x = 3: 1.5 -> 2
-  EXPECT_EQ(wide.Pixel(1, 0) & 0xFF, 2u);             // x = 4
-  EXPECT_EQ(wide.Pixel(2, 0) & 0xFF, 2u);             // x = 5: 2.5 -> 2
+  EXPECT_EQ(wide.Pixel(0, 0) & 0xFF, 2u);               // x = 3: 1.5 -> 2
+  EXPECT_EQ(wide.Pixel(1, 0) & 0xFF, 2u);               // x = 4
+  EXPECT_EQ(wide.Pixel(2, 0) & 0xFF, 2u);               // x = 5: 2.5 -> 2
   EXPECT_EQ(wide.Pixel(3, 0) & 0xFF, 3u);
   // Rows repeat in every mode with the same map.
   std::mt19937 rng(11);

@@ -45,8 +45,8 @@ TEST(PixelsBuilders, TiledImageCopiesCornersAndTilesFromSpanStart) {
   Model m;
   TBitmap target;
   const int w = 130, h = 70;  // edges: 110 = 2 * 40 + 30 across, 50 = 2 * 20 + 10 down
-  CreateSkinImage(m.corners, m.rect, m.source, {}, true, false, stFull, w, h,
-                  MapCornerModel(m.corners, 60, 40, w, h), target);
+  CreateSkinImage(m.corners, m.rect, m.source, {}, true, false, stFull, w, h, MapCornerModel(m.corners, 60, 40, w, h),
+                  target);
   ASSERT_EQ(target.Width(), w);
   ASSERT_EQ(target.Height(), h);
   const auto sx = [](int x) { return x < 10 ? x : (x >= 120 ? x - 70 : 10 + (x - 10) % 40); };
@@ -107,8 +107,8 @@ TEST(PixelsBuilders, DegenerateModelsGiveABlankTargetOfTheSize) {
   // An empty source, and a target smaller than the corners, do not fault.
   CreateSkinImage(m.corners, m.rect, TBitmap(), {}, true, false, stFull, 5, 5, m.corners, target);
   EXPECT_EQ(target.Width(), 5);
-  CreateSkinImage(m.corners, m.rect, m.source, {}, true, false, stFull, 8, 6,
-                  MapCornerModel(m.corners, 60, 40, 8, 6), target);
+  CreateSkinImage(m.corners, m.rect, m.source, {}, true, false, stFull, 8, 6, MapCornerModel(m.corners, 60, 40, 8, 6),
+                  target);
   EXPECT_EQ(target.Width(), 8);
   // A skin rectangle reaching outside its picture reads only what is there.
   CreateSkinImage(m.corners, {60, 40, 120, 80}, m.source, {}, true, false, stFull, 90, 50,

@@ -255,8 +255,8 @@ void ReferenceSplitBlur(TskEffectBmp& p, int a) {
       const int up = pick(y, h, true), down = pick(y, h, false);
       const int left = pick(x, w, true), right = pick(x, w, false);
       for (int c = 0; c < 3; ++c) {
-        const int s = p.Row(up)[left * 3 + c] + p.Row(down)[left * 3 + c] + p.Row(up)[right * 3 + c] +
-                      p.Row(down)[right * 3 + c];
+        const int s =
+            p.Row(up)[left * 3 + c] + p.Row(down)[left * 3 + c] + p.Row(up)[right * 3 + c] + p.Row(down)[right * 3 + c];
         p.Row(y)[x * 3 + c] = static_cast<uint8_t>(s / 4);
       }
     }

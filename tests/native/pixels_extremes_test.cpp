@@ -142,18 +142,10 @@ TEST(PixelsExtremes, BuildersSurviveExtremeGeometry) {
           CreateSkinImage(c, rect(), source, {rng() % 2 == 0, true, false, rng() % 2 == 0}, true, rng() % 2 == 0,
                           static_cast<TskStretchType>(rng() % 3), w, h, m, a);
           break;
-        case 1:
-          CreateSkinBorderImages(c, {true, false, true, false}, w, h, rect(), source, {&a, &b, &d, &e}, m);
-          break;
-        case 2:
-          CreateMaskBorderImages(c, rect(), mask, w, rect(), m, {&a, &b, &d, &e});
-          break;
-        case 3:
-          CreateHSkinImage(pick(), pick(), a, rng() % 2 == 0, w, rect(), source);
-          break;
-        case 4:
-          CreateVSkinImage(pick(), pick(), a, rng() % 2 == 0, h, rect(), source);
-          break;
+        case 1: CreateSkinBorderImages(c, {true, false, true, false}, w, h, rect(), source, {&a, &b, &d, &e}, m); break;
+        case 2: CreateMaskBorderImages(c, rect(), mask, w, rect(), m, {&a, &b, &d, &e}); break;
+        case 3: CreateHSkinImage(pick(), pick(), a, rng() % 2 == 0, w, rect(), source); break;
+        case 4: CreateVSkinImage(pick(), pick(), a, rng() % 2 == 0, h, rect(), source); break;
         case 5: {
           a = TBitmap(17, 9, rng() % 2 ? TPixelFormat::pf24bit : TPixelFormat::pf32bit);
           TBitmap scratch;

@@ -93,8 +93,7 @@ TEST(PixelsMask, PaletteMasksReadTheirColours) {
   mask.SetPalette({{255, 255, 255, 0}, {0, 0, 0, 0}});  // index 1 is black
   mask.ScanLine(0)[0] = 0x0F;
   mask.ScanLine(0)[1] = 0x81;
-  EXPECT_EQ(RegionDataRects(MaskToRegionData(mask, 0, 0)),
-            (std::vector<TskRegionRect>{{4, 0, 9, 1}, {15, 0, 16, 1}}));
+  EXPECT_EQ(RegionDataRects(MaskToRegionData(mask, 0, 0)), (std::vector<TskRegionRect>{{4, 0, 9, 1}, {15, 0, 16, 1}}));
 }
 
 TEST(PixelsMask, MoreRunsThanOneBlockGrowTheBlock) {

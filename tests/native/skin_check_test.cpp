@@ -34,12 +34,12 @@ TEST(SkinCheck, ReportsEveryKindOfFindingWithItsPlace) {
   sizes.active = {{20, 20}};
   const auto findings = CheckDescription(ini, sizes, true);
   ASSERT_NE(Find(findings, "FORMINFO", "clientrect"), nullptr);
-  EXPECT_TRUE(Find(findings, "FORMINFO", "clientrect")->error);  // the loader would fail
+  EXPECT_TRUE(Find(findings, "FORMINFO", "clientrect")->error);   // the loader would fail
   EXPECT_NE(Find(findings, "FORMINFO", "buttonsrect"), nullptr);  // outside the main picture
   EXPECT_NE(Find(findings, "FORMINFO", "buttonsoffset"), nullptr);
   EXPECT_NE(Find(findings, "close", "command"), nullptr);
   EXPECT_NE(Find(findings, "close", "activepictureindex"), nullptr);
-  EXPECT_NE(Find(findings, "SKINOBJECTS", "1"), nullptr);  // unknown type
+  EXPECT_NE(Find(findings, "SKINOBJECTS", "1"), nullptr);   // unknown type
   EXPECT_NE(Find(findings, "gone", ""), nullptr);           // missing section
   EXPECT_NE(Find(findings, "panel", "skinrect"), nullptr);  // wider than picture 0
   EXPECT_NE(Find(findings, "panel", "alignment"), nullptr);

@@ -138,7 +138,8 @@ TEST(SkinRecords, RestoreHintOnlyForTheStockEnglishHints) {
   EXPECT_FALSE(roll.Morphing);  // animations never morph
   EXPECT_EQ(roll.CountFrames, 1);
   EXPECT_EQ(roll.TimerInterval, 50);
-  const auto own = Loaded<TskDataSkinMainMenuBarButton>("x", "[x]\nhint=Maximize\ncommand=cmmaximize\nrestorehint=Back\n");
+  const auto own =
+      Loaded<TskDataSkinMainMenuBarButton>("x", "[x]\nhint=Maximize\ncommand=cmmaximize\nrestorehint=Back\n");
   EXPECT_EQ(own.RestoreHint, "Back");
 }
 
@@ -222,8 +223,9 @@ TEST(SkinFormInfo, MaskAreaAndHitTestPointsOnlyWithAMask) {
 
 TEST(SkinFormInfo, CornerPointsAreClampedIntoTheClientRect) {
   TskDataSkinFormInfo info;
-  info.LoadFromIni(IniOf("[FORMINFO]\nlefttoppoint=2,3\nrighttoppoint=300,1\nleftbottompoint=1,250\n"
-                         "rightbottompoint=299,251\nclientrect=4,27,281,206\n"));
+  info.LoadFromIni(
+      IniOf("[FORMINFO]\nlefttoppoint=2,3\nrighttoppoint=300,1\nleftbottompoint=1,250\n"
+            "rightbottompoint=299,251\nclientrect=4,27,281,206\n"));
   info.Adjust(false);
   EXPECT_EQ(info.LeftTopPoint, (fw::TPoint{4, 27}));
   EXPECT_EQ(info.RightTopPoint, (fw::TPoint{281, 27}));

@@ -45,7 +45,7 @@ TEST(SkinValues, ReadersDefaultMissingKeysAndNameTheKeyOfABadOne) {
     EXPECT_EQ(e.Message(), L"'' is not a valid integer value");
   }
   EXPECT_THROW(ReadSkinPoint(ini, "s", "empty"), ESkinValueError);  // present but empty
-  EXPECT_FALSE(ReadSkinBool(ini, "s", "flag"));  // only 1 is true
+  EXPECT_FALSE(ReadSkinBool(ini, "s", "flag"));                     // only 1 is true
   EXPECT_TRUE(ReadSkinBool(ini, "s", "YES"));
 }
 

@@ -123,7 +123,7 @@ TEST(StatusFrame, GrooveOnTheTopSideOnly) {
   Grid g;
   EXPECT_EQ(PaintFrame(g, kWhole, TFrameStyleEx::fsGroove, sdTop), (TRect{0, 2, 10, 10}));
   for (int x = 0; x < 10; ++x) EXPECT_EQ(g.At(x, 0), clBtnShadow) << x;  // (r-1, t) in the upper-left colour
-  EXPECT_EQ(g.At(0, 1), clBtnHighlight);                                     // (l, t+1) in the lower-right colour
+  EXPECT_EQ(g.At(0, 1), clBtnHighlight);                                 // (l, t+1) in the lower-right colour
   for (int x = 1; x < 10; ++x) EXPECT_EQ(g.At(x, 1), clBtnHighlight) << x;
   EXPECT_EQ(g.Count(kEmpty), 80);
 }

@@ -89,7 +89,7 @@ TEST_F(MainWindow, BottomAlignedControlsStackByTheirBottomEdges) {
 }
 
 TEST_F(MainWindow, MemosAreMultiLineWordWrappedWithAVerticalScrollBar) {
-  static const TPoint kPlaces[] = {{16, 65}, {296, 65}, {16, 143}, {296, 143},
+  static const TPoint kPlaces[] = {{16, 65},  {296, 65},  {16, 143}, {296, 143},
                                    {16, 225}, {296, 225}, {16, 303}, {296, 303}};
   for (int slot = 1; slot <= 8; ++slot) {
     TMemo* memo = form_->SlotMemo(slot);
@@ -105,8 +105,8 @@ TEST_F(MainWindow, MemosAreMultiLineWordWrappedWithAVerticalScrollBar) {
 TEST_F(MainWindow, TabOrderRunsThroughTheSlotsThenTheButtons) {
   std::vector<std::wstring> names;
   for (TWinControl* c : form_->TabList()) names.push_back(c->Name());
-  EXPECT_EQ(names, (std::vector<std::wstring>{L"TopPnl", L"mmo1", L"mmo2", L"mmo3", L"mmo4", L"mmo5", L"mmo6",
-                                              L"mmo7", L"mmo8", L"Button1", L"btn2", L"FrStatusBar1"}));
+  EXPECT_EQ(names, (std::vector<std::wstring>{L"TopPnl", L"mmo1", L"mmo2", L"mmo3", L"mmo4", L"mmo5", L"mmo6", L"mmo7",
+                                              L"mmo8", L"Button1", L"btn2", L"FrStatusBar1"}));
   form_->Show();
   form_->SlotMemo(8)->SetFocus();
   form_->SelectNext(form_->SlotMemo(8), true);
@@ -172,7 +172,9 @@ TEST(FrameworkScaling, ALayoutDesignedAtAnotherResolutionIsScaledToTheScreen) {
   const std::string layout =
       "object f: TForm\n"
       "  ClientWidth = 200\n  ClientHeight = 100\n"
-      "  PixelsPerInch = " + std::to_string(screen / 2) + "\n"
+      "  PixelsPerInch = " +
+      std::to_string(screen / 2) +
+      "\n"
       "  Font.Height = -11\n"
       "  object p: TPanel\n    Left = 10\n    Top = 20\n    Width = 30\n    Height = 40\n  end\n"
       "end\n";

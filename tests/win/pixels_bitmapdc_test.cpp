@@ -17,7 +17,9 @@ using pixels::Surface;
 
 constexpr uint32_t Rgb(uint32_t pixel) { return pixel & 0x00FFFFFFu; }
 
-int Blend(int a, int s, int d) { return sk::UsesMmxBlend() ? sk::BlendChannelMmx(a, s, d) : sk::BlendChannelPlain(a, s, d); }
+int Blend(int a, int s, int d) {
+  return sk::UsesMmxBlend() ? sk::BlendChannelMmx(a, s, d) : sk::BlendChannelPlain(a, s, d);
+}
 
 TEST(PixelsBitmapDC, CanvasDrawsIntoThePixelsAndFollowsAResize) {
   const int before = sk::BitmapsWithDCCount();
@@ -228,10 +230,10 @@ TEST(PixelsBackdrop, ParentBackgroundAndEarlierSiblingsShowThrough) {
 
   Surface s(40, 40);
   sk::CopyParentBackdrop(*control, s.canvas);
-  EXPECT_EQ(s.At(0, 0), fw::RGBColor(0, 0, 200));   // the earlier sibling
+  EXPECT_EQ(s.At(0, 0), fw::RGBColor(0, 0, 200));  // the earlier sibling
   EXPECT_EQ(s.At(9, 9), fw::RGBColor(0, 0, 200));
-  EXPECT_EQ(s.At(10, 10), fw::RGBColor(200, 0, 0)); // the parent's colour
-  EXPECT_EQ(s.At(30, 30), fw::RGBColor(200, 0, 0)); // the later sibling is not copied
+  EXPECT_EQ(s.At(10, 10), fw::RGBColor(200, 0, 0));  // the parent's colour
+  EXPECT_EQ(s.At(30, 30), fw::RGBColor(200, 0, 0));  // the later sibling is not copied
   EXPECT_TRUE(before->sawCopy);
   EXPECT_FALSE(after->sawCopy);
   EXPECT_FALSE(sk::IsPaintingBackdropCopy(panel));

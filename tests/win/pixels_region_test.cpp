@@ -74,8 +74,8 @@ TEST(PixelsProbes, ProbesAnswerAndAWindowFadesToItsAlpha) {
   EXPECT_EQ(screen.left, 0);
   EXPECT_EQ(screen.right, GetSystemMetrics(SM_CXSCREEN));
 
-  HWND window = CreateWindowExW(WS_EX_LAYERED | WS_EX_TOOLWINDOW, L"STATIC", L"fade", WS_POPUP, 10, 10, 50, 50,
-                                nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  HWND window = CreateWindowExW(WS_EX_LAYERED | WS_EX_TOOLWINDOW, L"STATIC", L"fade", WS_POPUP, 10, 10, 50, 50, nullptr,
+                                nullptr, GetModuleHandleW(nullptr), nullptr);
   ASSERT_TRUE(window);
   sk::SetWindowAlpha(window, 0);
   sk::FadeInWindowAlpha(window, 205);

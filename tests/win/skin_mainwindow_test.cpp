@@ -108,10 +108,8 @@ TEST(EmbeddedSkin, TheLoadedSkinMatchesWhatTheSkinToolReportsOfThePackedFile) {
   ASSERT_NE(data, nullptr);
 
   std::vector<std::string> expected = {
-      "picture: " + Describe(data->Picture()),
-      "inactivepicture: " + Describe(data->InactivePicture()),
-      "mask: " + Describe(data->MaskPicture()),
-      "active pictures: " + std::to_string(data->ActivePictureCount())};
+      "picture: " + Describe(data->Picture()), "inactivepicture: " + Describe(data->InactivePicture()),
+      "mask: " + Describe(data->MaskPicture()), "active pictures: " + std::to_string(data->ActivePictureCount())};
   for (int i = 0; i < data->ActivePictureCount(); ++i) {
     expected.push_back("  " + std::to_string(i) + ": " + Describe(*data->ActivePicture(i)));
   }

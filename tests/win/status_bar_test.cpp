@@ -237,9 +237,9 @@ TEST_F(StatusBarTest, BordersBandAndInnerBorderFrameThePanes) {
   MemorySurface s(bar_->Width(), bar_->Height());
   bar_->PaintTo(s.Dc());
   EXPECT_EQ(s.At(0, 10), Sys(ShadeColor(fw::clBtnShadow, 30)));  // the flat outer border
-  EXPECT_EQ(s.At(1, 10), RGB(255, 0, 0));                         // the band
+  EXPECT_EQ(s.At(1, 10), RGB(255, 0, 0));                        // the band
   EXPECT_EQ(s.At(2, 10), RGB(255, 0, 0));
-  EXPECT_EQ(s.At(3, 10), Sys(fw::SystemColor(COLOR_3DLIGHT)));    // raised, outer ring
+  EXPECT_EQ(s.At(3, 10), Sys(fw::SystemColor(COLOR_3DLIGHT)));  // raised, outer ring
   EXPECT_EQ(s.At(bar_->Width() - 4, 10), Sys(fw::SystemColor(COLOR_3DDKSHADOW)));
 }
 

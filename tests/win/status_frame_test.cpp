@@ -19,12 +19,12 @@ TEST(StatusFrameDC, RaisedOnLeftAndBottomOnly) {
   fw::TCanvas canvas(s.Dc());
   const TRect inner = fr::PaintFrame(canvas, {0, 0, 12, 12}, TFrameStyleEx::fsRaised, sdLeft | sdBottom);
   EXPECT_EQ(inner, (TRect{2, 0, 12, 10}));
-  EXPECT_EQ(s.At(0, 3), Sys(cl3DLight));        // outer left
+  EXPECT_EQ(s.At(0, 3), Sys(cl3DLight));           // outer left
   EXPECT_EQ(s.At(1, 3), Sys(fw::clBtnHighlight));  // inner left
-  EXPECT_EQ(s.At(5, 11), Sys(cl3DDkShadow));    // outer bottom
+  EXPECT_EQ(s.At(5, 11), Sys(cl3DDkShadow));       // outer bottom
   EXPECT_EQ(s.At(5, 10), Sys(fw::clBtnShadow));    // inner bottom
-  EXPECT_EQ(s.At(5, 0), kWhite);                  // no top
-  EXPECT_EQ(s.At(11, 5), kWhite);                 // no right
+  EXPECT_EQ(s.At(5, 0), kWhite);                   // no top
+  EXPECT_EQ(s.At(11, 5), kWhite);                  // no right
 }
 
 TEST(StatusFrameDC, EveryStyleKeepsItsInsetAndColours) {

@@ -13,8 +13,7 @@ constexpr const char* kMissing = "\x01";
 // Reads like the loader and notes every value it would not take as written.
 class Checker : public TskSkinKeyReader {
  public:
-  Checker(const fw::TCustomIniFile& ini, std::string section, const PictureSizes& pictures,
-          std::vector<Finding>& out)
+  Checker(const fw::TCustomIniFile& ini, std::string section, const PictureSizes& pictures, std::vector<Finding>& out)
       : TskSkinKeyReader(ini, section), pictures_(pictures), out_(out) {}
 
   void Integer(const char* key, int& value, int def) override {
@@ -30,13 +29,15 @@ class Checker : public TskSkinKeyReader {
     TskSkinKeyReader::PictureIndex(key, value);
     const int count = static_cast<int>(pictures_.active.size());
     if (value < -1 || value >= count) {
-      Note(false, key, "picture index " + std::to_string(value) + " is out of range (" + std::to_string(count) +
-                           " active pictures): no picture");
+      Note(false, key,
+           "picture index " + std::to_string(value) + " is out of range (" + std::to_string(count) +
+               " active pictures): no picture");
     }
   }
   void Flag(const char* key, bool& value) override {
     const std::string raw = Raw(key);
-    if (raw != kMissing && raw != "0" && raw != "1") Note(false, key, "flag '" + raw + "' is neither 0 nor 1: read as false");
+    if (raw != kMissing && raw != "0" && raw != "1")
+      Note(false, key, "flag '" + raw + "' is neither 0 nor 1: read as false");
     TskSkinKeyReader::Flag(key, value);
   }
   void Point(const char* key, fw::TPoint& value) override {

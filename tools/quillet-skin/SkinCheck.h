@@ -17,8 +17,8 @@ struct Finding {
 };
 
 struct PictureSizes {
-  fw::TPoint main;                    // (0, 0) when absent
-  std::vector<fw::TPoint> active;     // width, height of each active picture
+  fw::TPoint main;                 // (0, 0) when absent
+  std::vector<fw::TPoint> active;  // width, height of each active picture
 };
 
 // Checks a description against the pictures it will be loaded with.

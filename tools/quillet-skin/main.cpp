@@ -141,7 +141,8 @@ int Info(const fs::path& file) {
   stored.ImportCompressedSkinFile(file);
   sk::TskSkinData data(nullptr);
   data.LoadFromStoredSkin(stored);
-  std::cout << "skin name: " << data.SkinName() << "\n" << "objects: " << data.ObjectCount() << "\n";
+  std::cout << "skin name: " << data.SkinName() << "\n"
+            << "objects: " << data.ObjectCount() << "\n";
   for (int i = 0; i < data.ObjectCount(); ++i) {
     const auto* type = sk::SkinRecordTypeOf(*data.ObjectList(i));
     std::cout << "  " << data.ObjectList(i)->SectionName << ": " << (type ? type->className : "?") << "\n";
@@ -215,8 +216,8 @@ int Check(const fs::path& path) {
   bool errors = false;
   for (const auto& f : findings) {
     errors = errors || f.error;
-    std::cout << (f.error ? "error: [" : "warning: [") << f.section << "]" << (f.key.empty() ? "" : " " + f.key)
-              << ": " << f.message << "\n";
+    std::cout << (f.error ? "error: [" : "warning: [") << f.section << "]" << (f.key.empty() ? "" : " " + f.key) << ": "
+              << f.message << "\n";
   }
   return errors ? kFailed : findings.empty() ? kOk : kFindings;
 }
