@@ -103,22 +103,18 @@ bool SetClipboardText(const std::wstring& text) {
   return set;
 }
 
-ClientPixels CaptureClient(HWND window) {
-  RECT r;
-  GetClientRect(window, &r);
-  POINT origin{0, 0};
-  ClientToScreen(window, &origin);
-  ClientPixels c{r.right, r.bottom, {}};
+ClientPixels CaptureScreen(int left, int top, int width, int height) {
+  ClientPixels c{width, height, {}};
   if (c.width <= 0 || c.height <= 0) return {};
   c.pixels.resize(static_cast<size_t>(c.width) * static_cast<size_t>(c.height));
   HDC screen = GetDC(nullptr);
   HDC memory = CreateCompatibleDC(screen);
   BITMAPINFO info{};
-  info.bmiHeader = {sizeof info.bmiHeader, c.width, -c.height, 1, 32, BI_RGB};
+  info.bmiHeader = {sizeof info.bmiHeader, c.width, -c.height, 1, 32, BI_RGB};  // top-down rows
   void* bits = nullptr;
   HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, c.width, c.height, screen, origin.x, origin.y, SRCCOPY);
+  BitBlt(memory, 0, 0, c.width, c.height, screen, left, top, SRCCOPY);
   GdiFlush();
   const auto* p = static_cast<const uint32_t*>(bits);
   for (size_t i = 0; i < c.pixels.size(); ++i) c.pixels[i] = p[i] & 0xFFFFFF;
@@ -127,6 +123,14 @@ ClientPixels CaptureClient(HWND window) {
   DeleteDC(memory);
   ReleaseDC(nullptr, screen);
   return c;
+}
+
+ClientPixels CaptureClient(HWND window) {
+  RECT r;
+  GetClientRect(window, &r);
+  POINT origin{0, 0};
+  ClientToScreen(window, &origin);
+  return CaptureScreen(origin.x, origin.y, r.right, r.bottom);
 }
 
 void KeepOnTop(HWND window) {

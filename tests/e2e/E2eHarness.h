@@ -83,6 +83,8 @@ struct ClientPixels {
 // Read from the screen (another process's window DC reads back nothing under
 // Wine), so the window must lie on top: see KeepOnTop.
 ClientPixels CaptureClient(HWND window);
+// A rectangle of the screen, as it shows now.
+ClientPixels CaptureScreen(int left, int top, int width, int height);
 // Puts `window` above all others, without activating it, for captures.
 void KeepOnTop(HWND window);
 

@@ -7,30 +7,7 @@ namespace e2e {
 ClientPixels CaptureWindow(HWND window) {
   RECT r{};
   GetWindowRect(window, &r);
-  ClientPixels c{r.right - r.left, r.bottom - r.top, {}};
-  if (c.width <= 0 || c.height <= 0) return {};
-  c.pixels.resize(static_cast<size_t>(c.width) * static_cast<size_t>(c.height));
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = c.width;
-  info.bmiHeader.biHeight = -c.height;  // top-down rows
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, c.width, c.height, screen, r.left, r.top, SRCCOPY);
-  GdiFlush();
-  const auto* p = static_cast<const uint32_t*>(bits);
-  for (size_t i = 0; i < c.pixels.size(); ++i) c.pixels[i] = p[i] & 0xFFFFFF;
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  return c;
+  return CaptureScreen(r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
 
 WindowRegion::WindowRegion(HWND window) : region_(CreateRectRgn(0, 0, 0, 0)) { type_ = GetWindowRgn(window, region_); }
