@@ -1,0 +1,96 @@
+#include "skin/form/skFormRegion.h"
+
+#include "skin/pixels/skUtilsImages.h"
+#include "skin/pixels/skUtilsRects.h"
+
+namespace sk {
+
+using fw::TBitmap;
+using fw::TPoint;
+using fw::TRect;
+
+TskRegionKind RegionKindFor(const TskRegionInput& in) {
+  if (!in.skinned || !in.hasBorder) return TskRegionKind::None;
+  if (!in.skinLoaded || !in.hasMask || in.maximizedMdiChild) return TskRegionKind::WholeRect;
+  return TskRegionKind::Mask;
+}
+
+bool BuildMaskStrips(const TskFrameSkin& skin, const TBitmap& mask, const TskFrameRects& m, TskMaskStrips& strips) {
+  strips.Clear();
+  const TskDataSkinFormInfo& fi = skin.info;
+  const TRect& ma = fi.MaskRectArea;
+  const TRect& nma = m.maskArea;
+  const int mw = mask.Width();
+  const int mh = mask.Height();
+  // Every strip must lie inside the mask and, at its place, inside the
+  // window; otherwise its size would come from the skin's numbers alone.
+  const bool fitsMask = !mask.Empty() && 0 <= ma.left && ma.left <= ma.right && ma.right <= mw && 0 <= ma.top &&
+                        ma.top <= ma.bottom && ma.bottom <= mh;
+  const bool fitsWindow = fitsMask && nma.left == ma.left && nma.top == ma.top && nma.left <= nma.right &&
+                          nma.top <= nma.bottom && int64_t{nma.right} + (mw - ma.right) <= m.width &&
+                          int64_t{nma.bottom} + (mh - ma.bottom) <= m.height;
+  if (!fitsWindow) return false;
+  const TskCornerModel corners{fi.LeftTopPoint, fi.RightTopPoint, fi.LeftBottomPoint, fi.RightBottomPoint, ma};
+  const TskCornerModel mapped{m.leftTop, m.rightTop, m.leftBottom, m.rightBottom, nma};
+  CreateMaskBorderImages(corners, ma, mask, m.width, nma, mapped,
+                         {&strips.top, &strips.bottom, &strips.left, &strips.right});
+  return true;
+}
+
+namespace {
+
+void AppendRuns(std::vector<TskRegionRect>& out, const TBitmap& strip, int x, int y) {
+  if (strip.Empty()) return;
+  const auto runs = RegionDataRects(MaskToRegionData(strip, x, y));
+  out.insert(out.end(), runs.begin(), runs.end());
+}
+
+}  // namespace
+
+std::vector<TskRegionRect> MaskRegionRects(const TskFrameRects& m, const TskMaskStrips& strips) {
+  std::vector<TskRegionRect> rects;
+  const TRect& a = m.maskArea;
+  if (!IsNullRect(a)) rects.push_back({a.left, a.top, a.right, a.bottom});
+  AppendRuns(rects, strips.top, 0, 0);
+  AppendRuns(rects, strips.bottom, 0, a.bottom);
+  AppendRuns(rects, strips.left, 0, a.top);
+  AppendRuns(rects, strips.right, a.right, a.top);
+  return rects;
+}
+
+std::vector<TskRegionRect> FrameRegionRects(TskRegionKind kind, const TskFrameSkin& skin, const TBitmap& mask,
+                                            const TskFrameRects& m, TskMaskStrips& strips) {
+  if (kind == TskRegionKind::Mask && BuildMaskStrips(skin, mask, m, strips)) return MaskRegionRects(m, strips);
+  strips.Clear();
+  if (kind == TskRegionKind::None || m.width <= 0 || m.height <= 0) return {};
+  return {{0, 0, m.width, m.height}};
+}
+
+namespace {
+
+// Pixels outside the strip count as not black.
+bool BlackAt(const TBitmap& b, int64_t x, int64_t y) {
+  if (x < 0 || y < 0 || x >= b.Width() || y >= b.Height()) return false;
+  return (b.Pixel(static_cast<int>(x), static_cast<int>(y)) & 0xFFFFFF) == 0;
+}
+
+}  // namespace
+
+bool PointInMaskShape(TPoint p, const TskFrameRects& m, const TskMaskStrips& strips) {
+  const TRect& a = m.maskArea;
+  if (a.Contains(p)) return true;
+  // The top strip holds the rows above the area, the bottom strip those from
+  // its bottom on; the sides the rows between.
+  if (p.y < a.top) return BlackAt(strips.top, p.x, p.y);
+  if (p.y >= a.bottom) return BlackAt(strips.bottom, p.x, int64_t{p.y} - a.bottom);
+  if (p.x > a.left) return BlackAt(strips.right, int64_t{p.x} - a.right, int64_t{p.y} - a.top);
+  return BlackAt(strips.left, p.x, int64_t{p.y} - a.top);
+}
+
+bool PointInObjectMask(const TBitmap* mask, int x, int y) {
+  if (!mask || mask->Empty()) return true;
+  // The mask's last column and row are its width and height minus one.
+  return BlackAt(*mask, x, y);
+}
+
+}  // namespace sk
