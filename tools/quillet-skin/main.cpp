@@ -1,4 +1,4 @@
-// quillet-skin: pack, unpack, inspect and check skins for Quillet.
+// quillet-skin: pack, unpack, inspect, check and render skins for Quillet.
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
@@ -11,6 +11,7 @@
 #include "framework/Utf.h"
 #include "skin/data/skSkinData.h"
 #include "skin/data/skSkinDataArchive.h"
+#include "tools/quillet-skin/FrameRender.h"
 #include "tools/quillet-skin/SkinCheck.h"
 
 namespace {
@@ -31,6 +32,11 @@ const char* const kHelp =
     "  check <skin.ini|file>       report what the loader would default or reject: missing\n"
     "                              sections, picture indexes out of range, rectangles outside\n"
     "                              their picture, malformed values (with section and key)\n"
+    "  render <skin.ini|file> --size WxH [--inactive] [--rolled-up] -o <frame.png>\n"
+    "                              draw the skinned frame, caption buttons and client\n"
+    "                              background of a window of that size (no caption text);\n"
+    "                              outside the window region the PNG is transparent;\n"
+    "                              --rolled-up makes the window its frame's height\n"
     "  --help                      this text\n"
     "\n"
     "exit codes:\n"
@@ -222,18 +228,66 @@ int Check(const fs::path& path) {
   return errors ? kFailed : findings.empty() ? kOk : kFindings;
 }
 
-// "<command> <input> [-o <output>]"
+// Loads a skin folder (skin.ini) or a compressed skin file as the program would.
+void LoadSkin(const fs::path& path, sk::TskSkinData& data) {
+  sk::TskCompressedStoredSkin stored(nullptr);
+  if (path.extension() == ".ini" || path.extension() == ".INI") {
+    stored.ImportSkinFolder(path);
+  } else {
+    stored.ImportCompressedSkinFile(path);
+  }
+  if (stored.IsEmpty()) throw sk::ESkinArchiveError(L"no skin to render");
+  data.LoadFromStoredSkin(stored);
+  if (data.Empty()) throw sk::ESkinArchiveError(L"the skin did not load");
+}
+
+// "WxH", both at least 1.
+bool ParseSize(const std::string& text, int& width, int& height) {
+  const size_t x = text.find('x');
+  if (x == std::string::npos) return false;
+  try {
+    size_t used = 0;
+    width = std::stoi(text.substr(0, x), &used);
+    if (used != x) return false;
+    height = std::stoi(text.substr(x + 1), &used);
+    if (used != text.size() - x - 1) return false;
+  } catch (const std::exception&) {
+    return false;
+  }
+  return width > 0 && height > 0;
+}
+
+// "<command> <input> [--size WxH] [--inactive] [--rolled-up] [-o <output>]"
 struct Args {
-  std::string command, input, output;
+  std::string command, input, output, size;
+  bool inactive = false, rolledUp = false;
 };
+
+int Render(const Args& args) {
+  skintool::RenderOptions options;
+  if (!ParseSize(args.size, options.width, options.height)) {
+    std::cerr << "quillet-skin: render needs --size WxH (for example --size 679x565)\n";
+    return kUsage;
+  }
+  options.inactive = args.inactive;
+  options.rolledUp = args.rolledUp;
+  sk::TskSkinData data(nullptr);
+  LoadSkin(args.input, data);
+  skintool::WritePng(skintool::RenderFrame(data, options), args.output);
+  return kOk;
+}
 
 bool Parse(int argc, char** argv, Args& args) {
   std::vector<std::string> rest;
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
-    if (a == "-o") {
+    if (a == "-o" || a == "--size") {
       if (++i >= argc) return false;
-      args.output = argv[i];
+      (a == "-o" ? args.output : args.size) = argv[i];
+    } else if (a == "--inactive") {
+      args.inactive = true;
+    } else if (a == "--rolled-up") {
+      args.rolledUp = true;
     } else {
       rest.push_back(a);
     }
@@ -256,7 +310,11 @@ int main(int argc, char** argv) {
     std::cerr << kHelp;
     return kUsage;
   }
-  const bool needsOutput = args.command == "pack" || args.command == "unpack";
+  const bool needsOutput = args.command == "pack" || args.command == "unpack" || args.command == "render";
+  if (args.command != "render" && (!args.size.empty() || args.inactive || args.rolledUp)) {
+    std::cerr << "quillet-skin: --size, --inactive and --rolled-up belong to render\n" << kHelp;
+    return kUsage;
+  }
   if (needsOutput == args.output.empty()) {
     std::cerr << "quillet-skin: " << (needsOutput ? "missing -o <output>" : "unexpected -o") << "\n" << kHelp;
     return kUsage;
@@ -266,6 +324,7 @@ int main(int argc, char** argv) {
     if (args.command == "unpack") return Unpack(args.input, args.output);
     if (args.command == "info") return Info(args.input);
     if (args.command == "check") return Check(args.input);
+    if (args.command == "render") return Render(args);
   } catch (const fw::Exception& e) {
     return Fail(args.input + ": " + fw::WideToUtf8(e.Message()));
   } catch (const std::exception& e) {
