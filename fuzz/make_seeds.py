@@ -84,9 +84,57 @@ def main():
     for name, text in {"empty": b"", "chinese": "\u4fdd\u5b58 slot".encode(), "lines": b"a\r\nb\nc",
                        "hex": b"DFA55443", "odd": b"ABC"}.items():
         write(corpus, "scrambler", name, text)
+    for name, data in form_seeds(open(os.path.join(skin, "skin.ini"), "rb").read()).items():
+        write(corpus, "form", name, data)
     copy_fixtures(corpus, "bmp", os.path.join(ROOT, "tests", "native", "fixtures", "skin"), (".bmp",))
     copy_fixtures(corpus, "gif", os.path.join(ROOT, "tests", "native", "fixtures", "banner"), (".gif",))
     copy_fixtures(corpus, "jpeg", os.path.join(ROOT, "tests", "native", "fixtures", "banner"), (".jpg",))
+
+
+def form_header(width, height, pictures=0x2 | 0x8 | 0x10, pw=285, ph=210, corner=4, probe=(2, 3), state=0,
+                routing=3):
+    """The fuzz_form header: window size, pictures present (1 inactive, 2 mask,
+    4..8 active count, 16 border icons, 32 hidden buttons), picture size,
+    mask corner, a probe point, state and routing flags."""
+    return struct.pack("<HHBHHBHHBB", width, height, pictures, pw - 1, ph - 1, corner, probe[0] + 4, probe[1] + 4,
+                       state, routing)
+
+
+def form_sections(text):
+    """Our skin's window and object sections: everything before [SKINCONTROLS]."""
+    return text.split(b"[SKINCONTROLS]")[0] + b"[SKINCONTROLS]\r\ncount=0\r\n"
+
+
+def form_seeds(own_text):
+    ours = form_sections(own_text)
+
+    def forminfo(**values):
+        text = ours
+        for key, value in values.items():
+            start = text.index(b"\n" + key.encode() + b"=") + 1
+            end = text.index(b"\n", start)
+            text = text[:start] + key.encode() + b"=" + value.encode() + b"\r" + text[end:]
+        return text
+
+    return {
+        "ourskin-679x565": form_header(679, 565) + ours,
+        "ourskin-800x600-inactive": form_header(800, 600, 0x2 | 0x8 | 0x1 | 0x10, state=4) + ours,
+        "ourskin-rolledup": form_header(679, 31, state=16, probe=(300, 30)) + ours,
+        "ourskin-0x0": form_header(0, 0) + ours,
+        "ourskin-8192": form_header(8192, 8192, probe=(8190, 8190)) + ours,
+        "ourskin-200-buttons-left": form_header(200, 100, probe=(5, 10)) + forminfo(buttonsinleft="1"),
+        "nomask": form_header(679, 565, 0x8 | 0x10) + ours,
+        "nopictures": form_header(679, 565, 0) + ours,
+        "empty-rects": form_header(679, 565) + forminfo(clientrect="0,0,0,0", captionrect="0,0,0,0",
+                                                          maskrectarea="0,0,0,0"),
+        "huge-rects": form_header(8192, 300) + forminfo(clientrect="4,2147483647,2147483647,2147483647",
+                                                         righttoppoint="2147483647,30", borderwidth="2147483647",
+                                                         buttonsrect="2147483000,0,2147483647,20"),
+        "overlapping": form_header(679, 565) + forminfo(lefttoppoint="273,200", rightbottompoint="12,30",
+                                                         maskrectarea="200,150,20,10", buttonsoffset="-30"),
+        "bgpicture-out-of-range": form_header(679, 565) + forminfo(bgpictureindex="7", stretcheffect="1"),
+        "sample": form_header(120, 80, 0x2 | 0x4, pw=12, ph=8, corner=2) + DESCRIPTION,
+    }
 
 
 def own_skin_archive(folder):

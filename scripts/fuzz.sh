@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Fuzzes the readers of outside input (skins, INI text, stored values, BMP,
-# GIF and JPEG pictures) with libFuzzer, each target for a bounded time.
+# GIF and JPEG pictures) and the skinned form's arithmetic over any skin
+# with libFuzzer, each target for a bounded time.
 # Builds build/fuzz with clang, ASan and UBSan. Not part of CI: CI replays
 # the kept corpora (fuzz/corpus) as native tests instead.
 #
@@ -15,7 +16,7 @@ cd "$root"
 seconds="${1:-60}"
 shift || true
 targets=("$@")
-((${#targets[@]})) || targets=(skin_archive skin_description ini scrambler bmp gif jpeg)
+((${#targets[@]})) || targets=(skin_archive skin_description form ini scrambler bmp gif jpeg)
 
 command -v clang++ >/dev/null || { apt-get update -q && apt-get install -y -q clang; }
 scripts/install-deps.sh >/dev/null
