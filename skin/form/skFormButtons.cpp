@@ -25,9 +25,9 @@ std::vector<TskCaptionObjectLayout> CaptionObjectsOf(const TskSkinData& skinData
     o.inPicture = record->SkinRectInAPicture;
     o.skinRect = record->SkinRect;
     o.rect = record->SkinRect;
-    if (const auto* std = dynamic_cast<const TskDataSkinStdButton*>(record)) {
+    if (const auto* button = dynamic_cast<const TskDataSkinStdButton*>(record)) {
       o.kind = TskObjectKind::StdButton;
-      o.command = std->Command;
+      o.command = button->Command;
     } else if (dynamic_cast<const TskDataSkinButton*>(record)) {
       o.kind = TskObjectKind::Button;
     } else if (const auto* animate = dynamic_cast<const TskDataSkinAnimate*>(record)) {

@@ -14,19 +14,19 @@ constexpr TskRoute Handled(A action, intptr_t result = 0) { return {action, D::N
 
 bool EndsMenus(unsigned m) {
   switch (m) {
-    case msg::WM_MOVE:
-    case msg::WM_SIZE:
-    case msg::WM_ACTIVATE:
-    case msg::WM_KILLFOCUS:
-    case msg::WM_CANCELMODE:
-    case msg::WM_MOUSEACTIVATE:
-    case msg::WM_NCLBUTTONDOWN:
-    case msg::WM_NCRBUTTONDOWN:
-    case msg::WM_NCMBUTTONDOWN:
-    case msg::WM_LBUTTONDOWN:
-    case msg::WM_RBUTTONDOWN:
-    case msg::WM_MBUTTONDOWN:
-    case msg::WM_PARENTNOTIFY: return true;
+    case wm::Move:
+    case wm::Size:
+    case wm::Activate:
+    case wm::KillFocus:
+    case wm::CancelMode:
+    case wm::MouseActivate:
+    case wm::NcLButtonDown:
+    case wm::NcRButtonDown:
+    case wm::NcMButtonDown:
+    case wm::LButtonDown:
+    case wm::RButtonDown:
+    case wm::MButtonDown:
+    case wm::ParentNotify: return true;
     default: return false;
   }
 }
@@ -34,76 +34,76 @@ bool EndsMenus(unsigned m) {
 TskRoute Decide(unsigned m, uintptr_t wParam, intptr_t lParam, const TskFormFlags& f) {
   const bool framed = f.skinned && f.hasBorder && !f.maximizedMdiChild;
   switch (m) {
-    case msg::WM_DESTROY: return Then(A::Destroy);
-    case msg::WM_SIZE:
+    case wm::Destroy: return Then(A::Destroy);
+    case wm::Size:
       if (f.inSizeMove && f.dragFullWindows) return Then(A::SizeWhileDragging);
       return AfterDefault(A::Size);
-    case msg::WM_ACTIVATE: return f.skinned ? AfterDefault(A::Activate) : Pass();
-    case msg::WM_SETTEXT: return f.skinned ? AfterDefault(A::SetText) : Pass();
+    case wm::Activate: return f.skinned ? AfterDefault(A::Activate) : Pass();
+    case wm::SetText: return f.skinned ? AfterDefault(A::SetText) : Pass();
     // An MDI parent's client window paints its own background.
-    case msg::WM_ERASEBKGND: return Handled(f.mdiParent && !f.clientPanelCapturing ? A::None : A::EraseBackground, 1);
-    case msg::WM_SHOWWINDOW: return Then(A::ShowWindow);
-    case msg::WM_SETCURSOR: return f.skinned && f.useFormCursorInNCArea ? Then(A::SetCursorHitCode) : Pass();
-    case msg::WM_MOUSEACTIVATE: return f.skinned && f.mdiChild ? Then(A::MouseActivate) : Pass();
-    case msg::WM_GETMINMAXINFO: return f.skinned ? Then(A::MinMaxInfo) : Pass();
-    case msg::WM_DISPLAYCHANGE: return f.hasBorder ? Then(A::DisplayChange) : Pass();
-    case msg::WM_NCCALCSIZE: return f.skinned ? Handled(A::CalcSize) : Pass();
-    case msg::WM_NCHITTEST: return f.skinned ? Handled(A::HitTest) : Pass();
-    case msg::WM_NCPAINT:
+    case wm::EraseBkgnd: return Handled(f.mdiParent && !f.clientPanelCapturing ? A::None : A::EraseBackground, 1);
+    case wm::ShowWindow: return Then(A::ShowWindow);
+    case wm::SetCursor: return f.skinned && f.useFormCursorInNCArea ? Then(A::SetCursorHitCode) : Pass();
+    case wm::MouseActivate: return f.skinned && f.mdiChild ? Then(A::MouseActivate) : Pass();
+    case wm::GetMinMaxInfo: return f.skinned ? Then(A::MinMaxInfo) : Pass();
+    case wm::DisplayChange: return f.hasBorder ? Then(A::DisplayChange) : Pass();
+    case wm::NcCalcSize: return f.skinned ? Handled(A::CalcSize) : Pass();
+    case wm::NcHitTest: return f.skinned ? Handled(A::HitTest) : Pass();
+    case wm::NcPaint:
       if (!framed) return Pass();
       if (f.skinInUse) return Handled(A::PaintSkin);
       // Between the two change messages there is no frame to paint.
       return Handled(f.skinChanging ? A::None : A::PaintDefault);
-    case msg::WM_NCACTIVATE:
+    case wm::NcActivate:
       if (!f.skinned) return Pass();
       if (f.mdiChild || (f.mdiParent && f.preVista)) return Then(A::NcActivate);
       // Never passed on: the system would draw its own caption over ours.
       return Handled(A::NcActivate, 1);
-    case msg::WM_SYNCPAINT: return f.skinned && f.rolledUp ? Handled(A::SyncPaintRolledUp) : Pass();
-    case msg::WM_SYSCOMMAND:
+    case wm::SyncPaint: return f.skinned && f.rolledUp ? Handled(A::SyncPaintRolledUp) : Pass();
+    case wm::SysCommand:
       switch (wParam & 0xFFF0) {
-        case msg::SC_RESTORE: return Then(A::SysRestore);
-        case msg::SC_KEYMENU: return f.skinned ? Handled(A::KeyMenu) : Pass();
+        case wm::ScRestore: return Then(A::SysRestore);
+        case wm::ScKeyMenu: return f.skinned ? Handled(A::KeyMenu) : Pass();
         default: return Pass();
       }
-    case msg::WM_TIMER:
-      return wParam == msg::FADE_TIMER_ID && f.win2000OrLater && f.alphaBlendOrAnimation ? Then(A::FadeIn) : Pass();
-    case msg::WM_SIZING: return f.inSizeMove && f.dragFullWindows ? AfterDefault(A::Sizing) : Pass();
-    case msg::WM_MOVING: return f.skinned ? Then(A::Moving) : Pass();
-    case msg::WM_ENTERSIZEMOVE: return f.skinned ? Then(A::EnterSizeMove) : Pass();
-    case msg::WM_EXITSIZEMOVE: return f.skinned ? Then(A::ExitSizeMove) : Pass();
+    case wm::Timer:
+      return wParam == wm::FadeTimerId && f.win2000OrLater && f.alphaBlendOrAnimation ? Then(A::FadeIn) : Pass();
+    case wm::Sizing: return f.inSizeMove && f.dragFullWindows ? AfterDefault(A::Sizing) : Pass();
+    case wm::Moving: return f.skinned ? Then(A::Moving) : Pass();
+    case wm::EnterSizeMove: return f.skinned ? Then(A::EnterSizeMove) : Pass();
+    case wm::ExitSizeMove: return f.skinned ? Then(A::ExitSizeMove) : Pass();
     // Another skin data's messages leave the frame alone; wParam is only
     // ever compared with ours.
-    case msg::SKINMSG_BEFORE_CHANGE: return f.wParamIsSkinData ? Then(A::BeforeSkinChange) : Pass();
-    case msg::SKINMSG_CHANGED: return Then(A::SkinChanged);
-    case msg::SKINMSG_AFTER_CHANGE: return f.wParamIsSkinData ? Then(A::AfterSkinChange) : Pass();
+    case SKINMSG_BEFORE_CHANGE: return f.wParamIsSkinData ? Then(A::BeforeSkinChange) : Pass();
+    case SKINMSG_CHANGED: return Then(A::SkinChanged);
+    case SKINMSG_AFTER_CHANGE: return f.wParamIsSkinData ? Then(A::AfterSkinChange) : Pass();
     // Sent from outside too: act only in the state the message is about.
-    case msg::SKINMSG_CLOSE_MENU: return f.menuOpen ? Then(A::CloseMenu) : Pass();
-    case msg::SKINMSG_MDICHILD_FIT: return f.mdiChild ? Then(A::MdiChildFit) : Pass();
-    case msg::SKINMSG_MDICHILD_MAXIMIZED: return f.mdiParent ? Then(A::MdiChildMaximized) : Pass();
-    case msg::SKINMSG_MDICHILD_RESTORED: return f.mdiParent ? Then(A::MdiChildRestored) : Pass();
-    case msg::SKINMSG_RESOURCE_STRINGS: return Then(A::ResourceStrings);
-    case msg::SKINMSG_FORM_SKINNABLE: return f.wParamIsSkinData && !f.mdiChild ? Then(A::SkinnableChanged) : Pass();
-    case msg::QUERY_SKINNED:
-      return Handled(A::QuerySkinned, f.skinned || f.preVista ? msg::SKINNED_ANSWER : msg::UNSKINNED_ANSWER);
+    case SKINMSG_CLOSE_MENU: return f.menuOpen ? Then(A::CloseMenu) : Pass();
+    case SKINMSG_MDICHILD_FIT: return f.mdiChild ? Then(A::MdiChildFit) : Pass();
+    case SKINMSG_MDICHILD_MAXIMIZED: return f.mdiParent ? Then(A::MdiChildMaximized) : Pass();
+    case SKINMSG_MDICHILD_RESTORED: return f.mdiParent ? Then(A::MdiChildRestored) : Pass();
+    case SKINMSG_RESOURCE_STRINGS: return Then(A::ResourceStrings);
+    case SKINMSG_FORM_SKINNABLE: return f.wParamIsSkinData && !f.mdiChild ? Then(A::SkinnableChanged) : Pass();
+    case wm::QuerySkinned:
+      return Handled(A::QuerySkinned, f.skinned || f.preVista ? wm::SkinnedAnswer : wm::UnskinnedAnswer);
     // The frame goes into the caller's DC only when it is one; the handler
     // answers success only when it painted.
-    case msg::PAINT_FRAME_TO_DC:
+    case wm::PaintFrameToDC:
       if (!f.skinned) return Pass();
       return Handled(framed && f.wParamIsDC ? A::PaintFrameToDC : A::None);
-    case msg::PAINT_FRAME_TO_DC_EX:
-      if (!f.skinned || lParam != msg::PAINT_FRAME_TO_DC_EX_KEY) return Pass();
+    case wm::PaintFrameToDCEx:
+      if (!f.skinned || lParam != wm::PaintFrameToDCExKey) return Pass();
       return Handled(framed && f.wParamIsDC ? A::PaintFrameToDC : A::None);
-    case msg::WM_NCMOUSEMOVE:
-    case msg::WM_NCLBUTTONDOWN:
-    case msg::WM_NCLBUTTONUP:
-    case msg::WM_NCLBUTTONDBLCLK:
-    case msg::WM_NCRBUTTONDOWN:
-    case msg::WM_NCRBUTTONUP:
-    case msg::WM_NCRBUTTONDBLCLK: return f.skinned ? AfterDefault(A::NcMouse) : Pass();
+    case wm::NcMouseMove:
+    case wm::NcLButtonDown:
+    case wm::NcLButtonUp:
+    case wm::NcLButtonDblClk:
+    case wm::NcRButtonDown:
+    case wm::NcRButtonUp:
+    case wm::NcRButtonDblClk: return f.skinned ? AfterDefault(A::NcMouse) : Pass();
     // A release ends a button press that captured the mouse, skinned or not.
-    case msg::WM_LBUTTONUP:
-    case msg::WM_RBUTTONUP: return AfterDefault(A::NcMouse);
+    case wm::LButtonUp:
+    case wm::RButtonUp: return AfterDefault(A::NcMouse);
     default: return Pass();
   }
 }

@@ -7,32 +7,31 @@
 // window.
 #include <cstdint>
 
+#include "skin/data/skSkinDataBroadcast.h"
+
 namespace sk {
 
-// Window messages the form takes (the platform's numbers).
-namespace msg {
-constexpr unsigned WM_DESTROY = 0x0002, WM_SIZE = 0x0005, WM_ACTIVATE = 0x0006, WM_KILLFOCUS = 0x0008,
-                   WM_SETTEXT = 0x000C, WM_ERASEBKGND = 0x0014, WM_SHOWWINDOW = 0x0018, WM_CANCELMODE = 0x001F,
-                   WM_SETCURSOR = 0x0020, WM_MOUSEACTIVATE = 0x0021, WM_GETMINMAXINFO = 0x0024,
-                   WM_DISPLAYCHANGE = 0x007E, WM_NCCALCSIZE = 0x0083, WM_NCHITTEST = 0x0084, WM_NCPAINT = 0x0085,
-                   WM_NCACTIVATE = 0x0086, WM_SYNCPAINT = 0x0088, WM_NCMOUSEMOVE = 0x00A0, WM_NCLBUTTONDOWN = 0x00A1,
-                   WM_NCLBUTTONUP = 0x00A2, WM_NCLBUTTONDBLCLK = 0x00A3, WM_NCRBUTTONDOWN = 0x00A4,
-                   WM_NCRBUTTONUP = 0x00A5, WM_NCRBUTTONDBLCLK = 0x00A6, WM_NCMBUTTONDOWN = 0x00A7,
-                   WM_SYSCOMMAND = 0x0112, WM_TIMER = 0x0113, WM_LBUTTONDOWN = 0x0201, WM_LBUTTONUP = 0x0202,
-                   WM_RBUTTONDOWN = 0x0204, WM_RBUTTONUP = 0x0205, WM_MBUTTONDOWN = 0x0207, WM_PARENTNOTIFY = 0x0210,
-                   WM_SIZING = 0x0214, WM_MOVING = 0x0216, WM_ENTERSIZEMOVE = 0x0231, WM_EXITSIZEMOVE = 0x0232,
-                   WM_MOVE = 0x0003;
-constexpr unsigned SKINMSG_BEFORE_CHANGE = 1225, SKINMSG_CHANGED = 1226, SKINMSG_AFTER_CHANGE = 1227,
-                   SKINMSG_CLOSE_MENU = 1228, SKINMSG_MDICHILD_FIT = 1230, SKINMSG_MDICHILD_MAXIMIZED = 1231,
-                   SKINMSG_MDICHILD_RESTORED = 1232, SKINMSG_RESOURCE_STRINGS = 1274, SKINMSG_FORM_SKINNABLE = 1294;
+// Window messages the form takes, with the platform's numbers (named apart
+// from the platform's macros so both can be seen in one file). The skin
+// engine's own messages are in skSkinDataBroadcast.h.
+namespace wm {
+constexpr unsigned Destroy = 0x0002, Move = 0x0003, Size = 0x0005, Activate = 0x0006, KillFocus = 0x0008,
+                   SetText = 0x000C, EraseBkgnd = 0x0014, ShowWindow = 0x0018, CancelMode = 0x001F, SetCursor = 0x0020,
+                   MouseActivate = 0x0021, GetMinMaxInfo = 0x0024, DisplayChange = 0x007E, NcCalcSize = 0x0083,
+                   NcHitTest = 0x0084, NcPaint = 0x0085, NcActivate = 0x0086, SyncPaint = 0x0088, NcMouseMove = 0x00A0,
+                   NcLButtonDown = 0x00A1, NcLButtonUp = 0x00A2, NcLButtonDblClk = 0x00A3, NcRButtonDown = 0x00A4,
+                   NcRButtonUp = 0x00A5, NcRButtonDblClk = 0x00A6, NcMButtonDown = 0x00A7, SysCommand = 0x0112,
+                   Timer = 0x0113, LButtonDown = 0x0201, LButtonUp = 0x0202, RButtonDown = 0x0204, RButtonUp = 0x0205,
+                   MButtonDown = 0x0207, ParentNotify = 0x0210, Sizing = 0x0214, Moving = 0x0216,
+                   EnterSizeMove = 0x0231, ExitSizeMove = 0x0232;
+constexpr uintptr_t ScRestore = 0xF120, ScKeyMenu = 0xF100;
+constexpr uintptr_t FadeTimerId = 1;
 // Asked by outside callers: is this window skinned, and paint its frame
 // into my DC.
-constexpr unsigned QUERY_SKINNED = 0xB1B2, PAINT_FRAME_TO_DC = 0xB1C9, PAINT_FRAME_TO_DC_EX = 0xBC4B;
-constexpr intptr_t PAINT_FRAME_TO_DC_EX_KEY = 0x41A2;
-constexpr intptr_t SKINNED_ANSWER = 0x3235, UNSKINNED_ANSWER = 0x3234, PAINTED_ANSWER = 0x3233;
-constexpr unsigned SC_RESTORE = 0xF120, SC_KEYMENU = 0xF100;
-constexpr uintptr_t FADE_TIMER_ID = 1;
-}  // namespace msg
+constexpr unsigned QuerySkinned = 0xB1B2, PaintFrameToDC = 0xB1C9, PaintFrameToDCEx = 0xBC4B;
+constexpr intptr_t PaintFrameToDCExKey = 0x41A2;
+constexpr intptr_t SkinnedAnswer = 0x3235, UnskinnedAnswer = 0x3234, PaintedAnswer = 0x3233;
+}  // namespace wm
 
 // The form's state as far as routing depends on it.
 struct TskFormFlags {
