@@ -61,7 +61,9 @@ void BM_FormResizeStep(benchmark::State& state) {
   const sk::TskFrameSkin frame = sk::FrameSkinOf(skin);
   auto objects = sk::CaptionObjectsOf(skin);
   sk::CheckObjects(objects, {sk::kDefaultBorderIcons | sk::biMinimizeToTray});
-  // The form keeps its strips and mask strips from one size to the next.
+  // The form keeps a 24-bit mask, its strips and mask strips from one size
+  // to the next.
+  const fw::TBitmap mask = sk::TrueColorMask(skin.MaskPicture());
   fw::TBitmap top, bottom, left, right;
   sk::TskMaskStrips maskStrips;
   std::vector<sk::TskRegionRect> region;
@@ -73,7 +75,7 @@ void BM_FormResizeStep(benchmark::State& state) {
     sk::RenderStrip(plan.bottom, skin.Picture(), bottom);
     sk::RenderStrip(plan.left, skin.Picture(), left);
     sk::RenderStrip(plan.right, skin.Picture(), right);
-    region = sk::FrameRegionRects(sk::TskRegionKind::Mask, frame, skin.MaskPicture(), rects, maskStrips);
+    region = sk::FrameRegionRects(sk::TskRegionKind::Mask, frame, mask, rects, maskStrips);
     benchmark::DoNotOptimize(region.data());
   };
   const double reference = MemcpySeconds(static_cast<size_t>(w) * static_cast<size_t>(h) * 4);

@@ -1,5 +1,6 @@
 #include "skin/form/skFormRegion.h"
 
+#include "skin/pixels/skUtilsBlit.h"
 #include "skin/pixels/skUtilsImages.h"
 #include "skin/pixels/skUtilsRects.h"
 
@@ -15,8 +16,14 @@ TskRegionKind RegionKindFor(const TskRegionInput& in) {
   return TskRegionKind::Mask;
 }
 
+TBitmap TrueColorMask(const TBitmap& mask) {
+  if (mask.Empty() || mask.PixelFormat() == fw::TPixelFormat::pf24bit) return mask;
+  TBitmap copy(mask.Width(), mask.Height(), fw::TPixelFormat::pf24bit);
+  for (int y = 0; y < mask.Height(); ++y) ConvertRow(mask, y, 0, mask.Width(), copy.ScanLine(y), 3);
+  return copy;
+}
+
 bool BuildMaskStrips(const TskFrameSkin& skin, const TBitmap& mask, const TskFrameRects& m, TskMaskStrips& strips) {
-  strips.Clear();
   const TskDataSkinFormInfo& fi = skin.info;
   const TRect& ma = fi.MaskRectArea;
   const TRect& nma = m.maskArea;
@@ -29,7 +36,17 @@ bool BuildMaskStrips(const TskFrameSkin& skin, const TBitmap& mask, const TskFra
   const bool fitsWindow = fitsMask && nma.left == ma.left && nma.top == ma.top && nma.left <= nma.right &&
                           nma.top <= nma.bottom && int64_t{nma.right} + (mw - ma.right) <= m.width &&
                           int64_t{nma.bottom} + (mh - ma.bottom) <= m.height;
-  if (!fitsWindow) return false;
+  if (!fitsWindow) {
+    strips.Clear();
+    return false;
+  }
+  // The builder leaves a strip it has nothing for as it was: empty those
+  // first, so no strip of an earlier size survives.
+  const int sideHeight = RectHeight(nma);
+  if (m.width <= 0 || ma.top <= 0) strips.top = TBitmap();
+  if (m.width <= 0 || mh - ma.bottom <= 0) strips.bottom = TBitmap();
+  if (ma.left <= 0 || sideHeight <= 0) strips.left = TBitmap();
+  if (mw - ma.right <= 0 || sideHeight <= 0) strips.right = TBitmap();
   const TskCornerModel corners{fi.LeftTopPoint, fi.RightTopPoint, fi.LeftBottomPoint, fi.RightBottomPoint, ma};
   const TskCornerModel mapped{m.leftTop, m.rightTop, m.leftBottom, m.rightBottom, nma};
   CreateMaskBorderImages(corners, ma, mask, m.width, nma, mapped,
@@ -39,10 +56,29 @@ bool BuildMaskStrips(const TskFrameSkin& skin, const TBitmap& mask, const TskFra
 
 namespace {
 
+// Appends the strip's runs (one row at a time, in scan order), extending
+// the band above instead when a row has exactly its runs.
 void AppendRuns(std::vector<TskRegionRect>& out, const TBitmap& strip, int x, int y) {
   if (strip.Empty()) return;
   const auto runs = RegionDataRects(MaskToRegionData(strip, x, y));
-  out.insert(out.end(), runs.begin(), runs.end());
+  size_t bandStart = out.size(), bandEnd = out.size();
+  for (size_t i = 0; i < runs.size();) {
+    size_t rowEnd = i;
+    while (rowEnd < runs.size() && runs[rowEnd].top == runs[i].top) ++rowEnd;
+    const size_t count = rowEnd - i;
+    bool same = bandEnd - bandStart == count && count > 0 && out[bandStart].bottom == runs[i].top;
+    for (size_t k = 0; same && k < count; ++k) {
+      same = out[bandStart + k].left == runs[i + k].left && out[bandStart + k].right == runs[i + k].right;
+    }
+    if (same) {
+      for (size_t k = 0; k < count; ++k) out[bandStart + k].bottom = runs[i + k].bottom;
+    } else {
+      bandStart = out.size();
+      out.insert(out.end(), runs.begin() + static_cast<ptrdiff_t>(i), runs.begin() + static_cast<ptrdiff_t>(rowEnd));
+      bandEnd = out.size();
+    }
+    i = rowEnd;
+  }
 }
 
 }  // namespace

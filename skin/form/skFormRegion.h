@@ -34,15 +34,20 @@ struct TskMaskStrips {
   void Clear() { *this = TskMaskStrips{}; }
 };
 
+// The mask as the strips are cut from it: 24-bit. The form converts its
+// mask once per skin, not at every size change.
+fw::TBitmap TrueColorMask(const fw::TBitmap& mask);
+
 // Rebuilds strips from the mask for the window the rectangles were made
-// for. False (and empty strips) when the mask cannot shape a window of this
+// for (strips of the same size as before are reused). False (and empty strips) when the mask cannot shape a window of this
 // size: its area lies outside the picture or outside the window; the window
 // is then shaped as its rectangle.
 bool BuildMaskStrips(const TskFrameSkin& skin, const fw::TBitmap& mask, const TskFrameRects& rects,
                      TskMaskStrips& strips);
 
 // The region's rectangles in window coordinates: the mask area, then the
-// black runs of the top, bottom, left and right strips at their places.
+// black runs of the top, bottom, left and right strips at their places,
+// rows with the same runs one under the other joined into one band.
 std::vector<TskRegionRect> MaskRegionRects(const TskFrameRects& rects, const TskMaskStrips& strips);
 
 // The whole region as UpdateSkinRegion sets it: empty for None. Mask builds

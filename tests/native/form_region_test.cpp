@@ -50,6 +50,9 @@ TEST(FormRegion, MaskShapesEverySize) {
     const auto rects = sk::FrameRegionRects(sk::TskRegionKind::Mask, skin, mask, m, strips);
     ASSERT_FALSE(rects.empty());
     EXPECT_FALSE(strips.Empty());
+    // Rows with the same runs make one band: the count follows the mask's
+    // outline, not the window's height.
+    EXPECT_LE(rects.size(), 16u) << w << "x" << h;
     for (const auto& r : rects) {
       EXPECT_GE(r.left, 0);
       EXPECT_GE(r.top, 0);
@@ -85,6 +88,21 @@ TEST(FormRegion, MaskShapesEverySize) {
       EXPECT_TRUE(InRegion(rects, m.maskArea.right - 1, m.maskArea.bottom - 1));
     }
   }
+}
+
+TEST(FormRegion, StripsFollowTheSizeAndTheMaskFormat) {
+  const sk::TskFrameSkin skin = OurFrame();
+  const TBitmap mask24 = sk::TrueColorMask(OurSkin().MaskPicture());
+  EXPECT_EQ(mask24.PixelFormat(), fw::TPixelFormat::pf24bit);
+  sk::TskMaskStrips strips, fresh;
+  // Large, then rolled up (no side strips), reusing the same strips: the
+  // result is what fresh strips give, from either mask.
+  sk::FrameRegionRects(sk::TskRegionKind::Mask, skin, mask24, sk::CalcRects(skin, 800, 600), strips);
+  const auto m = sk::CalcRects(skin, 679, 31);
+  const auto reused = sk::FrameRegionRects(sk::TskRegionKind::Mask, skin, mask24, m, strips);
+  EXPECT_EQ(reused, sk::FrameRegionRects(sk::TskRegionKind::Mask, skin, OurSkin().MaskPicture(), m, fresh));
+  EXPECT_TRUE(strips.left.Empty());
+  EXPECT_TRUE(strips.right.Empty());
 }
 
 TEST(FormRegion, WholeRectangleAndNone) {
