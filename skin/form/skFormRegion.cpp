@@ -1,5 +1,7 @@
 #include "skin/form/skFormRegion.h"
 
+#include <cstring>
+
 #include "skin/pixels/skUtilsBlit.h"
 #include "skin/pixels/skUtilsImages.h"
 #include "skin/pixels/skUtilsRects.h"
@@ -56,28 +58,67 @@ bool BuildMaskStrips(const TskFrameSkin& skin, const TBitmap& mask, const TskFra
 
 namespace {
 
-// Appends the strip's runs (one row at a time, in scan order), extending
-// the band above instead when a row has exactly its runs.
+// Black runs of one 24-bit row, appended as [left, right) pairs. A pixel is
+// black when its three bytes are zero, so the runs are the pixel-aligned
+// parts of the row's zero-byte stretches; those are found eight bytes at a
+// time (frames are mostly long stretches of one kind).
+void RowRuns(const uint8_t* row, int width, std::vector<int>& runs) {
+  runs.clear();
+  const size_t bytes = static_cast<size_t>(width) * 3;
+  size_t i = 0;
+  const auto word = [&](size_t at) {
+    uint64_t v;
+    std::memcpy(&v, row + at, 8);
+    return v;
+  };
+  constexpr uint64_t kLow = 0x0101010101010101ull, kHigh = 0x8080808080808080ull;
+  while (i < bytes) {
+    // Skip bytes that are not zero.
+    while (i + 8 <= bytes && ((word(i) - kLow) & ~word(i) & kHigh) == 0) i += 8;
+    while (i < bytes && row[i] != 0) ++i;
+    if (i >= bytes) break;
+    const size_t zeroStart = i;
+    while (i + 8 <= bytes && word(i) == 0) i += 8;
+    while (i < bytes && row[i] == 0) ++i;
+    const int first = static_cast<int>((zeroStart + 2) / 3);
+    const int last = static_cast<int>(i / 3);
+    if (last > first) {
+      runs.push_back(first);
+      runs.push_back(last);
+    }
+  }
+}
+
+// Appends the strip's runs at (x, y) row by row, extending the band above
+// instead when a row has exactly its runs (a row equal to the one above is
+// not scanned again).
 void AppendRuns(std::vector<TskRegionRect>& out, const TBitmap& strip, int x, int y) {
   if (strip.Empty()) return;
-  const auto runs = RegionDataRects(MaskToRegionData(strip, x, y));
-  size_t bandStart = out.size(), bandEnd = out.size();
-  for (size_t i = 0; i < runs.size();) {
-    size_t rowEnd = i;
-    while (rowEnd < runs.size() && runs[rowEnd].top == runs[i].top) ++rowEnd;
-    const size_t count = rowEnd - i;
-    bool same = bandEnd - bandStart == count && count > 0 && out[bandStart].bottom == runs[i].top;
+  const int w = strip.Width();
+  const size_t rowBytes = static_cast<size_t>(w) * 3;
+  std::vector<int> runs;
+  size_t bandStart = out.size();
+  bool band = false;
+  for (int r = 0; r < strip.Height(); ++r) {
+    const uint8_t* row = strip.ScanLine(r);
+    const int top = static_cast<int>(int64_t{y} + r);
+    if (r > 0 && std::memcmp(row, strip.ScanLine(r - 1), rowBytes) == 0) {
+      for (size_t k = bandStart; band && k < out.size(); ++k) out[k].bottom = top + 1;
+      continue;
+    }
+    RowRuns(row, w, runs);
+    const size_t count = runs.size() / 2;
+    bool same = band && out.size() - bandStart == count;
     for (size_t k = 0; same && k < count; ++k) {
-      same = out[bandStart + k].left == runs[i + k].left && out[bandStart + k].right == runs[i + k].right;
+      same = out[bandStart + k].left == x + runs[2 * k] && out[bandStart + k].right == x + runs[2 * k + 1];
     }
     if (same) {
-      for (size_t k = 0; k < count; ++k) out[bandStart + k].bottom = runs[i + k].bottom;
-    } else {
-      bandStart = out.size();
-      out.insert(out.end(), runs.begin() + static_cast<ptrdiff_t>(i), runs.begin() + static_cast<ptrdiff_t>(rowEnd));
-      bandEnd = out.size();
+      for (size_t k = bandStart; k < out.size(); ++k) out[k].bottom = top + 1;
+      continue;
     }
-    i = rowEnd;
+    bandStart = out.size();
+    band = count > 0;
+    for (size_t k = 0; k < count; ++k) out.push_back({x + runs[2 * k], top, x + runs[2 * k + 1], top + 1});
   }
 }
 
