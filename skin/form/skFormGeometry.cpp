@@ -106,6 +106,11 @@ TRect ClientRectOfWindow(const TRect& window, const TskFrameMargins& m) {
   return r;
 }
 
+TRect NcCalcClientRect(const TRect& window, bool wholeWindowIsClient, const TskFrameSkin* skin, bool toolWindow) {
+  if (wholeWindowIsClient) return window;
+  return ClientRectOfWindow(window, skin ? SkinFrameMargins(*skin) : DefaultFrameMargins(toolWindow));
+}
+
 TPoint WindowSizeOfClient(int clientWidth, int clientHeight, const TskFrameMargins& m) {
   return {SaturatedInt(int64_t{clientWidth} + m.left + m.right),
           SaturatedInt(int64_t{clientHeight} + m.top + m.bottom)};

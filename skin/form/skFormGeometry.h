@@ -64,6 +64,11 @@ TskFrameMargins DefaultFrameMargins(bool toolWindow);
 // WM_NCCALCSIZE: the client rectangle inside the proposed window rectangle.
 // Right and bottom never end up before left and top.
 fw::TRect ClientRectOfWindow(const fw::TRect& window, const TskFrameMargins& margins);
+// WM_NCCALCSIZE of a skinned form: the whole window is client area for a
+// maximised MDI child or a form without border; otherwise the skin's frame
+// (skin null: the built-in one) comes off.
+fw::TRect NcCalcClientRect(const fw::TRect& window, bool wholeWindowIsClient, const TskFrameSkin* skin,
+                           bool toolWindow);
 // And back: the outer size of a window whose client area is clientWidth x
 // clientHeight.
 fw::TPoint WindowSizeOfClient(int clientWidth, int clientHeight, const TskFrameMargins& margins);

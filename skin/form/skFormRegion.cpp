@@ -96,13 +96,16 @@ void AppendRuns(std::vector<TskRegionRect>& out, const TBitmap& strip, int x, in
   if (strip.Empty()) return;
   const int w = strip.Width();
   const size_t rowBytes = static_cast<size_t>(w) * 3;
+  // Rows follow each other at the bitmap's stride.
+  const uint8_t* const first = strip.ScanLine(0);
+  const ptrdiff_t stride = strip.RowBytes();
   std::vector<int> runs;
   size_t bandStart = out.size();
   bool band = false;
   for (int r = 0; r < strip.Height(); ++r) {
-    const uint8_t* row = strip.ScanLine(r);
+    const uint8_t* row = first + r * stride;
     const int top = static_cast<int>(int64_t{y} + r);
-    if (r > 0 && std::memcmp(row, strip.ScanLine(r - 1), rowBytes) == 0) {
+    if (r > 0 && std::memcmp(row, row - stride, rowBytes) == 0) {
       for (size_t k = bandStart; band && k < out.size(); ++k) out[k].bottom = top + 1;
       continue;
     }

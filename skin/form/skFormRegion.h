@@ -39,9 +39,8 @@ struct TskMaskStrips {
 fw::TBitmap TrueColorMask(const fw::TBitmap& mask);
 
 // Rebuilds strips from the mask for the window the rectangles were made
-// for (strips of the same size as before are reused). False (and empty strips) when the mask cannot shape a window of this
-// size: its area lies outside the picture or outside the window; the window
-// is then shaped as its rectangle.
+// for (strips of the same size as before are reused). False (and empty strips) when the mask cannot shape a window of
+// this size: its area lies outside the picture or outside the window; the window is then shaped as its rectangle.
 bool BuildMaskStrips(const TskFrameSkin& skin, const fw::TBitmap& mask, const TskFrameRects& rects,
                      TskMaskStrips& strips);
 

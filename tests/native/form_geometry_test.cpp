@@ -35,6 +35,10 @@ TEST(FormGeometry, MainWindowFrameAndClient) {
   // Smaller than the frame: the client is empty, never inside out.
   EXPECT_EQ(sk::ClientRectOfWindow({0, 0, 5, 20}, margins), (TRect{4, 27, 4, 27}));
   EXPECT_EQ(sk::SkinFrameHeight(skin), 31);
+  // The message's own rule: no frame at all, the skin's, or the built-in one.
+  EXPECT_EQ(sk::NcCalcClientRect({10, 10, 689, 575}, true, &skin, false), (TRect{10, 10, 689, 575}));
+  EXPECT_EQ(sk::NcCalcClientRect({10, 10, 689, 575}, false, &skin, false), (TRect{14, 37, 685, 571}));
+  EXPECT_EQ(sk::NcCalcClientRect({10, 10, 689, 575}, false, nullptr, false), (TRect{13, 32, 686, 572}));
 }
 
 TEST(FormGeometry, MappedCornersFollowTheRightAndBottom) {
