@@ -42,13 +42,18 @@ bool BuildMaskStrips(const TskFrameSkin& skin, const TBitmap& mask, const TskFra
     strips.Clear();
     return false;
   }
-  // The builder leaves a strip it has nothing for as it was: empty those
-  // first, so no strip of an earlier size survives.
+  // The builder leaves a strip it has nothing for as it was, and a part no
+  // piece covers as it finds it: empty the first kind and whiten the kept
+  // strips, so nothing of an earlier size or skin survives.
   const int sideHeight = RectHeight(nma);
   if (m.width <= 0 || ma.top <= 0) strips.top = TBitmap();
   if (m.width <= 0 || mh - ma.bottom <= 0) strips.bottom = TBitmap();
   if (ma.left <= 0 || sideHeight <= 0) strips.left = TBitmap();
   if (mw - ma.right <= 0 || sideHeight <= 0) strips.right = TBitmap();
+  for (TBitmap* strip : {&strips.top, &strips.bottom, &strips.left, &strips.right}) {
+    if (!strip->Empty())
+      std::memset(strip->ScanLine(0), 0xFF, static_cast<size_t>(strip->RowBytes()) * strip->Height());
+  }
   const TskCornerModel corners{fi.LeftTopPoint, fi.RightTopPoint, fi.LeftBottomPoint, fi.RightBottomPoint, ma};
   const TskCornerModel mapped{m.leftTop, m.rightTop, m.leftBottom, m.rightBottom, nma};
   CreateMaskBorderImages(corners, ma, mask, m.width, nma, mapped,

@@ -103,6 +103,16 @@ TEST(FormRegion, StripsFollowTheSizeAndTheMaskFormat) {
   EXPECT_EQ(reused, sk::FrameRegionRects(sk::TskRegionKind::Mask, skin, OurSkin().MaskPicture(), m, fresh));
   EXPECT_TRUE(strips.left.Empty());
   EXPECT_TRUE(strips.right.Empty());
+  // Another skin at the same size, whose side strips have no middle: rows
+  // no piece covers are outside, not what the last skin left there.
+  const auto big = sk::CalcRects(skin, 679, 565);
+  sk::FrameRegionRects(sk::TskRegionKind::Mask, skin, mask24, big, strips);
+  sk::TskFrameSkin other = skin;
+  other.info.LeftBottomPoint.y = other.info.LeftTopPoint.y;
+  const auto otherRects = sk::CalcRects(other, 679, 565);
+  sk::TskMaskStrips fresh2;
+  EXPECT_EQ(sk::FrameRegionRects(sk::TskRegionKind::Mask, other, mask24, otherRects, strips),
+            sk::FrameRegionRects(sk::TskRegionKind::Mask, other, mask24, otherRects, fresh2));
 }
 
 TEST(FormRegion, WholeRectangleAndNone) {
