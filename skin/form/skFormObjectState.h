@@ -78,7 +78,9 @@ class TskCaptionObjectTracker {
   bool Captured() const { return captureIndex_ != -1; }
 
   // The hover test: hit is the object under the point (ObjectAt), inside
-  // False clears the hover whatever the hit.
+  // False clears the hover whatever the hit. The form asks only while it
+  // tracks at all: active, not in the size/move loop, not a maximised MDI
+  // child, with a border.
   TskObjectEffects TestActive(int hit, bool inside);
   TskObjectEffects ClearHover() { return TestActive(-1, false); }
   TskObjectEffects MouseDown(TskMouseButton button);
