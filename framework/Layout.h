@@ -28,11 +28,8 @@ namespace fw {
 
 class LayoutReader;
 
-struct LayoutValue;
-// One item of a collection value: its property assignments in order.
-struct LayoutItem {
-  std::vector<std::pair<std::wstring, LayoutValue>> properties;
-};
+// Declared first: a vector may hold an incomplete type, a pair may not.
+struct LayoutItem;
 
 struct LayoutValue {
   enum class Kind { Integer, String, Identifier, Set, Binary, Collection };
@@ -49,6 +46,11 @@ struct LayoutValue {
   bool AsBool() const;
   const std::wstring& AsText() const;
   const std::wstring& AsIdent() const;
+};
+
+// One item of a collection value: its property assignments in order.
+struct LayoutItem {
+  std::vector<std::pair<std::wstring, LayoutValue>> properties;
 };
 
 // What a property setter is given besides the value.

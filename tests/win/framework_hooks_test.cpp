@@ -127,7 +127,9 @@ TEST(WindowHooks, ThreeHooksRemovedInEveryOrderLeaveAWorkingWindow) {
       left &= ~(1 << i);
       EXPECT_EQ(SendMessageW(wnd, kProbe, 0, 0), 100 | left);
       for (size_t k = 0; k < hooks.size(); ++k) {
-        if (hooks[k]) EXPECT_TRUE(hooks[k]->Installed());
+        if (hooks[k]) {
+          EXPECT_TRUE(hooks[k]->Installed());
+        }
       }
     }
     // The window works as before: text, size, painting.
