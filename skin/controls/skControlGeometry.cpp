@@ -33,20 +33,8 @@ TskCornerModel FitSizeToSkin(const TskSkinGeometry& g, int& width, int& height) 
       height = sh;
       return c;
     case rmBoth: return MapCornerModel(c, sw, sh, width, height);
-    case rmHorizontal: {
-      height = sh;
-      TskCornerModel m = c;
-      m.rightTop.x = SaturatedSum(c.rightTop.x, int64_t{width} - sw);
-      m.client.right = SaturatedSum(c.client.right, int64_t{width} - sw);
-      return m;
-    }
-    case rmVertical: {
-      width = sw;
-      TskCornerModel m = c;
-      m.leftBottom.y = SaturatedSum(c.leftBottom.y, int64_t{height} - sh);
-      m.client.bottom = SaturatedSum(c.client.bottom, int64_t{height} - sh);
-      return m;
-    }
+    case rmHorizontal: height = sh; return MapCornerModel(c, sw, sh, width, height);
+    case rmVertical: width = sw; return MapCornerModel(c, sw, sh, width, height);
     default: return {};
   }
 }

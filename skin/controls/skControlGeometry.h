@@ -36,8 +36,7 @@ TskSkinGeometry SkinGeometryOf(const TskDataSkinCustomControl& record);
 // Adjusts a requested size to the skin and returns the corner model moved
 // to it (control coordinates). Mode -1 leaves the size alone and moves
 // nothing; mode 0 snaps to the skin's size; modes 2 and 3 keep the skin's
-// height and width. Parts the mode does not move stay where the skin has
-// them.
+// height and width, so only the parts on the free axis move.
 TskCornerModel FitSizeToSkin(const TskSkinGeometry& g, int& width, int& height);
 
 // Where a rectangle of the skin (relative to the skin rectangle) lands on a
