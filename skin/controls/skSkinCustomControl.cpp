@@ -279,6 +279,7 @@ void TskSkinCustomControl::PaintFrameAndClient() {
                          {&top, &bottom, &left, &right}, resized_);
   // Subclasses draw their caption on the top strip.
   if (!top.Empty()) PaintSkinImage(top);
+  GdiFlush();  // the caption's text is in the strip's pixels before they are copied
   fw::TBitmap composite(w, h);
   FillClientSlice(composite, resized_.client);
   Put(composite, 0, 0, top);

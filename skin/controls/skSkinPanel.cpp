@@ -296,7 +296,7 @@ void TskSkinPanel::WndProc(fw::TMessage& message) {
   switch (message.msg) {
     case WM_MOVE:
       TskSkinCustomControl::WndProc(message);
-      ParentBackgroundChanged();
+      BackdropChanged();
       return;
     case fw::CM_ENABLEDCHANGED:
       TskSkinCustomControl::WndProc(message);
@@ -311,7 +311,9 @@ void TskSkinPanel::WndProc(fw::TMessage& message) {
   TskSkinCustomControl::WndProc(message);
 }
 
-void TskSkinPanel::ParentBackgroundChanged() {
+void TskSkinPanel::ParentBackgroundChanged() { BackdropChanged(); }
+
+void TskSkinPanel::BackdropChanged() {
   Invalidate();
   if (transparentMode_) NotifyChildrenOfBackground();
 }
@@ -364,15 +366,18 @@ void TskSkinPanel::Paint() {
 
 void TskSkinPanel::PaintTransparent() {
   fw::TBitmap bitmap(Width(), Height());
-  fw::TBitmapCanvas canvas(bitmap);
-  CopyParentBackdrop(*this, canvas);
-  if (borderStyle_ != bvNone) {
-    canvas.Pen().color = skinData_->SkinColors().CBtnShadow;
-    canvas.Pen().width = 1;
-    canvas.Brush().style = fw::TBrushStyle::bsClear;
-    canvas.Rectangle({0, 0, Width(), Height()});
+  {
+    // Released before the copy, so every drawing call has reached the pixels.
+    fw::TBitmapCanvas canvas(bitmap);
+    CopyParentBackdrop(*this, canvas);
+    if (borderStyle_ != bvNone) {
+      canvas.Pen().color = skinData_->SkinColors().CBtnShadow;
+      canvas.Pen().width = 1;
+      canvas.Brush().style = fw::TBrushStyle::bsClear;
+      canvas.Rectangle({0, 0, Width(), Height()});
+    }
+    PaintPanelHook(canvas);
   }
-  PaintPanelHook(canvas);
   Canvas().Draw(0, 0, bitmap);
 }
 
@@ -546,6 +551,7 @@ void TskSkinPanel::DrawSkinCaption(fw::TBitmap& bitmap) {
     const TRect& mf = record->MarkFrameRect;
     if (!IsNullRect(mf)) {
       fw::TBitmap mark = Part(*picture, mf);
+      GdiFlush();  // the canvas's drawing reaches the pixels before they are written directly
       PixelView dst = ViewOf(bitmap);
       DrawRect(dst, {arrow.left, arrow.top, arrow.left + mark.Width(), captionRect_.top + mark.Height()}, ViewOf(mark),
                {0, 0, mark.Width(), mark.Height()});
@@ -582,6 +588,14 @@ void TskSkinPanel::PaintGroupBox() {
   const int w = Width();
   const int h = Height();
   fw::TBitmap bitmap(w, h);
+  PaintGroupBoxOn(bitmap, record, picture);
+  Canvas().Draw(0, 0, bitmap);
+}
+
+void TskSkinPanel::PaintGroupBoxOn(fw::TBitmap& bitmap, const TskDataSkinPanelControl* record,
+                                   const fw::TBitmap* picture) {
+  const int w = bitmap.Width();
+  const int h = bitmap.Height();
   fw::TBitmapCanvas canvas(bitmap);
   CopyParentBackdrop(*this, canvas);
   const TskSkinColors& colors = skinData_->SkinColors();
@@ -630,7 +644,6 @@ void TskSkinPanel::PaintGroupBox() {
   canvas.LineTo(0, h - 1);
   canvas.LineTo(0, middle);
   PaintPanelHook(canvas);
-  Canvas().Draw(0, 0, bitmap);
 }
 
 // ---- the paint panel

@@ -111,6 +111,9 @@ class TskSkinPanel : public TskSkinCustomControl {
   int RolledUpHeight() const;
   void PaintTransparent();
   void PaintGroupBox();
+  void PaintGroupBoxOn(fw::TBitmap& bitmap, const TskDataSkinPanelControl* record, const fw::TBitmap* picture);
+  // What lies behind the panel changed (it moved, or its parent repainted).
+  void BackdropChanged();
   void PaintClientSliceOver();
   void PaintBackgroundPicture();
   void DrawDefaultCaption(fw::TCanvas& canvas);

@@ -104,6 +104,27 @@ class SkinnedControls : public ::testing::Test {
 // Where pixel (x, y) of a tiling of `period` started at `origin` comes from.
 int Tiled(int v, int origin, int period) { return ((v - origin) % period + period) % period; }
 
+// Controls that count what their parent tells them of its background.
+class ListeningPanel : public TskSkinPanel {
+ public:
+  using TskSkinPanel::TskSkinPanel;
+  int heard = 0;
+
+ protected:
+  void ParentBackgroundChanged() override {
+    ++heard;
+    TskSkinPanel::ParentBackgroundChanged();
+  }
+};
+class ListeningGraphic : public TskGraphicSkinCustomControl {
+ public:
+  explicit ListeningGraphic(TComponent* owner) : TskGraphicSkinCustomControl(owner) { SetSkinDataName("panel"); }
+  int heard = 0;
+
+ protected:
+  void ParentBackgroundChanged() override { ++heard; }
+};
+
 TEST_F(SkinnedControls, PanelPaintsTheCornerModelOfItsRecordAtAnySize) {
   const auto* record = data_->FindSkinControl<TskDataSkinPanelControl>("panel");
   ASSERT_NE(record, nullptr);
@@ -202,17 +223,21 @@ TEST_F(SkinnedControls, SkinChangeWalkReachesNestedControlsOfTheChangingSkin) {
   auto* innermost = Add<TskSkinPaintPanel>(inner, data_, 60, 30);
   auto* otherData = LoadSkin(kSkinFolder / "skin.ini");
   auto* foreign = Add<TskSkinPanel>(inner, otherData, 60, 30);
+  auto* windowless = Add<ListeningGraphic>(inner, data_, 60, 30);
+  ASSERT_GE(windowless->RecordIndex(), 0);
   for (TskSkinPanel* p : {outer, inner, static_cast<TskSkinPanel*>(innermost), foreign}) ASSERT_GE(p->RecordIndex(), 0);
 
   ForgetSkinRecords(*form_, data_);
   EXPECT_EQ(outer->RecordIndex(), -1);
   EXPECT_EQ(inner->RecordIndex(), -1);
   EXPECT_EQ(innermost->RecordIndex(), -1);
+  EXPECT_EQ(windowless->RecordIndex(), -1);
   EXPECT_GE(foreign->RecordIndex(), 0);
 
   ForgetSkinRecords(*form_, otherData);
   ApplySkinChanges(*form_, data_);
   EXPECT_GE(innermost->RecordIndex(), 0);
+  EXPECT_GE(windowless->RecordIndex(), 0);
   EXPECT_EQ(foreign->RecordIndex(), -1);
   ApplySkinChanges(*form_, nullptr);
   EXPECT_GE(foreign->RecordIndex(), 0);
@@ -354,6 +379,95 @@ TEST_F(SkinnedControls, StatusBarGripSizesTheWindowItStandsIn) {
   maximized = true;
   EXPECT_EQ(SendMessageW(bar->Handle(), WM_NCHITTEST, 0, MAKELPARAM(inside.x, inside.y)), HTCLIENT);
   hook.Remove();
+}
+
+TEST_F(SkinnedControls, ChildrenHearOfTheirParentsBackground) {
+  auto* stretched = LoadSkin(EditedSkin("stretched", {"stretcheffect=1"}));
+  auto* panel = Add<TskSkinPanel>(form_, data_, 300, 100);
+  auto* windowed = Add<ListeningPanel>(panel, data_, 50, 50);
+  auto* windowless = Add<ListeningGraphic>(panel, data_, 50, 50);
+  panel->NotifyChildrenOfBackground();
+  EXPECT_EQ(windowed->heard, 1);
+  EXPECT_EQ(windowless->heard, 1);
+
+  // A stretched skin changes under the children whenever the panel is resized.
+  panel->SetSkinData(stretched);
+  const int before = windowed->heard;
+  panel->SetBounds(0, 0, 320, 110);
+  EXPECT_GT(windowed->heard, before);
+  EXPECT_GT(windowless->heard, 0);
+  // See-through panels pass the news on to their own children.
+  auto* grandchild = Add<ListeningPanel>(windowed, data_, 10, 10);
+  windowed->SetTransparentMode(true);
+  EXPECT_EQ(grandchild->heard, 1);
+  SendMessageW(windowed->Handle(), SKINMSG_PARENT_BACKGROUND, 0, 0);
+  EXPECT_EQ(grandchild->heard, 2);
+}
+
+TEST_F(SkinnedControls, TransparentPanelShowsItsParentWithAnOutline) {
+  form_->SetColor(RGB(10, 120, 200));
+  auto* panel = Add<TskSkinPanel>(form_, data_, 120, 60);
+  panel->SetLeft(30);
+  panel->SetTransparentMode(true);
+  MemorySurface s(120, 60);
+  panel->PaintTo(s.Dc(), 0, 0);
+  EXPECT_EQ(s.At(60, 30), RGB(10, 120, 200));
+  EXPECT_EQ(s.At(0, 0), Sys(data_->SkinColors().CBtnShadow));
+  EXPECT_EQ(s.At(119, 59), Sys(data_->SkinColors().CBtnShadow));
+  panel->SetBorderStyle(bvNone);
+  MemorySurface bare(120, 60);
+  panel->PaintTo(bare.Dc(), 0, 0);
+  EXPECT_EQ(bare.At(0, 0), RGB(10, 120, 200));
+}
+
+TEST_F(SkinnedControls, PaintPanelHandsItsCanvasAndClientRectangleToItsEvent) {
+  auto* panel = Add<TskSkinPaintPanel>(form_, data_, 200, 80);
+  TRect given;
+  int calls = 0;
+  panel->OnPanelPaint = [&](fw::TCanvas& canvas, TRect r) {
+    ++calls;
+    given = r;
+    canvas.Brush().color = fw::clRed;
+    canvas.FillRect({r.left, r.top, r.left + 5, r.top + 5});
+  };
+  MemorySurface s(200, 80);
+  panel->PaintTo(s.Dc(), 0, 0);
+  EXPECT_GE(calls, 1);
+  EXPECT_EQ(given, (TRect{2, 2, 198, 78}));
+  EXPECT_EQ(s.At(3, 3), RGB(255, 0, 0));
+  // Without a skin the default look has its event too, with the default client area.
+  panel->SetSkinData(nullptr);
+  MemorySurface plain(200, 80);
+  panel->PaintTo(plain.Dc(), 0, 0);
+  EXPECT_EQ(given, (TRect{1, 1, 199, 79}));
+  EXPECT_EQ(plain.At(2, 2), RGB(255, 0, 0));
+}
+
+TEST_F(SkinnedControls, SkinnedCaptionLandsInTheMappedCaptionRectangle) {
+  // A caption strip across the top of the skin, from the left-top corner
+  // area to the right-top one, over a frame tall enough to hold it.
+  auto* captioned =
+      LoadSkin(EditedSkin("caption", {"captionrect=3,0,56,14", "alignment=taleftjustify", "lefttoppoint=5,16",
+                                      "righttoppoint=53,16", "clientrect=2,16,57,50"}));
+  auto* panel = Add<TskSkinPanel>(form_, captioned, 300, 60);
+  panel->SetCaption(L"HHHH");
+  panel->SetCaptionMode(true);
+  MemorySurface with(300, 60);
+  panel->PaintTo(with.Dc(), 0, 0);
+  EXPECT_EQ(panel->CaptionRect(), (TRect{3, 0, 56 + 241, 14}));
+  panel->SetCaption(L"");
+  MemorySurface without(300, 60);
+  panel->PaintTo(without.Dc(), 0, 0);
+  int changed = 0, outside = 0;
+  for (int y = 0; y < 60; ++y) {
+    for (int x = 0; x < 300; ++x) {
+      if (with.At(x, y) == without.At(x, y)) continue;
+      ++changed;
+      outside += !panel->CaptionRect().Contains({x, y});
+    }
+  }
+  EXPECT_GT(changed, 20) << "the text is drawn";
+  EXPECT_EQ(outside, 0) << "and only inside the caption rectangle";
 }
 
 TEST_F(SkinnedControls, SkinChangeWalksLeaveNoHandlesBehind) {
