@@ -194,6 +194,22 @@ TEST_F(SkinnedControls, WithoutASkinThePanelDrawsTheDefaultLook) {
   EXPECT_EQ(other->RecordIndex(), -1);
   EXPECT_EQ(plain.At(50, 20), Sys(fw::clBtnFace));
 
+  // A record without a frame to draw from is no record; neither is one
+  // whose picture the skin does not have.
+  auto* label = Add<TskSkinPanel>(form_, data_, 100, 40);
+  label->SetSkinDataName("stdlabel");
+  ASSERT_NE(data_->FindSkinControl<TskDataSkinStdLabelControl>("stdlabel"), nullptr);
+  MemorySurface labelLook(100, 40);
+  label->PaintTo(labelLook.Dc(), 0, 0);
+  EXPECT_EQ(label->RecordIndex(), -1);
+  EXPECT_EQ(labelLook.At(50, 20), Sys(fw::clBtnFace));
+  auto* pictureless = Add<TskSkinPanel>(form_, LoadSkin(EditedSkin("nopicture", {"pictureindex=99"})), 100, 40);
+  MemorySurface pictureLook(100, 40);
+  pictureless->PaintTo(pictureLook.Dc(), 0, 0);
+  EXPECT_GE(pictureless->RecordIndex(), 0);
+  EXPECT_EQ(pictureLook.At(50, 20), Sys(fw::clBtnFace));
+  EXPECT_EQ(pictureless->ClientRect(), (TRect{0, 0, 100, 40}));
+
   // No size, no paint.
   auto* empty = Add<TskSkinPanel>(form_, data_, 0, 40);
   MemorySurface untouched(10, 10, RGB(1, 2, 3));
