@@ -112,7 +112,8 @@ void RegisterSkinControlClasses() {
       .Bool<TskSkinPanel>(L"RollUpState", &TskSkinPanel::SetRollUpState)
       .Int<TskSkinPanel>(L"NumGlyphs", &TskSkinPanel::SetNumGlyphs)
       .Int<TskSkinPanel>(L"Spacing", &TskSkinPanel::SetSpacing)
-      .Bool<TskSkinPanel>(L"AutoSize", &TskSkinPanel::SetAutoSize);
+      .Event<TskSkinPanel>(L"OnChecked", &TskSkinPanel::OnChecked)
+      .Event<TskSkinPanel>(L"OnChangeRollUpState", &TskSkinPanel::OnChangeRollUpState);
   r.Register<TskSkinPaintPanel>(L"TskSkinPaintPanel", L"TskSkinPanel");
   r.Register<TskSkinStatusBar>(L"TskSkinStatusBar", L"TskSkinPanel")
       .Bool<TskSkinStatusBar>(L"SizeGrip", &TskSkinStatusBar::SetSizeGrip);

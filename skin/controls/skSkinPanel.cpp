@@ -154,8 +154,6 @@ void TskSkinPanel::SetConstraints(const TskSizeConstraints& value) {
   SetBounds(Left(), Top(), Width(), Height());
 }
 
-bool TskSkinPanel::CanAutoSize() const { return !(rollUpMode_ && rolling_ && autoSize_); }
-
 void TskSkinPanel::Notification(fw::TComponent* component, fw::TOperation operation) {
   TskSkinCustomControl::Notification(component, operation);
   if (operation == fw::TOperation::opRemove && component == captionImageList_) captionImageList_ = nullptr;
@@ -166,8 +164,6 @@ void TskSkinPanel::Loaded() {
   // The skin may have been loaded after our reference to it was set.
   if (SkinLoaded() && !Designing()) ApplySkinChange();
 }
-
-void TskSkinPanel::RefreshSkinRecord() { TskSkinCustomControl::RefreshSkinRecord(); }
 
 // ---- size and roll-up
 
@@ -236,7 +232,6 @@ void TskSkinPanel::RollUp() {
   }
   constraints_ = {};
   if (realHeight_ != -1) return;
-  rolling_ = true;
   realHeight_ = Height();
   if (!alignSuspended_) {
     DisableAlign();
@@ -249,12 +244,10 @@ void TskSkinPanel::RollUp() {
     child->SetVisible(false);
   }
   SetHeight(RolledUpHeight());
-  rolling_ = false;
 }
 
 void TskSkinPanel::RollDown() {
   if (realHeight_ != -1) {
-    rolling_ = true;
     const int height = realHeight_;
     realHeight_ = -1;
     SetHeight(height);
@@ -266,7 +259,6 @@ void TskSkinPanel::RollDown() {
       }
     }
     hiddenByRollUp_.clear();
-    rolling_ = false;
   }
   if (alignSuspended_) {
     alignSuspended_ = false;
@@ -285,9 +277,7 @@ void TskSkinPanel::ApplySkinChange() {
     return;
   }
   // Rolled up: fold to the new skin's frame, keeping the height to come back to.
-  rolling_ = true;
   SetHeight(RolledUpHeight());
-  rolling_ = false;
 }
 
 // ---- messages and clicks
@@ -709,7 +699,7 @@ void TskSkinStatusBar::SetSkinData(TskSkinData* value) {
 }
 
 void TskSkinStatusBar::RefreshSkinRecord() {
-  TskSkinPanel::RefreshSkinRecord();
+  TskSkinCustomControl::RefreshSkinRecord();
   const TskDataSkinPanelControl* record = PanelRecord();
   gripperRect_ = record ? record->GripperRect : TRect{};
   gripperTransparent_ = record && record->GripperTransparent;

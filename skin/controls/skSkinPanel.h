@@ -66,8 +66,6 @@ class TskSkinPanel : public TskSkinCustomControl {
   void SetNumGlyphs(int value);
   int Spacing() const { return spacing_; }
   void SetSpacing(int value);
-  bool AutoSize() const { return autoSize_; }
-  void SetAutoSize(bool value) { autoSize_ = value; }
   const TskSizeConstraints& Constraints() const { return constraints_; }
   void SetConstraints(const TskSizeConstraints& value);
 
@@ -76,10 +74,7 @@ class TskSkinPanel : public TskSkinCustomControl {
 
   // The caption rectangle as last painted (control coordinates).
   const TRect& CaptionRect() const { return captionRect_; }
-  // Whether the framework may size the panel to its content now.
-  bool CanAutoSize() const;
 
-  void RefreshSkinRecord() override;
   void ApplySkinChange() override;
   void SetBounds(int left, int top, int width, int height) override;
   void WndProc(fw::TMessage& message) override;
@@ -99,8 +94,6 @@ class TskSkinPanel : public TskSkinCustomControl {
   TRect PanelClient() const;
   bool RecordApplies() const { return SkinApplies() && !Designing(); }
   const TskDataSkinPanelControl* PanelRecord() const;
-
-  bool rolling_ = false;
 
  private:
   void Changed(bool realign);
@@ -141,7 +134,6 @@ class TskSkinPanel : public TskSkinCustomControl {
   fw::TBitmap glyph_;
   int numGlyphs_ = 1;
   int spacing_ = 2;
-  bool autoSize_ = false;
   TskSizeConstraints constraints_;
   TRect captionRect_;
   // Saved at roll-up, put back at roll-down.
