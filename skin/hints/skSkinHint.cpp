@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "skin/controls/skSkinControl.h"
 #include "skin/pixels/skUtilsProbes.h"
 
 namespace sk {
@@ -109,7 +110,20 @@ void TskSkinHint::GiveBackShowHint() {
 
 void TskSkinHint::DoShowHint(std::wstring& hintStr, bool& canShow, fw::THintInfo& info) {
   ClearTitleAndImage();
+  TakeControlHintExtras(info.hintControl);
   if (OnShowHint) OnShowHint(hintStr, canShow, info);
+}
+
+void TskSkinHint::TakeControlHintExtras(fw::TControl* control) {
+  const TskSkinBinding* skinned = nullptr;
+  if (auto* windowed = dynamic_cast<TskSkinControl*>(control)) {
+    skinned = windowed;
+  } else if (auto* windowless = dynamic_cast<TskGraphicSkinControl*>(control)) {
+    skinned = windowless;
+  }
+  if (!skinned) return;
+  title_ = skinned->HintTitle();
+  SetHintImage(skinned->HintImageList(), skinned->HintImageIndex());
 }
 
 void TskSkinHint::SetActive(bool value) {

@@ -130,6 +130,8 @@ class TskSkinHint : public fw::TComponent {
   void TakeOverShowHint();
   void GiveBackShowHint();
   void DoShowHint(std::wstring& hintStr, bool& canShow, fw::THintInfo& hintInfo);
+  // A skinned control's hint brings its own title and image.
+  void TakeControlHintExtras(fw::TControl* control);
   void StartTimer(int interval);
   void TimerTick();
 

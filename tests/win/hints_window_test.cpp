@@ -2,14 +2,17 @@
 // skin's frame, region and pixels, placement at the work area's corner,
 // transparency, the programmatic hint's timers, which component is in
 // charge, the application's hint callback and window class taken over and
-// given back, and a hovered control's hint.
+// given back, a skinned control's title and image, and a hovered control's
+// hint.
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "framework/ImgList.h"
 #include "framework/MessageWindow.h"
 #include "framework/StdCtrls.h"
 #include "framework_input.h"
+#include "skin/controls/skSkinControl.h"
 #include "skin/hints/skSkinHint.h"
 #include "skin/pixels/skUtilsProbes.h"
 
@@ -332,4 +335,57 @@ TEST_F(SkinHints, TheApplicationsHintOverAControlIsSkinned) {
   Application().CancelHint();
   TComponent::Free(button);
   gMainForm->Hide();
+}
+
+TEST_F(SkinHints, ASkinnedControlsHintBringsItsTitleAndImage) {
+  auto* images = TComponent::Create<TImageList>(gMainForm);
+  images->SetWidth(16);
+  images->SetHeight(16);
+  images->Add(TBitmap(32, 16));
+  auto* windowed = TComponent::Create<sk::TskSkinControl>(gMainForm);
+  windowed->SetHintTitle(L"Panel title");
+  windowed->SetHintImageList(images);
+  windowed->SetHintImageIndex(1);
+  auto* windowless = TComponent::Create<sk::TskGraphicSkinControl>(gMainForm);
+  windowless->SetHintTitle(L"Graphic title");
+  auto* plain = TComponent::Create<TButton>(gMainForm);
+  auto showHintFor = [](TControl* control) {
+    std::wstring text = L"Body";
+    bool canShow = true;
+    THintInfo info;
+    info.hintControl = control;
+    Application().OnShowHint(text, canShow, info);
+  };
+  std::wstring seenTitle;
+  hint->OnShowHint = [&](std::wstring&, bool&, THintInfo&) { seenTitle = hint->HintTitle(); };
+
+  showHintFor(windowed);
+  EXPECT_EQ(seenTitle, L"Panel title") << "taken before OnShowHint runs";
+  EXPECT_EQ(hint->HintImageList(), images);
+  EXPECT_EQ(hint->HintImageIndex(), 1);
+  window->ActivateHint({300, 300, 300, 300}, L"Body");
+  EXPECT_TRUE(window->TitleMode());
+  const int withImage = window->Width();
+
+  showHintFor(windowless);
+  EXPECT_EQ(hint->HintTitle(), L"Graphic title");
+  EXPECT_EQ(hint->HintImageList(), nullptr);
+  window->ActivateHint({300, 300, 300, 300}, L"Body");
+  EXPECT_TRUE(window->TitleMode());
+
+  // An image index beyond the list shows no image.
+  windowed->SetHintImageIndex(5);
+  showHintFor(windowed);
+  window->ActivateHint({300, 300, 300, 300}, L"Body");
+  EXPECT_EQ(window->Width(), withImage - 16 - 10);
+
+  showHintFor(plain);
+  EXPECT_TRUE(hint->HintTitle().empty()) << "another control's hint starts clean";
+  EXPECT_EQ(hint->HintImageList(), nullptr);
+
+  TComponent::Free(images);
+  showHintFor(windowed);
+  EXPECT_EQ(hint->HintImageList(), nullptr) << "a freed list is forgotten";
+  hint->HideHint();
+  for (TComponent* c : std::initializer_list<TComponent*>{plain, windowless, windowed}) TComponent::Free(c);
 }
