@@ -12,6 +12,9 @@ namespace sk {
 namespace {
 
 constexpr wchar_t kSkinHintWindowClass[] = L"QuilletSkinHint";
+// Each text gets a rectangle of its measured size; smoothed glyphs may
+// reach a pixel or two past their advance, which clipping would cut off.
+constexpr UINT kHintTextFormat = DT_NOCLIP;
 
 fw::TPoint Extent(fw::TCanvas& canvas, const std::wstring& text) {
   fw::TRect r;
@@ -91,8 +94,10 @@ TskSkinHintWindow::Measured TskSkinHintWindow::Measure(TskSkinHint& hint, const 
   Measured m;
   TskHintFrame frame;
   if (hint.UsableFrame(frame)) m.frame = std::make_unique<TskHintFrame>(frame);
-  fw::ScreenDC screen;
-  fw::TCanvas canvas(screen.Get());
+  // Measured on a bitmap as Paint draws: a screen DC may lay text out a
+  // little narrower, and the last letters would be cut.
+  fw::TBitmap probe(1, 1);
+  fw::TBitmapCanvas canvas(probe);
   canvas.Font().Assign(hint.HintFont(m.frame != nullptr));
   m.content = MeasureContent(canvas, hint, text, titleMode);
   m.size = HintWindowSize(m.content, m.frame.get());
@@ -229,18 +234,18 @@ void TskSkinHintWindow::Paint() {
     const fw::TRect inner{2, 2, width - 2, height - 2};
     if (!titleMode_) {
       fw::TRect r = skinned ? CentredHintText(geometry->mapped.client, Extent(canvas, text)) : inner;
-      canvas.DrawTextW(text, r, 0);
+      canvas.DrawTextW(text, r, kHintTextFormat);
     } else {
       const TskHintContent content = MeasureContent(canvas, *hint, text, true);
       TskHintLayout l =
           skinned ? LayoutSkinnedTitleHint(geometry->mapped.client, content) : LayoutUnskinnedTitleHint(inner, content);
       if (content.hasTitle) {
         canvas.Font().SetStyle(font.style | fw::fsBold);
-        canvas.DrawTextW(hint->HintTitle(), l.title, 0);
+        canvas.DrawTextW(hint->HintTitle(), l.title, kHintTextFormat);
         canvas.Font().SetStyle(font.style);
       }
       if (content.hasImage) hint->HintImageList()->Draw(canvas, l.image.x, l.image.y, hint->HintImageIndex());
-      canvas.DrawTextW(text, l.text, 0);
+      canvas.DrawTextW(text, l.text, kHintTextFormat);
     }
   }
   fw::DrawBitmap(Canvas().Handle(), client, buffer);

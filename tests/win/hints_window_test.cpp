@@ -37,9 +37,10 @@ class Environment : public ::testing::Environment {
 };
 const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new Environment);
 
+// As the hint lays it out: on a bitmap.
 TPoint TextExtent(const TFontInfo& font, const std::wstring& text) {
-  ScreenDC screen;
-  TCanvas canvas(screen.Get());
+  TBitmap probe(1, 1);
+  TBitmapCanvas canvas(probe);
   canvas.Font().Assign(font);
   TRect r;
   canvas.DrawTextW(text, r, DT_CALCRECT);
@@ -121,7 +122,7 @@ TEST_F(SkinHints, OurSkinsHintFrameSizesShapesAndPaintsTheWindow) {
   UseOurSkin();
   const sk::TskDataSkinHintWindow& record = skin->HintWindow();
   const TBitmap& picture = *skin->ActivePicture(record.WindowPictureIndex);
-  const std::wstring text = L"Skinned hint";
+  const std::wstring text = L"The skin's source and the time";
   TFontInfo font = hint->DefaultFont().Info();
   font.name = L"Arial";
   font.height = record.FontHeight;
@@ -147,6 +148,30 @@ TEST_F(SkinHints, OurSkinsHintFrameSizesShapesAndPaintsTheWindow) {
   EXPECT_EQ(shot.Pixel(3, 2), picture.Pixel(3, 2));
   EXPECT_EQ(shot.Pixel(w - 2, h - 3), picture.Pixel(26, 18));
   EXPECT_EQ(shot.Pixel(6 + 16 + 3, 1), picture.Pixel(6 + 3, 1));
+
+  // The text stands centred in the client rectangle, its last letter whole
+  // even where smoothing reaches past the measured width.
+  TBitmap alone(extent.x + 20, extent.y);
+  {
+    TBitmapCanvas c(alone);
+    c.Brush().color = clWhite;
+    c.FillRect({0, 0, alone.Width(), alone.Height()});
+    c.Font().Assign(font);
+    TRect r{0, 0, alone.Width(), alone.Height()};
+    c.DrawTextW(text, r, 0);
+  }
+  int lastInk = -1;
+  for (int x = 0; x < alone.Width(); ++x) {
+    for (int y = 0; y < alone.Height(); ++y) {
+      if ((alone.Pixel(x, y) & 0xFFFFFF) != 0xFFFFFF) lastInk = x;
+    }
+  }
+  ASSERT_GT(lastInk, 0);
+  const int textLeft = 5 + (w - 10 - extent.x) / 2;
+  const TColor ground = shot.Pixel(textLeft - 1, 4 + extent.y / 2);
+  bool inked = false;
+  for (int y = 4; y < 4 + extent.y; ++y) inked = inked || shot.Pixel(textLeft + lastInk, y) != ground;
+  EXPECT_TRUE(inked) << "column " << lastInk << " of a text " << extent.x << " wide";
 
   // A skin without a window picture is no skin: the plain look again.
   hint->SetSkinData(nullptr);
