@@ -3,6 +3,7 @@
 #include "framework/Exceptions.h"
 #include "status/FrStatus.h"
 #include "tools/skin-gallery/GallerySkin.h"
+#include "tools/skin-gallery/HintsPage.h"
 #include "tools/skin-gallery/MaskForm.h"
 
 using namespace fw;
@@ -51,6 +52,7 @@ TGalleryForm::TGalleryForm(TComponent* owner) : TForm(owner) {
   skinData_ = TComponent::Create<sk::TskSkinData>(this);
   BuildControls();
   BuildMenus();
+  AddSkinnedHints(*this, *skinData_);
   ShowSkinFacts(kBuiltInLook);
 }
 
