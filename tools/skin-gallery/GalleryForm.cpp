@@ -4,6 +4,7 @@
 #include "status/FrStatus.h"
 #include "tools/skin-gallery/GallerySkin.h"
 #include "tools/skin-gallery/MaskForm.h"
+#include "tools/skin-gallery/MenusPage.h"
 
 using namespace fw;
 
@@ -113,6 +114,8 @@ void TGalleryForm::BuildControls() {
   clock->SetWidth(150);
   clock->SetAlign(TAlign::alRight);
   clock->SetParent(bar);
+
+  TComponent::Create<TMenusPage>(this, this, skinData_);
 
   auto* memo = TComponent::Create<TMemo>(this);
   memo->SetAlign(TAlign::alClient);
