@@ -344,6 +344,12 @@ class TskItemWatch : public fw::TComponent {
 
 }  // namespace
 
+void RunItem(fw::TMenuItem& item) {
+  // A copy: the handler may free the item, and with it the handler itself.
+  const fw::TNotifyEvent onClick = item.OnClick;
+  if (item.Enabled() && onClick) onClick(&item);
+}
+
 void TskSkinMenu::RunCommand(fw::TMenuItem* item) {
   const std::weak_ptr<bool> alive = alive_;
   TskItemWatch watch(item);
@@ -351,7 +357,7 @@ void TskSkinMenu::RunCommand(fw::TMenuItem* item) {
   // The windows hide now and are freed once their handlers have returned,
   // so the command runs with the menu gone and may free anything.
   CloseSkinMenu();
-  if (fw::TMenuItem* target = watch.Item()) target->Click();
+  if (fw::TMenuItem* target = watch.Item()) RunItem(*target);
   if (alive.expired()) return;
   if (fw::TControl* done = doneControl_) {
     SetReference(doneControl_, nullptr);

@@ -301,6 +301,9 @@ class TskSkinMenu : public fw::TComponent {
 // of the skin's resource strings when linked, else the default font's.
 void AssignSkinFont(fw::TFont& font, bool useSkinFont, const std::string& name, int height, fw::TFontStyles style,
                     const fw::TFont& defaultFont, const TskSkinData* skinData);
+// Runs an item's OnClick as the framework's Click does, surviving a
+// handler that frees the item.
+void RunItem(fw::TMenuItem& item);
 // Skin descriptions are in the system's code page.
 std::wstring SkinText(const std::string& text);
 

@@ -274,7 +274,7 @@ void TskSkinPopupWindow::Click(int index) {
   }
   const std::weak_ptr<bool> alive = menu.alive_;
   const unsigned generation = menu.generation_;
-  item.MenuItem()->Click();
+  RunItem(*item.MenuItem());
   // OnClick may have closed or reopened the menu, or freed it.
   if (alive.expired() || Closed() || generation != menu.generation_ || menu.IndexOf(this) < 0) return;
   menu.StopWait();
