@@ -119,6 +119,18 @@ class TskSkinPopupWindow : public TskMenuPopupWindow {
   // The pointer rule at a point of the window (the mouse timer runs it).
   void PointerAt(fw::TPoint p);
 
+  // Where the items of a window come from: a parent item's sub-items from
+  // an index on.
+  struct Source {
+    fw::TMenuItem* parent;
+    int first;
+  };
+  // Items, sizes, rows and the show position, without a window handle; the
+  // window composed into any device context. Open uses both; benchmarks
+  // and tests compose a window off screen with them.
+  void LayOut(const std::vector<Source>& sources, const fw::TRect& anchor, bool popupUp, bool submenu);
+  void PaintWhole(HDC dc);
+
  protected:
   void CreateParams(fw::TCreateParams& params) override;
   void HandleMessage(fw::TMessage& message) override;
@@ -127,10 +139,6 @@ class TskSkinPopupWindow : public TskMenuPopupWindow {
  private:
   friend class TskSkinMenu;
   friend class TskSkinMenuItem;
-  struct Source {
-    fw::TMenuItem* parent;
-    int first;
-  };
   // Creates the items, sizes, shapes, places and shows the window.
   void Open(const std::vector<Source>& sources, const fw::TRect& anchor, bool popupUp, bool submenu, bool first);
   void AddItems(const std::vector<Source>& sources);
@@ -156,15 +164,20 @@ class TskSkinPopupWindow : public TskMenuPopupWindow {
   void EffectTick();
   void StopTimers();
 
-  // Painting (skMenusPaint.cpp).
-  void PaintWhole(HDC dc);
+  // Painting (skMenusPaint.cpp). An item is drawn in two passes: its
+  // background and image straight into the pixels, then its text and marks
+  // through one canvas for the whole window.
   void PaintBackground(fw::TBitmap& target, bool withItems);
   void PaintItem(int index, HDC dc);
   void DrawItem(const TskSkinMenuItem& item, fw::TBitmap& bitmap, bool active);
-  void DrawDefaultItem(const TskSkinMenuItem& item, fw::TCanvas& canvas, int w, int h);
-  void DrawSkinItem(const TskSkinMenuItem& item, fw::TBitmap& bitmap, bool active);
-  void DrawItemImage(const TskSkinMenuItem& item, fw::TCanvas& canvas, const fw::TRect& place, bool active,
+  void DrawItemBack(const TskSkinMenuItem& item, fw::TBitmap& target, fw::TPoint at, bool active);
+  void DrawItemFront(const TskSkinMenuItem& item, fw::TCanvas& canvas, bool active);
+  fw::TRect TextArea(const TskSkinMenuItem& item) const;
+  // Where the item's image goes, or false without one.
+  bool ImagePlace(const TskSkinMenuItem& item, const fw::TRect& t, fw::TPoint& at) const;
+  void DrawItemMarks(const TskSkinMenuItem& item, fw::TCanvas& canvas, const fw::TRect& t, bool active,
                      fw::TColor color);
+  void DrawSkinHeader(const TskSkinMenuItem& item, fw::TCanvas& canvas);
   void DrawMarkers(HDC dc);
   void DrawMenuItemStrip(fw::TBitmap& target, const fw::TRect& area);
 
@@ -188,6 +201,7 @@ class TskSkinPopupWindow : public TskMenuPopupWindow {
   UINT_PTR mouseTimer_ = 0;
   UINT_PTR effectTimer_ = 0;
   fw::TBitmap paintBuffer_;
+  fw::TBitmap scratch_;  // an item's background, kept between items of one size
   std::wstring hintText_;
 };
 

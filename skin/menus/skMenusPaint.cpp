@@ -43,6 +43,56 @@ void DrawMark(TCanvas& canvas, const TBitmap& picture, const TRect& mark, const 
   DrawTransparentPicture(canvas, x, y, cut, cut.Pixel(0, cut.Height() - 1));
 }
 
+// Windows paint one at a time: they share one surface and one item
+// picture, so a menu that opens again at its size allocates nothing.
+TBitmap& PaintSurface() {
+  static TBitmap surface;
+  return surface;
+}
+
+// Pixels of a 24- or 32-bit picture filled with a colour, clipped.
+void FillPixels(TBitmap& target, TRect r, TColor color) {
+  r = {std::max(r.left, 0), std::max(r.top, 0), std::min(r.right, target.Width()), std::min(r.bottom, target.Height())};
+  if (r.IsEmpty()) return;
+  const COLORREF c = fw::ColorToRGB(color);
+  const uint8_t b = GetBValue(c), g = GetGValue(c), red = GetRValue(c);
+  const int bpp = BytesPerPixelOf(target);
+  for (int y = r.top; y < r.bottom; ++y) {
+    uint8_t* p = target.ScanLine(y) + r.left * bpp;
+    for (int x = r.left; x < r.right; ++x, p += bpp) {
+      p[0] = b;
+      p[1] = g;
+      p[2] = red;
+    }
+  }
+}
+
+void FramePixels(TBitmap& target, const TRect& r, TColor color) {
+  FillPixels(target, {r.left, r.top, r.right, r.top + 1}, color);
+  FillPixels(target, {r.left, r.bottom - 1, r.right, r.bottom}, color);
+  FillPixels(target, {r.left, r.top, r.left + 1, r.bottom}, color);
+  FillPixels(target, {r.right - 1, r.top, r.right, r.bottom}, color);
+}
+
+// A 32-bit image with straight alpha over the picture at (x, y), clipped.
+void BlendPixels(TBitmap& target, int x, int y, const TBitmap& image) {
+  const int bpp = BytesPerPixelOf(target);
+  for (int row = 0; row < image.Height(); ++row) {
+    const int ty = y + row;
+    if (ty < 0 || ty >= target.Height()) continue;
+    const uint8_t* s = image.ScanLine(row);
+    uint8_t* d = target.ScanLine(ty);
+    for (int col = 0; col < image.Width(); ++col) {
+      const int tx = x + col;
+      const uint8_t* sp = s + col * 4;
+      const unsigned a = sp[3];
+      if (tx < 0 || tx >= target.Width() || a == 0) continue;
+      uint8_t* dp = d + tx * bpp;
+      for (int k = 0; k < 3; ++k) dp[k] = static_cast<uint8_t>((sp[k] * a + dp[k] * (255 - a) + 127) / 255);
+    }
+  }
+}
+
 void DrawTriangle(TCanvas& canvas, int x, int y, TColor color) {
   // 4 wide, 7 high, pointing right.
   canvas.Pen().color = color;
@@ -84,17 +134,13 @@ std::wstring ShortCutText(const fw::TMenuItem& item) {
   return item.ShortCut() == fw::scNone ? std::wstring() : fw::ShortCutToText(item.ShortCut());
 }
 
-// The caption left at `left`, centred vertically in `row`, the short cut
-// right-aligned to `right`.
+// The caption from `left`, centred vertically in `row` (in a box of its own
+// width and 2 more, centred: one pixel in), the short cut right-aligned to
+// `right`. Not clipped: a long caption runs on as a measured box would.
 void DrawCaption(TCanvas& canvas, const fw::TMenuItem& item, const TRect& row, int left, int right) {
   canvas.Brush().style = fw::TBrushStyle::bsClear;
-  TRect r{left, 0, right, 0};
-  canvas.DrawTextW(item.Caption(), r, DT_CALCRECT | DT_SINGLELINE);
-  const int h = r.Height();
-  r.top = row.top + (row.Height() - h) / 2;
-  r.bottom = r.top + h;
-  r.right += 2;
-  canvas.DrawTextW(item.Caption(), r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  TRect r{left + 1, row.top, std::max(right, left + 1), row.bottom};
+  canvas.DrawTextW(item.Caption(), r, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP);
   const std::wstring shortCut = ShortCutText(item);
   if (!shortCut.empty()) {
     TRect sr{row.left, row.top, right, row.bottom};
@@ -108,17 +154,19 @@ void TskSkinPopupWindow::PaintWhole(HDC dc) {
   const int w = Width();
   const int h = Height();
   if (w <= 0 || h <= 0) return;
-  TBitmap whole(w, h);
+  TBitmap& whole = PaintSurface();
   PaintBackground(whole, pane_.scrolling);
-  {
-    fw::TBitmapCanvas canvas(whole);
-    for (int i = 0; i < ItemCount(); ++i) {
-      const TskSkinMenuItem& item = *items_[i];
-      if (!item.shown) continue;
+  // Backgrounds and images first, straight into the pixels ...
+  for (const auto& item : items_) {
+    if (!item->shown) continue;
+    const bool active = item->active || item->open;
+    if (item->Morphing() && !item->IsLine()) {
       TBitmap bitmap;
-      DrawItem(item, bitmap, item.active || item.open);
-      canvas.Draw(item.rect.left, item.rect.top, bitmap);
+      DrawItem(*item, bitmap, active);
+      DrawRect(ViewOf(whole), item->rect, ViewOf(bitmap), {0, 0, bitmap.Width(), bitmap.Height()});
+      continue;
     }
+    DrawItemBack(*item, whole, {item->rect.left, item->rect.top}, active);
   }
   if (pane_.scrolling) {
     // The strip below the last shown item takes the items' background.
@@ -128,6 +176,17 @@ void TskSkinPopupWindow::PaintWhole(HDC dc) {
     if (!strip.IsEmpty()) DrawMenuItemStrip(whole, strip);
     DrawMenuItemStrip(whole, pane_.TopZone());
     DrawMenuItemStrip(whole, pane_.BottomZone());
+  }
+  {
+    // ... then every text and mark through one canvas.
+    fw::TBitmapCanvas canvas(whole);
+    SetCanvasFont(canvas);
+    for (const auto& item : items_) {
+      if (!item->shown || (item->Morphing() && !item->IsLine())) continue;
+      SetViewportOrgEx(canvas.Handle(), item->rect.left, item->rect.top, nullptr);
+      DrawItemFront(*item, canvas, item->active || item->open);
+    }
+    SetViewportOrgEx(canvas.Handle(), 0, 0, nullptr);
   }
   TCanvas target(dc);
   target.Draw(0, 0, whole);
@@ -151,35 +210,30 @@ void TskSkinPopupWindow::PaintBackground(TBitmap& target, bool withItems) {
     }
     return;
   }
-  target.SetSize(w, h);
-  fw::TBitmapCanvas canvas(target);
-  Fill(canvas, {0, 0, glyphColumn_ + 2, h}, fw::clBtnFace);
-  Fill(canvas, {glyphColumn_ + 2, 0, w, h}, fw::clWindow);
-  canvas.Brush().color = fw::clBtnShadow;
-  canvas.FrameRect({0, 0, w, h});
-  canvas.Brush().color = fw::clWindow;
-  canvas.FrameRect({1, 1, w - 1, h - 1});
+  PrepareTarget(target, w, h);
+  FillPixels(target, {0, 0, glyphColumn_ + 2, h}, fw::clBtnFace);
+  FillPixels(target, {glyphColumn_ + 2, 0, w, h}, fw::clWindow);
+  FramePixels(target, {0, 0, w, h}, fw::clBtnShadow);
+  FramePixels(target, {1, 1, w - 1, h - 1}, fw::clWindow);
 }
 
 void TskSkinPopupWindow::DrawMenuItemStrip(TBitmap& target, const TRect& area) {
-  fw::TBitmapCanvas canvas(target);
   if (!record_) {
-    Fill(canvas, area, fw::clWindow);
+    FillPixels(target, area, fw::clWindow);
     return;
   }
   if (itemRecord_ && itemRecord_->InActiveTransparent && !paintBuffer_.Empty()) {
-    canvas.Draw(area.left, area.top, Cut(paintBuffer_, area));
+    DrawRect(ViewOf(target), area, ViewOf(paintBuffer_), area);
     return;
   }
   const TskDataSkinMenuItem* look = skinData_->FindSkinObject<TskDataSkinMenuItem>("menuitem");
   if (!look) look = skinData_->FindSkinObject<TskDataSkinMenuItem>("MENUITEM");
   const TBitmap* picture = look ? skinData_->ActivePicture(look->ActivePictureIndex) : nullptr;
   if (!picture || look->SkinRect.IsEmpty()) return;
-  TBitmap strip;
-  CreateHSkinImage(look->ItemLeftOffset, look->ItemRightOffset, strip, look->InActiveStretchEffect, area.Width(),
+  CreateHSkinImage(look->ItemLeftOffset, look->ItemRightOffset, scratch_, look->InActiveStretchEffect, area.Width(),
                    look->SkinRect, *picture);
   // Stretched to the zone's height: markers are lower than items.
-  canvas.StretchDraw(area, strip);
+  DrawRect(ViewOf(target), area, ViewOf(scratch_), {0, 0, scratch_.Width(), scratch_.Height()});
 }
 
 void TskSkinPopupWindow::DrawMarkers(HDC dc) {
@@ -213,82 +267,193 @@ void TskSkinPopupWindow::PaintItem(int index, HDC dc) {
 void TskSkinPopupWindow::DrawItem(const TskSkinMenuItem& item, TBitmap& bitmap, bool active) {
   const int w = item.rect.Width();
   const int h = item.rect.Height();
-  if (!itemRecord_ || !item.Picture()) {
-    bitmap.SetSize(w, h);
-    fw::TBitmapCanvas canvas(bitmap);
-    SetCanvasFont(canvas);
-    DrawDefaultItem(item, canvas, w, h);
-    return;
-  }
   if (item.Morphing() && !item.IsLine() && (active || item.morphFactor > 0) &&
       !(item.active && item.morphFactor >= 1)) {
     TBitmap normal, hot;
-    DrawSkinItem(item, normal, false);
-    DrawSkinItem(item, hot, true);
+    DrawItem(item, normal, false);
+    DrawItem(item, hot, true);
     TskEffectBmp from(normal);
     from.Morph(itemRecord_->MorphKind, TskEffectBmp(hot), item.morphFactor);
     bitmap = from.Bitmap();
     return;
   }
-  DrawSkinItem(item, bitmap, item.Morphing() ? item.active && item.morphFactor >= 1 : active);
+  if (item.Morphing()) active = item.active && item.morphFactor >= 1;
+  PrepareTarget(bitmap, w, h);
+  DrawItemBack(item, bitmap, {0, 0}, active);
+  fw::TBitmapCanvas canvas(bitmap);
+  SetCanvasFont(canvas);
+  DrawItemFront(item, canvas, active);
 }
 
-void TskSkinPopupWindow::DrawDefaultItem(const TskSkinMenuItem& item, TCanvas& canvas, int w, int h) {
+TRect TskSkinPopupWindow::TextArea(const TskSkinMenuItem& item) const {
+  const int w = item.rect.Width();
+  const int h = item.rect.Height();
+  if (!itemRecord_ || !item.Picture()) return {2, 2, w - 2, h - 2};
+  TRect t = itemRecord_->TextRect;
+  t.right += w - item.SkinRect().Width();
+  return t;
+}
+
+bool TskSkinPopupWindow::ImagePlace(const TskSkinMenuItem& item, const TRect& t, TPoint& at) const {
   const fw::TMenuItem& menuItem = *item.MenuItem();
-  const int g = glyphColumn_;
-  const bool hot = (item.active || item.open) && !item.IsLine();
-  TColor text = fw::clWindowText;
-  if (hot) {
-    Fill(canvas, {0, 0, w, h}, kActiveFill);
-    canvas.Brush().color = kActiveFrame;
-    canvas.FrameRect({0, 0, w, h});
+  if (!images_ || menuItem.ImageIndex() < 0 || menuItem.ImageIndex() >= images_->Count()) return false;
+  const TRect imageRect = itemRecord_ && item.Picture() ? itemRecord_->ImageRect : TRect{};
+  if (!imageRect.IsEmpty()) {
+    at = {imageRect.left + (imageRect.Width() - images_->Width()) / 2,
+          imageRect.top + (imageRect.Height() - images_->Height()) / 2};
   } else {
-    Fill(canvas, {0, 0, g, h}, fw::clBtnFace);
-    Fill(canvas, {g, 0, w, h}, fw::clWindow);
-    if (!item.Enabled()) text = fw::clBtnShadow;
+    at = {t.left + 2, t.top + (t.Height() - images_->Height()) / 2};
   }
-  if (item.IsLine()) {
-    canvas.Pen().color = fw::clBtnShadow;
-    canvas.MoveTo(g, h / 2);
-    canvas.LineTo(w, h / 2);
-    return;
-  }
-  if (item.IsHeader()) {
-    Fill(canvas, {0, 0, w, h}, fw::clBtnShadow);
-    canvas.Brush().style = fw::TBrushStyle::bsClear;
-    canvas.Font().SetColor(fw::clBtnHighlight);
-    TRect r{0, 0, w, h};
-    const std::wstring& c = menuItem.Caption();
-    canvas.DrawTextW(c.substr(1, c.size() - 2), r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-    return;
-  }
-  const TRect r{2, 2, w - 2, h - 2};
-  canvas.Font().SetColor(text);
-  DrawCaption(canvas, menuItem, r, r.left + g, r.right - 19);
-  const int cy = r.top + r.Height() / 2;
-  if (item.HasSubItems()) DrawTriangle(canvas, r.right - 7, cy - 4, text);
-  DrawItemImage(item, canvas, r, item.active, text);
+  return true;
 }
 
-void TskSkinPopupWindow::DrawItemImage(const TskSkinMenuItem& item, TCanvas& canvas, const TRect& t, bool active,
+void TskSkinPopupWindow::DrawItemBack(const TskSkinMenuItem& item, TBitmap& target, TPoint at, bool active) {
+  const int w = item.rect.Width();
+  const int h = item.rect.Height();
+  const TRect place = fw::Bounds(at.x, at.y, w, h);
+  if (!itemRecord_ || !item.Picture()) {
+    const int g = glyphColumn_;
+    if (item.IsHeader()) {
+      FillPixels(target, place, fw::clBtnShadow);
+      return;
+    }
+    if (active && !item.IsLine()) {
+      FillPixels(target, place, kActiveFill);
+      FramePixels(target, place, kActiveFrame);
+    } else {
+      FillPixels(target, {at.x, at.y, at.x + g, at.y + h}, fw::clBtnFace);
+      FillPixels(target, {at.x + g, at.y, at.x + w, at.y + h}, fw::clWindow);
+    }
+  } else {
+    const TskDataSkinMenuItem& rec = *itemRecord_;
+    const TBitmap& picture = *item.Picture();
+    if (item.IsLine()) {
+      CreateHSkinImage(rec.DividerLeftOffset, rec.DividerRightOffset, scratch_, rec.DividerStretchEffect, w,
+                       rec.DividerRect, picture);
+    } else if (!active && rec.InActiveTransparent && !paintBuffer_.Empty()) {
+      DrawRect(ViewOf(target), place, ViewOf(paintBuffer_), item.rect);
+      scratch_ = TBitmap();
+    } else {
+      TRect source = active ? item.ActiveSkinRect() : item.SkinRect();
+      bool stretch = active ? rec.StretchEffect : rec.InActiveStretchEffect;
+      if (item.Animated() && item.frame > 0 && item.frame <= rec.FrameCount) {
+        const TRect& a = rec.AnimateSkinRect;
+        const int k = item.frame - 1;
+        if (a.Height() > item.SkinRect().Height()) {
+          const int fh = a.Height() / rec.FrameCount;
+          source = {a.left, a.top + k * fh, a.right, a.top + (k + 1) * fh};
+        } else {
+          const int fw = a.Width() / rec.FrameCount;
+          source = {a.left + k * fw, a.top, a.left + (k + 1) * fw, a.bottom};
+        }
+        if (!rec.InActiveStretchEffect) stretch = rec.StretchEffect;
+      }
+      CreateHSkinImage(rec.ItemLeftOffset, rec.ItemRightOffset, scratch_, stretch, w, source, picture);
+    }
+    // A source of another height still fills the row.
+    if (!scratch_.Empty())
+      DrawRect(ViewOf(target), place, ViewOf(scratch_), {0, 0, scratch_.Width(), scratch_.Height()});
+    if (item.IsLine() || item.IsHeader()) return;
+  }
+  if (item.IsLine()) return;
+  TPoint image;
+  if (ImagePlace(item, TextArea(item), image)) {
+    const fw::TMenuItem& menuItem = *item.MenuItem();
+    const int index = menuItem.ImageIndex();
+    BlendPixels(target, at.x + image.x, at.y + image.y,
+                menuItem.Enabled()
+                    ? images_->Image(index)
+                    : images_->DisabledImage(index, static_cast<TColor>(fw::ColorToRGB(fw::clBtnHighlight)),
+                                             static_cast<TColor>(fw::ColorToRGB(fw::clBtnShadow))));
+  }
+}
+
+void TskSkinPopupWindow::DrawItemFront(const TskSkinMenuItem& item, TCanvas& canvas, bool active) {
+  const fw::TMenuItem& menuItem = *item.MenuItem();
+  const int w = item.rect.Width();
+  const int h = item.rect.Height();
+  const TRect t = TextArea(item);
+  if (!itemRecord_ || !item.Picture()) {
+    const int g = glyphColumn_;
+    if (item.IsLine()) {
+      canvas.Pen().color = fw::clBtnShadow;
+      canvas.MoveTo(g, h / 2);
+      canvas.LineTo(w, h / 2);
+      return;
+    }
+    if (item.IsHeader()) {
+      canvas.Brush().style = fw::TBrushStyle::bsClear;
+      canvas.Font().SetColor(fw::clBtnHighlight);
+      TRect r{0, 0, w, h};
+      const std::wstring& c = menuItem.Caption();
+      canvas.DrawTextW(c.substr(1, c.size() - 2), r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+      return;
+    }
+    const TColor text = (active || menuItem.Enabled()) ? fw::clWindowText : fw::clBtnShadow;
+    canvas.Font().SetColor(text);
+    DrawCaption(canvas, menuItem, t, t.left + g, t.right - 19);
+    if (item.HasSubItems()) DrawTriangle(canvas, t.right - 7, t.top + t.Height() / 2 - 4, text);
+    DrawItemMarks(item, canvas, t, item.active, text);
+    return;
+  }
+  if (item.IsLine()) return;
+  if (item.IsHeader()) {
+    DrawSkinHeader(item, canvas);
+    return;
+  }
+  const TskDataSkinMenuItem& rec = *itemRecord_;
+  const int g = !rec.ImageRect.IsEmpty() ? 0 : images_ ? images_->Width() : 16;
+  TColor color = active ? rec.ActiveFontColor : menuItem.Enabled() ? rec.FontColor : rec.UnEnabledFontColor;
+  canvas.Font().SetColor(color);
+  DrawCaption(canvas, menuItem, t, t.left + g, t.right - 16);
+  if (item.HasSubItems()) {
+    const TRect arrow = active ? rec.ActiveArrowImageRect : rec.ArrowImageRect;
+    if (rec.ArrowImageRect.IsEmpty()) {
+      DrawTriangle(canvas, t.right - 7, t.top + t.Height() / 2 - 4, color);
+    } else {
+      DrawMark(canvas, *item.Picture(), arrow, {t.right - arrow.Width() - 5, t.top, t.right, t.bottom});
+    }
+  }
+  if (rec.UseImageColor) color = active ? rec.ActiveImageColor : rec.ImageColor;
+  DrawItemMarks(item, canvas, t, active, color);
+}
+
+void TskSkinPopupWindow::DrawSkinHeader(const TskSkinMenuItem& item, TCanvas& canvas) {
+  const auto* header = skinData_->FindSkinControl<TskDataSkinLabelControl>("menuheader");
+  if (!header) header = skinData_->FindSkinControl<TskDataSkinLabelControl>("label");
+  const TBitmap* picture = header ? skinData_->ActivePicture(header->PictureIndex) : nullptr;
+  if (!header || !picture || header->SkinRect.IsEmpty()) return;
+  const int w = item.rect.Width();
+  TBitmap strip;
+  CreateHSkinImage(header->LeftTopPoint.x, header->SkinRect.Width() - header->RightTopPoint.x, strip,
+                   header->StretchEffect, w, header->SkinRect, *picture);
+  {
+    fw::TBitmapCanvas stripCanvas(strip);
+    AssignSkinFont(stripCanvas.Font(), true, header->FontName, header->FontHeight, header->FontStyle,
+                   menu_->DefaultItemFont(), skinData_);
+    stripCanvas.Font().SetColor(header->FontColor);
+    stripCanvas.Brush().style = fw::TBrushStyle::bsClear;
+    TRect r = header->ClientRect;
+    r.right += w - header->SkinRect.Width();
+    const std::wstring& c = item.MenuItem()->Caption();
+    stripCanvas.DrawTextW(c.substr(1, c.size() - 2), r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  }
+  canvas.Draw(0, (item.rect.Height() - strip.Height()) / 2, strip);
+}
+
+void TskSkinPopupWindow::DrawItemMarks(const TskSkinMenuItem& item, TCanvas& canvas, const TRect& t, bool active,
                                        TColor color) {
   const fw::TMenuItem& menuItem = *item.MenuItem();
   const bool skin = itemRecord_ && item.Picture();
   const TRect imageRect = skin ? itemRecord_->ImageRect : TRect{};
   const int cy = t.top + t.Height() / 2;
-  if (images_ && menuItem.ImageIndex() >= 0 && menuItem.ImageIndex() < images_->Count()) {
-    const int iw = images_->Width();
-    const int ih = images_->Height();
-    int x = t.left + 2;
-    int y = t.top + (t.Height() - ih) / 2;
-    if (!imageRect.IsEmpty()) {
-      x = imageRect.left + (imageRect.Width() - iw) / 2;
-      y = imageRect.top + (imageRect.Height() - ih) / 2;
-    }
-    images_->Draw(canvas, x, y, menuItem.ImageIndex(), menuItem.Enabled());
+  TPoint image;
+  if (ImagePlace(item, t, image)) {
+    // The image itself went into the pixels with the background.
     if (menuItem.Checked()) {
+      canvas.Brush().style = fw::TBrushStyle::bsSolid;
       canvas.Brush().color = color;
-      canvas.FrameRect({x - 1, y - 1, x + iw + 1, y + ih + 1});
+      canvas.FrameRect({image.x - 1, image.y - 1, image.x + images_->Width() + 1, image.y + images_->Height() + 1});
     }
     return;
   }
@@ -300,8 +465,7 @@ void TskSkinPopupWindow::DrawItemImage(const TskSkinMenuItem& item, TCanvas& can
                            ? (active ? itemRecord_->ActiveRadioImageRect : itemRecord_->RadioImageRect)
                            : (active ? itemRecord_->ActiveCheckImageRect : itemRecord_->CheckImageRect);
     if (!mark.IsEmpty()) {
-      const TRect area =
-          imageRect.IsEmpty() ? TRect{t.left + 2, t.top, t.left + 16, std::max(imageRect.bottom, t.bottom)} : imageRect;
+      const TRect area = imageRect.IsEmpty() ? TRect{t.left + 2, t.top, t.left + 16, t.bottom} : imageRect;
       DrawMark(canvas, *item.Picture(), mark, area);
       return;
     }
@@ -311,88 +475,6 @@ void TskSkinPopupWindow::DrawItemImage(const TskSkinMenuItem& item, TCanvas& can
   } else {
     DrawCheckImage(canvas, t.left + 3, cy - 4, color);
   }
-}
-
-void TskSkinPopupWindow::DrawSkinItem(const TskSkinMenuItem& item, TBitmap& bitmap, bool active) {
-  const TskDataSkinMenuItem& rec = *itemRecord_;
-  const TBitmap& picture = *item.Picture();
-  const fw::TMenuItem& menuItem = *item.MenuItem();
-  const int w = item.rect.Width();
-  if (item.IsLine()) {
-    CreateHSkinImage(rec.DividerLeftOffset, rec.DividerRightOffset, bitmap, rec.DividerStretchEffect, w,
-                     rec.DividerRect, picture);
-    return;
-  }
-  TRect source = active ? item.ActiveSkinRect() : item.SkinRect();
-  bool stretch = active ? rec.StretchEffect : rec.InActiveStretchEffect;
-  if (item.Animated() && item.frame > 0 && item.frame <= rec.FrameCount) {
-    const TRect& a = rec.AnimateSkinRect;
-    const bool vertical = a.Height() > item.SkinRect().Height();
-    const int k = item.frame - 1;
-    if (vertical) {
-      const int fh = a.Height() / rec.FrameCount;
-      source = {a.left, a.top + k * fh, a.right, a.top + (k + 1) * fh};
-    } else {
-      const int fw_ = a.Width() / rec.FrameCount;
-      source = {a.left + k * fw_, a.top, a.left + (k + 1) * fw_, a.bottom};
-    }
-    if (!rec.InActiveStretchEffect) stretch = rec.StretchEffect;
-  }
-  if (!active && rec.InActiveTransparent && !paintBuffer_.Empty()) {
-    bitmap = Cut(paintBuffer_, item.rect);
-  } else {
-    CreateHSkinImage(rec.ItemLeftOffset, rec.ItemRightOffset, bitmap, stretch, w, source, picture);
-  }
-  if (bitmap.Width() != w || bitmap.Height() != item.rect.Height()) {
-    // A source of another height still fills the row.
-    TBitmap fitted(w, item.rect.Height());
-    fw::TBitmapCanvas(fitted).StretchDraw({0, 0, w, item.rect.Height()}, bitmap);
-    bitmap = std::move(fitted);
-  }
-  fw::TBitmapCanvas canvas(bitmap);
-  SetCanvasFont(canvas);
-  TRect t = rec.TextRect;
-  t.right += w - item.SkinRect().Width();
-  const int g = !rec.ImageRect.IsEmpty() ? 0 : images_ ? images_->Width() : 16;
-  TColor color = active ? rec.ActiveFontColor : menuItem.Enabled() ? rec.FontColor : rec.UnEnabledFontColor;
-
-  if (item.IsHeader()) {
-    const auto* header = skinData_->FindSkinControl<TskDataSkinLabelControl>("menuheader");
-    if (!header) header = skinData_->FindSkinControl<TskDataSkinLabelControl>("label");
-    const TBitmap* headerPicture = header ? skinData_->ActivePicture(header->PictureIndex) : nullptr;
-    if (header && headerPicture && !header->SkinRect.IsEmpty()) {
-      TBitmap strip;
-      CreateHSkinImage(header->LeftTopPoint.x, header->SkinRect.Width() - header->RightTopPoint.x, strip,
-                       header->StretchEffect, w, header->SkinRect, *headerPicture);
-      const int y = (bitmap.Height() - strip.Height()) / 2;
-      {
-        fw::TBitmapCanvas stripCanvas(strip);
-        AssignSkinFont(stripCanvas.Font(), true, header->FontName, header->FontHeight, header->FontStyle,
-                       menu_->DefaultItemFont(), skinData_);
-        stripCanvas.Font().SetColor(header->FontColor);
-        stripCanvas.Brush().style = fw::TBrushStyle::bsClear;
-        TRect r = header->ClientRect;
-        r.right += w - header->SkinRect.Width();
-        const std::wstring& c = menuItem.Caption();
-        stripCanvas.DrawTextW(c.substr(1, c.size() - 2), r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-      }
-      canvas.Draw(0, y, strip);
-    }
-    return;
-  }
-
-  canvas.Font().SetColor(color);
-  DrawCaption(canvas, menuItem, t, t.left + g, t.right - 16);
-  if (item.HasSubItems()) {
-    const TRect arrow = active ? rec.ActiveArrowImageRect : rec.ArrowImageRect;
-    if (rec.ArrowImageRect.IsEmpty()) {
-      DrawTriangle(canvas, t.right - 7, t.top + t.Height() / 2 - 4, color);
-    } else {
-      DrawMark(canvas, picture, arrow, {t.right - arrow.Width() - 5, t.top, t.right, t.bottom});
-    }
-  }
-  if (rec.UseImageColor) color = active ? rec.ActiveImageColor : rec.ImageColor;
-  DrawItemImage(item, canvas, t, active, color);
 }
 
 }  // namespace sk

@@ -96,6 +96,33 @@ void TskSkinPopupWindow::AddItems(const std::vector<Source>& sources) {
 
 void TskSkinPopupWindow::Open(const std::vector<Source>& sources, const TRect& anchor, bool popupUp, bool submenu,
                               bool first) {
+  LayOut(sources, anchor, popupUp, submenu);
+  HWND wnd = Handle();
+  ApplyRegion();
+
+  const bool fade = first && menu_->AlphaBlend() && menu_->AlphaBlendAnimation();
+  if (menu_->AlphaBlend() && HasUpdateLayeredWindow()) {
+    SetWindowLongW(wnd, GWL_EXSTYLE, GetWindowLongW(wnd, GWL_EXSTYLE) | WS_EX_LAYERED);
+    SetWindowAlpha(wnd, fade ? 0 : menu_->AlphaBlendValue());
+  }
+  fw::TControl::SetVisible(true);
+  SetWindowPos(wnd, HWND_TOPMOST, showPosition_.x, showPosition_.y, 0, 0, SWP_SHOWWINDOW | SWP_NOACTIVATE | SWP_NOSIZE);
+  if (fade && HasUpdateLayeredWindow()) {
+    UpdateWindow(wnd);
+    FadeInWindowAlpha(wnd, menu_->AlphaBlendValue());
+  }
+
+  mouseTimer_ = fw::MessageWindow::Instance().NewTimerId();
+  fw::MessageWindow::Instance().StartTimer(mouseTimer_, 50, [this] { MouseTick(); });
+  active_ = -1;
+  const int firstSelectable = pane_.FirstSelectable();
+  if (firstSelectable >= 0) {
+    items_[firstSelectable]->selectedAtOpen = true;
+    SetActive(firstSelectable, false);
+  }
+}
+
+void TskSkinPopupWindow::LayOut(const std::vector<Source>& sources, const TRect& anchor, bool popupUp, bool submenu) {
   AddItems(sources);
   glyphColumn_ = images_ ? images_->Width() + 5 : 19;
 
@@ -149,28 +176,6 @@ void TskSkinPopupWindow::Open(const std::vector<Source>& sources, const TRect& a
   showPosition_ = PlaceMenuWindow(placement, workArea);
 
   SetBounds(showPosition_.x, showPosition_.y, size.width, size.height);
-  HWND wnd = Handle();
-  ApplyRegion();
-  const bool fade = first && menu_->AlphaBlend() && menu_->AlphaBlendAnimation();
-  if (menu_->AlphaBlend() && HasUpdateLayeredWindow()) {
-    SetWindowLongW(wnd, GWL_EXSTYLE, GetWindowLongW(wnd, GWL_EXSTYLE) | WS_EX_LAYERED);
-    SetWindowAlpha(wnd, fade ? 0 : menu_->AlphaBlendValue());
-  }
-  fw::TControl::SetVisible(true);
-  SetWindowPos(wnd, HWND_TOPMOST, showPosition_.x, showPosition_.y, 0, 0, SWP_SHOWWINDOW | SWP_NOACTIVATE | SWP_NOSIZE);
-  if (fade && HasUpdateLayeredWindow()) {
-    UpdateWindow(wnd);
-    FadeInWindowAlpha(wnd, menu_->AlphaBlendValue());
-  }
-
-  mouseTimer_ = fw::MessageWindow::Instance().NewTimerId();
-  fw::MessageWindow::Instance().StartTimer(mouseTimer_, 50, [this] { MouseTick(); });
-  active_ = -1;
-  const int firstSelectable = pane_.FirstSelectable();
-  if (firstSelectable >= 0) {
-    items_[firstSelectable]->selectedAtOpen = true;
-    SetActive(firstSelectable, false);
-  }
 }
 
 void TskSkinPopupWindow::ApplyRegion() {
