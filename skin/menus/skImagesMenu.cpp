@@ -205,44 +205,46 @@ void TskSkinImagesMenuPopupWindow::PaintWhole(HDC dc) {
     CreateSkinImage(RecordModel(*record_), {0, 0, windowPicture_->Width(), windowPicture_->Height()}, *windowPicture_,
                     stretch, true, record_->StretchEffect, record_->StretchType, w, h, geometry_, whole);
   }
-  fw::TBitmapCanvas canvas(whole);
-  if (!record_) {
-    canvas.Brush().color = fw::clWindow;
-    canvas.FillRect({0, 0, w, h});
-    canvas.Brush().color = fw::clBtnShadow;
-    canvas.FrameRect({0, 0, w, h});
-  }
-  const fw::TImageList& images = *menu_->Images();
-  const int selected = menu_->ShowSelectedItem() ? menu_->ItemIndex() : -1;
-  for (size_t i = 0; i < cells_.size(); ++i) {
-    const TskImagesMenuItem& item = menu_->ImagesItems()[i];
-    const TRect& c = cells_[i].rect;
-    if (item.Header) {
-      DrawHeader(canvas, item.Caption, c);
-      continue;
+  {
+    // Let go of the picture before it is copied: it can be in one DC only.
+    fw::TBitmapCanvas canvas(whole);
+    if (!record_) {
+      canvas.Brush().color = fw::clWindow;
+      canvas.FillRect({0, 0, w, h});
+      canvas.Brush().color = fw::clBtnShadow;
+      canvas.FrameRect({0, 0, w, h});
     }
-    const int index = static_cast<int>(i);
-    if (index == selected && !itemPress_) {
-      DrawCell(whole, c, true);
-    } else if (index == hovered_) {
-      DrawCell(whole, c, itemPress_);
-    }
-    const bool drewImage = item.ImageIndex >= 0 && item.ImageIndex < images.Count();
-    if (drewImage) images.Draw(canvas, c.left + 5, c.top + 5, item.ImageIndex, true);
-    if (item.Button && !item.Caption.empty()) {
-      TRect r = c;
-      if (drewImage) r.left += images.Width() + 5;
-      const bool down = (index == selected && !itemPress_) || (index == hovered_ && itemPress_);
-      DrawButtonCaption(canvas, item.Caption, r, down, index == hovered_);
+    const fw::TImageList& images = *menu_->Images();
+    const int selected = menu_->ShowSelectedItem() ? menu_->ItemIndex() : -1;
+    for (size_t i = 0; i < cells_.size(); ++i) {
+      const TskImagesMenuItem& item = menu_->ImagesItems()[i];
+      const TRect& c = cells_[i].rect;
+      if (item.Header) {
+        DrawHeader(canvas, item.Caption, c);
+        continue;
+      }
+      const int index = static_cast<int>(i);
+      if (index == selected && !itemPress_) {
+        DrawCell(canvas, c, true);
+      } else if (index == hovered_) {
+        DrawCell(canvas, c, itemPress_);
+      }
+      const bool drewImage = item.ImageIndex >= 0 && item.ImageIndex < images.Count();
+      if (drewImage) images.Draw(canvas, c.left + 5, c.top + 5, item.ImageIndex, true);
+      if (item.Button && !item.Caption.empty()) {
+        TRect r = c;
+        if (drewImage) r.left += images.Width() + 5;
+        const bool down = (index == selected && !itemPress_) || (index == hovered_ && itemPress_);
+        DrawButtonCaption(canvas, item.Caption, r, down, index == hovered_);
+      }
     }
   }
   TCanvas(dc).Draw(0, 0, whole);
 }
 
-void TskSkinImagesMenuPopupWindow::DrawCell(TBitmap& target, const TRect& cell, bool down) {
+void TskSkinImagesMenuPopupWindow::DrawCell(TCanvas& canvas, const TRect& cell, bool down) {
   const TskDataSkinButtonControl* button = ButtonRecord();
   const TBitmap* picture = button ? skinData_->ActivePicture(button->PictureIndex) : nullptr;
-  fw::TBitmapCanvas canvas(target);
   if (button && picture) {
     TRect source = down && !button->DownSkinRect.IsEmpty() ? button->DownSkinRect : button->ActiveSkinRect;
     if (source.IsEmpty()) source = button->SkinRect;

@@ -46,7 +46,7 @@ class TskSkinImagesMenuPopupWindow : public TskMenuPopupWindow {
   void SetHovered(int index);
   int CellAt(fw::TPoint p) const;
   void PaintWhole(HDC dc);
-  void DrawCell(fw::TBitmap& target, const fw::TRect& cell, bool down);
+  void DrawCell(fw::TCanvas& canvas, const fw::TRect& cell, bool down);
   void DrawHeader(fw::TCanvas& canvas, const std::wstring& caption, const fw::TRect& cell);
   void DrawButtonCaption(fw::TCanvas& canvas, const std::wstring& caption, fw::TRect r, bool down, bool hot);
   const TskDataSkinButtonControl* ButtonRecord() const;

@@ -155,6 +155,8 @@ void TskSkinPopupWindow::PaintWhole(HDC dc) {
   const int h = Height();
   if (w <= 0 || h <= 0) return;
   TBitmap& whole = PaintSurface();
+  // Drawing of the last paint lands before the pixels are written.
+  GdiFlush();
   PaintBackground(whole, pane_.scrolling);
   // Backgrounds and images first, straight into the pixels ...
   for (const auto& item : items_) {

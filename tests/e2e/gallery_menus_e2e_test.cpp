@@ -64,6 +64,11 @@ TEST(GalleryMenusE2e, RightClickOpensASkinnedMenuAndAClickRunsItsItem) {
   EXPECT_TRUE(region.Contains(2, 0));
   EXPECT_TRUE(region.Contains(w / 2, h / 2));
 
+  // Painted from the skin: nothing black where the items are.
+  const e2e::ClientPixels shot = e2e::CaptureWindow(menu);
+  ASSERT_EQ(shot.width, w);
+  for (int y = kCopyRow; y < h - 6; y += 5) EXPECT_NE(shot.At(w / 2, y) & 0xFFFFFF, 0u) << y;
+
   e2e::MouseClick(At(r, 40, kCopyRow + 11));
   EXPECT_TRUE(e2e::WaitForText(strip, L"Ran: Copy", 10s));
   EXPECT_TRUE(e2e::WaitForNoWindowOfClass(kPopupClass, gallery.ProcessId(), 10s));
@@ -132,6 +137,9 @@ TEST(GalleryMenusE2e, ImagesMenuOpensItsGridAndAClickChoosesAnImage) {
   // The header row (the label record's height), then the first image cell.
   const e2e::WindowRegion region(grid);
   EXPECT_TRUE(region.Exists());
+  const e2e::ClientPixels shot = e2e::CaptureWindow(grid);
+  ASSERT_EQ(shot.width, g.right - g.left);
+  for (int y = 3; y < shot.height - 3; y += 4) EXPECT_NE(shot.At(shot.width / 2, y) & 0xFFFFFF, 0u) << y;
   e2e::MouseMove({g.left + 3 + 13, g.bottom - 3 - 27 - 27 - 13});
   e2e::MouseMove({g.left + 3 + 12, g.bottom - 3 - 27 - 27 - 12});
   e2e::MouseDown();
