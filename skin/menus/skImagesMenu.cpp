@@ -117,6 +117,7 @@ void TskSkinImagesMenuPopupWindow::Open(const TRect& anchor) {
 }
 
 void TskSkinImagesMenuPopupWindow::Close() {
+  HideHint();
   if (HandleAllocated() && GetCapture() == HandleIfAllocated()) ReleaseCapture();
   TskMenuPopupWindow::Close();
 }
@@ -132,6 +133,18 @@ void TskSkinImagesMenuPopupWindow::SetHovered(int index) {
   if (index == hovered_) return;
   hovered_ = index;
   Invalidate();
+  TskSkinHint* hint = menu_->SkinHint();
+  if (index < 0) {
+    HideHint();
+  } else if (menu_->ShowHints() && hint) {
+    hint->HideHint();
+    const std::wstring& text = menu_->ImagesItems()[index].Hint;
+    if (!text.empty()) hint->ShowHintText(text);
+  }
+}
+
+void TskSkinImagesMenuPopupWindow::HideHint() const {
+  if (TskSkinHint* hint = menu_->SkinHint()) hint->HideHint();
 }
 
 void TskSkinImagesMenuPopupWindow::KeyDown(WORD key) {
@@ -172,6 +185,7 @@ void TskSkinImagesMenuPopupWindow::HandleMessage(fw::TMessage& m) {
         menu_->CloseMenu(false);
         return;
       }
+      HideHint();
       pressed_ = true;
       itemPress_ = CellAt(p) >= 0;
       Invalidate();
@@ -337,6 +351,12 @@ void TskSkinImagesMenu::SetImages(fw::TImageList* value) {
   if (value) FreeNotification(value);
 }
 
+void TskSkinImagesMenu::SetSkinHint(TskSkinHint* value) {
+  if (skinHint_) RemoveFreeNotification(skinHint_);
+  skinHint_ = value;
+  if (value) FreeNotification(value);
+}
+
 void TskSkinImagesMenu::SetSkinData(TskSkinData* value) {
   if (skinData_) RemoveFreeNotification(skinData_);
   skinData_ = value;
@@ -346,6 +366,7 @@ void TskSkinImagesMenu::SetSkinData(TskSkinData* value) {
 void TskSkinImagesMenu::Notification(fw::TComponent* component, fw::TOperation operation) {
   fw::TComponent::Notification(component, operation);
   if (operation != fw::TOperation::opRemove) return;
+  if (component == skinHint_) skinHint_ = nullptr;
   if (component == images_ || component == skinData_) {
     // The open grid draws from both.
     if (window_) CloseMenu(false);

@@ -11,6 +11,7 @@
 
 #include "framework/Forms.h"
 #include "framework/ImgList.h"
+#include "skin/hints/skSkinHint.h"
 #include "skin/menus/skMenus.h"
 
 namespace sk {
@@ -44,6 +45,7 @@ class TskSkinImagesMenuPopupWindow : public TskMenuPopupWindow {
   friend class TskSkinImagesMenu;
   void Open(const fw::TRect& anchor);
   void SetHovered(int index);
+  void HideHint() const;
   int CellAt(fw::TPoint p) const;
   void PaintWhole(HDC dc);
   void DrawCell(fw::TCanvas& canvas, const fw::TRect& cell, bool down);
@@ -84,6 +86,9 @@ class TskSkinImagesMenu : public fw::TComponent {
   void SetShowHints(bool value) { showHints_ = value; }
   TskSkinData* SkinData() const { return skinData_; }
   void SetSkinData(TskSkinData* value);
+  // Shows the hovered item's hint (not owned).
+  TskSkinHint* SkinHint() const { return skinHint_; }
+  void SetSkinHint(TskSkinHint* value);
   bool UseSkinFont() const { return useSkinFont_; }
   void SetUseSkinFont(bool value) { useSkinFont_ = value; }
   fw::TFont& DefaultFont() { return defaultFont_; }
@@ -121,6 +126,7 @@ class TskSkinImagesMenu : public fw::TComponent {
   bool showSelectedItem_ = true;
   bool showHints_ = true;
   TskSkinData* skinData_ = nullptr;
+  TskSkinHint* skinHint_ = nullptr;
   bool useSkinFont_ = true;
   fw::TFont defaultFont_;
   bool alphaBlend_ = false;

@@ -3,6 +3,7 @@
 #include "framework/Exceptions.h"
 #include "status/FrStatus.h"
 #include "tools/skin-gallery/GallerySkin.h"
+#include "tools/skin-gallery/HintsPage.h"
 #include "tools/skin-gallery/MaskForm.h"
 #include "tools/skin-gallery/MenusPage.h"
 
@@ -52,6 +53,7 @@ TGalleryForm::TGalleryForm(TComponent* owner) : TForm(owner) {
   skinData_ = TComponent::Create<sk::TskSkinData>(this);
   BuildControls();
   BuildMenus();
+  AddSkinnedHints(*this, *skinData_);
   ShowSkinFacts(kBuiltInLook);
 }
 

@@ -117,6 +117,8 @@ void TMenusPage::BuildImagesMenu() {
   items.push_back({L"None", L"No shape", -1, true, false, nullptr});
   imagesMenu_->OnItemClick = [this](TComponent*) { Ran(L"Image " + std::to_wstring(imagesMenu_->ItemIndex())); };
   imagesButton_->OnClick = [this](TComponent*) {
+    // The window's skinned hints show the cells' hints too.
+    imagesMenu_->SetSkinHint(sk::TskSkinHint::InCharge());
     const TPoint origin = imagesButton_->ClientToScreen({0, 0});
     imagesMenu_->Popup(Bounds(origin.x, origin.y, imagesButton_->Width(), imagesButton_->Height()));
   };

@@ -37,7 +37,10 @@
 //   mask window       "Skin Mask" (class QuilletForm), borderless, right of
 //                     the main window, sized to the skin's main picture, its
 //                     region cut from the skin's mask
-// Every control has a hint text.
+// Every control has a hint text, shown in a hint window of class
+// QuilletSkinHint drawn and shaped by the skin (plain without one) after the
+// application's hint pause (500 ms), hidden after its hide pause (2500 ms);
+// a button's hint has the button's caption as its bold title.
 #include <windows.h>
 #include <shellapi.h>
 
