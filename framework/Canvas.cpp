@@ -48,7 +48,8 @@ void TFont::SetStyle(TFontStyles style) {
 void TFont::SetColor(TColor color) {
   if (color == info_.color) return;
   info_.color = color;
-  Changed();
+  // The colour is the device context's, not the font handle's: keep the handle.
+  if (OnChange) OnChange();
 }
 
 void TFont::SetCharset(uint8_t charset) {

@@ -28,4 +28,16 @@ for b in "${benches[@]}"; do
   echo "=== $(basename "$b")"
   "$b" "$@" || rc=1
 done
+# The Win32 paths (skinned menus) run under Wine from the win64 build.
+if [[ "${QUILLET_BENCH_WIN:-1}" == 1 ]]; then
+  scripts/build.sh win64 bench_menus >/dev/null
+  echo "=== bench_menus (win64, under Wine)"
+  (
+    export QUILLET_OWN_DISPLAY=1
+    # shellcheck source=/dev/null
+    source scripts/wine-env.sh
+    "$QUILLET_WINE" build/win64/bench/bench_menus.exe "$@" || exit 1
+    quillet_wine_down
+  ) || rc=1
+fi
 exit "$rc"

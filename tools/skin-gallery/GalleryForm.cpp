@@ -5,6 +5,7 @@
 #include "tools/skin-gallery/GallerySkin.h"
 #include "tools/skin-gallery/HintsPage.h"
 #include "tools/skin-gallery/MaskForm.h"
+#include "tools/skin-gallery/MenusPage.h"
 
 using namespace fw;
 
@@ -115,6 +116,8 @@ void TGalleryForm::BuildControls() {
   clock->SetWidth(150);
   clock->SetAlign(TAlign::alRight);
   clock->SetParent(bar);
+
+  TComponent::Create<TMenusPage>(this, this, skinData_);
 
   auto* memo = TComponent::Create<TMemo>(this);
   memo->SetAlign(TAlign::alClient);

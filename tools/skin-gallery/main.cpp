@@ -24,8 +24,16 @@
 //   memo              an Edit whose text begins "Quillet Skin Gallery shows"
 //   status bar        along the bottom: the skin's source ("Embedded skin",
 //                     "Built-in look" or the file's path) and a clock
-//   popup menu        a right click on the window (not in the memo):
-//                     &Built-in look, &Embedded skin, Show &mask
+//   popup menu        a right click on the window (not in the memo or the
+//                     menus strip): &Built-in look, &Embedded skin, Show &mask
+//   menus strip       along the bottom above the status bar, "Right-click
+//                     here for a skinned menu" until a command of its menus
+//                     ran, then "Ran: <item>"; a right click opens a skinned
+//                     menu (class TskSkinPopupWindow): &Copy (Ctrl+C), &Paste
+//                     (Ctrl+V), -, &Look > (&Plain, &Framed, &More > (&First,
+//                     &Second)), -, a "Marks" header, C&hecked, &Radio,
+//                     &Disabled, Fish && Chips; its button "Images menu"
+//                     opens a grid (class TskSkinImagesMenuPopupWindow)
 //   mask window       "Skin Mask" (class QuilletForm), borderless, right of
 //                     the main window, sized to the skin's main picture, its
 //                     region cut from the skin's mask

@@ -1,0 +1,151 @@
+// skin-gallery.exe's skinned menus driven from outside: a right click on
+// the menus strip opens a skinned popup window with the skin's rounded
+// corners; clicks, the submenu delay and keys run the right item once and
+// leave no menu window behind; the images menu opens its grid.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "E2eGallery.h"
+#include "E2eInput.h"
+#include "E2eWindows.h"
+
+using namespace std::chrono_literals;
+using e2e::GalleryProcess;
+
+namespace {
+
+const wchar_t kPopupClass[] = L"TskSkinPopupWindow";
+const std::wstring kStripText = L"Right-click here for a skinned menu";
+
+HWND Strip(const GalleryProcess& g) { return e2e::FindChild(g.Window(), kStripText); }
+
+// Rows of the embedded skin's menu window: items 22 high from y = 3,
+// separators 3 high.
+constexpr int kCopyRow = 3, kLookRow = 3 + 22 + 22 + 3;
+
+POINT At(const RECT& r, int x, int y) { return {r.left + x, r.top + y}; }
+
+}  // namespace
+
+TEST(GalleryMenusE2e, RightClickOpensASkinnedMenuAndAClickRunsItsItem) {
+  GalleryProcess gallery;
+  ASSERT_NE(gallery.Window(), nullptr);
+  e2e::KeepOnTop(gallery.Window());
+  HWND strip = Strip(gallery);
+  ASSERT_NE(strip, nullptr);
+  const POINT at = e2e::ClientToScreenPoint(strip, 60, 12);
+  e2e::MouseRightClick(at);
+  HWND menu = e2e::WaitForWindowOfClass(kPopupClass, gallery.ProcessId(), 10s);
+  ASSERT_NE(menu, nullptr);
+  // Never the platform's menu, and the form keeps the activation.
+  EXPECT_TRUE(e2e::TopLevelWindows(L"#32768", gallery.ProcessId()).empty());
+  EXPECT_EQ(GetForegroundWindow(), gallery.Window());
+  const LONG_PTR ex = GetWindowLongPtrW(menu, GWL_EXSTYLE);
+  EXPECT_TRUE(ex & WS_EX_TOOLWINDOW);
+  EXPECT_TRUE(ex & WS_EX_TOPMOST);
+  EXPECT_EQ(GetWindowLongPtrW(menu, GWL_STYLE) & WS_POPUP, WS_POPUP);
+
+  RECT r{};
+  GetWindowRect(menu, &r);
+  EXPECT_EQ(r.left, at.x);  // at the click, below and to the right
+  EXPECT_EQ(r.top, at.y);
+  // 8 items of 22, 2 separators of 3, and the window picture's 6.
+  EXPECT_EQ(r.bottom - r.top, 8 * 22 + 2 * 3 + 6);
+
+  // The skin's mask cuts the corners round.
+  const e2e::WindowRegion region(menu);
+  ASSERT_TRUE(region.Exists());
+  const int w = r.right - r.left;
+  const int h = r.bottom - r.top;
+  EXPECT_FALSE(region.Contains(0, 0));
+  EXPECT_FALSE(region.Contains(w - 1, 0));
+  EXPECT_FALSE(region.Contains(0, h - 1));
+  EXPECT_TRUE(region.Contains(2, 0));
+  EXPECT_TRUE(region.Contains(w / 2, h / 2));
+
+  // Painted from the skin: nothing black where the items are.
+  const e2e::ClientPixels shot = e2e::CaptureWindow(menu);
+  ASSERT_EQ(shot.width, w);
+  for (int y = kCopyRow; y < h - 6; y += 5) EXPECT_NE(shot.At(w / 2, y) & 0xFFFFFF, 0u) << y;
+
+  e2e::MouseClick(At(r, 40, kCopyRow + 11));
+  EXPECT_TRUE(e2e::WaitForText(strip, L"Ran: Copy", 10s));
+  EXPECT_TRUE(e2e::WaitForNoWindowOfClass(kPopupClass, gallery.ProcessId(), 10s));
+  EXPECT_TRUE(gallery.Close());
+}
+
+TEST(GalleryMenusE2e, SubmenusOpenAfterTheDelayAndKeysReachTheMenu) {
+  GalleryProcess gallery;
+  ASSERT_NE(gallery.Window(), nullptr);
+  e2e::KeepOnTop(gallery.Window());
+  HWND strip = Strip(gallery);
+  ASSERT_NE(strip, nullptr);
+  e2e::MouseRightClick(e2e::ClientToScreenPoint(strip, 60, 12));
+  HWND menu = e2e::WaitForWindowOfClass(kPopupClass, gallery.ProcessId(), 10s);
+  ASSERT_NE(menu, nullptr);
+  RECT r{};
+  GetWindowRect(menu, &r);
+
+  // Hovering "Look" opens its submenu beside it after the delay.
+  e2e::MouseMove(At(r, 40, kLookRow + 11));
+  ASSERT_TRUE(e2e::WaitFor([&] { return e2e::TopLevelWindows(kPopupClass, gallery.ProcessId()).size() == 2; }, 10s));
+  HWND sub = nullptr;
+  for (HWND w : e2e::TopLevelWindows(kPopupClass, gallery.ProcessId())) {
+    if (w != menu) sub = w;
+  }
+  ASSERT_NE(sub, nullptr);
+  RECT s{};
+  GetWindowRect(sub, &s);
+  EXPECT_EQ(s.left, r.right - 3 + 1);  // right of the item, over the parent's 3-pixel frame
+  EXPECT_EQ(s.top, r.top + kLookRow - 3);  // its first item level with "Look"
+
+  // Keys typed now go to the menu: Down to "Framed", Enter runs it.
+  PostMessageW(gallery.Window(), WM_KEYDOWN, VK_RIGHT, 0);
+  PostMessageW(gallery.Window(), WM_KEYDOWN, VK_DOWN, 0);
+  PostMessageW(gallery.Window(), WM_KEYDOWN, VK_RETURN, 0);
+  EXPECT_TRUE(e2e::WaitForText(strip, L"Ran: Framed", 10s));
+  EXPECT_TRUE(e2e::WaitForNoWindowOfClass(kPopupClass, gallery.ProcessId(), 10s));
+
+  // Escape closes the menu and runs nothing.
+  e2e::MouseRightClick(e2e::ClientToScreenPoint(strip, 60, 12));
+  ASSERT_NE(e2e::WaitForWindowOfClass(kPopupClass, gallery.ProcessId(), 10s), nullptr);
+  PostMessageW(gallery.Window(), WM_KEYDOWN, VK_ESCAPE, 0);
+  EXPECT_TRUE(e2e::WaitForNoWindowOfClass(kPopupClass, gallery.ProcessId(), 10s));
+  EXPECT_TRUE(gallery.Sync());
+  EXPECT_EQ(e2e::WindowText(strip), L"Ran: Framed");
+  EXPECT_TRUE(gallery.Close());
+}
+
+TEST(GalleryMenusE2e, ImagesMenuOpensItsGridAndAClickChoosesAnImage) {
+  GalleryProcess gallery;
+  ASSERT_NE(gallery.Window(), nullptr);
+  e2e::KeepOnTop(gallery.Window());
+  HWND strip = Strip(gallery);
+  ASSERT_NE(strip, nullptr);
+  HWND button = e2e::FindChild(gallery.Window(), L"Images menu", L"Button");
+  ASSERT_NE(button, nullptr);
+  e2e::MouseClick(e2e::WindowCentre(button));
+  HWND grid = e2e::WaitForWindowOfClass(L"TskSkinImagesMenuPopupWindow", gallery.ProcessId(), 10s);
+  ASSERT_NE(grid, nullptr);
+  RECT b{}, g{};
+  GetWindowRect(button, &b);
+  GetWindowRect(grid, &g);
+  EXPECT_EQ(g.left, b.left);
+  // Two columns of 26-pixel cells inside the window picture's frame.
+  EXPECT_EQ(g.right - g.left, 2 * 26 + 6);
+  // The header row (the label record's height), then the first image cell.
+  const e2e::WindowRegion region(grid);
+  EXPECT_TRUE(region.Exists());
+  const e2e::ClientPixels shot = e2e::CaptureWindow(grid);
+  ASSERT_EQ(shot.width, g.right - g.left);
+  for (int y = 3; y < shot.height - 3; y += 4) EXPECT_NE(shot.At(shot.width / 2, y) & 0xFFFFFF, 0u) << y;
+  e2e::MouseMove({g.left + 3 + 13, g.bottom - 3 - 27 - 27 - 13});
+  e2e::MouseMove({g.left + 3 + 12, g.bottom - 3 - 27 - 27 - 12});
+  e2e::MouseDown();
+  e2e::MouseUp();
+  EXPECT_TRUE(e2e::WaitForNoWindowOfClass(L"TskSkinImagesMenuPopupWindow", gallery.ProcessId(), 10s));
+  EXPECT_TRUE(e2e::WaitFor([&] { return e2e::WindowText(strip).rfind(L"Ran: Image ", 0) == 0; }, 10s))
+      << e2e::WindowText(strip);
+  EXPECT_TRUE(gallery.Close());
+}
