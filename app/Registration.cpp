@@ -3,6 +3,7 @@
 #include "app/Unit2.h"
 #include "framework/Pictures.h"
 #include "framework/StandardClasses.h"
+#include "skin/controls/skControlsRegistration.h"
 #include "skin/data/skSkinDataMessenger.h"
 #include "skin/data/skSkinDataRegistration.h"
 #include "status/FrRegistration.h"
@@ -16,6 +17,7 @@ void RegisterProgramClasses() {
   fw::RegisterStandardClasses();
   fr::RegisterStatusClasses();
   sk::RegisterSkinDataClasses();
+  sk::RegisterSkinControlClasses();
   sk::InstallWindowsSkinMessenger();
   TskSkinLinkImage::RegisterClass();
   fw::RegisterPictureFormats();

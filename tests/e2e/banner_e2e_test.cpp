@@ -56,8 +56,9 @@ std::string Config(const std::wstring& picture1, const std::wstring& link1, cons
 struct Bounds {
   int left, top, right, bottom;
 };
-// img1: the right end of the top panel, inside its one-pixel frame.
-Bounds Img1Bounds(const e2e::ClientPixels& c) { return {c.width - 1 - 233, 1, c.width - 1, 48}; }
+// img1: the right end of the top panel's client area, inside the skin's
+// two-pixel frame.
+Bounds Img1Bounds(const e2e::ClientPixels& c) { return {c.width - 2 - 233, 2, c.width - 2, 47}; }
 // img2: the full-width strip of 48 right above the 19-pixel status bar.
 Bounds Img2Bounds(const e2e::ClientPixels& c) { return {0, c.height - 19 - 48, c.width, c.height - 19}; }
 
@@ -241,7 +242,7 @@ TEST_F(BannerE2e, PicturesAreShownCachedAndLeadToTheirLinks) {
     EXPECT_EQ(e2e::ReadFileBytes(dir_ / L"fname2.jpg"), Fixture("banner2.jpg"));
     EXPECT_FALSE(e2e::ReadFileBytes(dir_ / L"SetConfig.ini").empty());
     ExpectPicturesShown(ShownWindow(app, [](const e2e::ClientPixels& c) {
-      return c.At(Img1Bounds(c).left, 1) == kRed && Near(c.At(0, Img2Bounds(c).top), kGreen, 12);
+      return c.At(Img1Bounds(c).left, 2) == kRed && Near(c.At(0, Img2Bounds(c).top), kGreen, 12);
     }));
     const POINT p1 = Img1(app.Window());
     const POINT p2 = Img2(app.Window());
@@ -262,7 +263,7 @@ TEST_F(BannerE2e, PicturesAreShownCachedAndLeadToTheirLinks) {
     {
       SCOPED_TRACE("from the cache");
       ExpectPicturesShown(ShownWindow(app, [](const e2e::ClientPixels& c) {
-        return c.At(Img1Bounds(c).left, 1) == kRed && Near(c.At(0, Img2Bounds(c).top), kGreen, 12);
+        return c.At(Img1Bounds(c).left, 2) == kRed && Near(c.At(0, Img2Bounds(c).top), kGreen, 12);
       }));
     }
     ClickAt(app.Window(), Img1(app.Window()));
@@ -276,10 +277,10 @@ TEST_F(BannerE2e, WithoutSiteOrCacheThePlaceholdersShowAndLeadToTheSiteRoot) {
   ASSERT_NE(app.Window(), nullptr);
   EXPECT_EQ(app.MessageBoxWindow(), nullptr);
   const e2e::ClientPixels shown = ShownWindow(app, [](const e2e::ClientPixels& c) {
-    return c.At(Img1Bounds(c).left, 1) == kRed && c.At(0, Img2Bounds(c).top) == kRed;
+    return c.At(Img1Bounds(c).left, 2) == kRed && c.At(0, Img2Bounds(c).top) == kRed;
   });
   ASSERT_EQ(shown.width, 671);
-  ExpectPlaceholder(shown, Img1Bounds(shown), "img1, 233 x 47");
+  ExpectPlaceholder(shown, Img1Bounds(shown), "img1, 233 x 45");
   ExpectPlaceholder(shown, Img2Bounds(shown), "img2, client width x 48");
   ClickAt(app.Window(), Img1(app.Window()));
   ClickAt(app.Window(), Img2(app.Window()));
@@ -369,7 +370,7 @@ TEST_F(BannerE2e, TheWindowShowsAndAnswersWhileADownloadStalls) {
       [&] { return server_.Requests().size() >= 1 && app.Sync() && std::chrono::steady_clock::now() - start > 10s; },
       20s));
   const e2e::ClientPixels shown = ShownWindow(app, [](const e2e::ClientPixels& c) {
-    return c.At(Img1Bounds(c).left, 1) == kRed && c.At(0, Img2Bounds(c).top) == kRed;
+    return c.At(Img1Bounds(c).left, 2) == kRed && c.At(0, Img2Bounds(c).top) == kRed;
   });
   ASSERT_GT(shown.width, 0);
   ExpectPlaceholder(shown, Img1Bounds(shown), "img1");
