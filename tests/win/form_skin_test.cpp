@@ -245,9 +245,32 @@ TEST_F(SkinnedForm, TheWindowKeepsItsHandleAndHotKeysWhenTheFrameChanges) {
   skin_->SetSkinned(false);
   skin_->SetSkinned(true);
   EXPECT_EQ(form_->Handle(), wnd_);
-  // Registered still: a second registration of the same id is refused
-  // only for another window, so unregistering tells.
+  // Unregistering succeeds only while the registration lives.
   EXPECT_TRUE(UnregisterHotKey(wnd_, 0x5151));
+}
+
+TEST_F(SkinnedForm, ANewCaptionIsStoredAndTheWindowStaysVisible) {
+  ShowWindow(wnd_, SW_SHOWNA);
+  SetWindowTextW(wnd_, L"Another caption");
+  SendMessageW(wnd_, WM_SETICON, ICON_SMALL, 0);
+  wchar_t text[64]{};
+  GetWindowTextW(wnd_, text, 64);
+  EXPECT_STREQ(text, L"Another caption");
+  EXPECT_TRUE(IsWindowVisible(wnd_));
+}
+
+TEST_F(SkinnedForm, RemovingTheComponentGivesTheFormItsPlatformFrameBack) {
+  form_->SetClientWidth(500);
+  form_->SetClientHeight(300);
+  TComponent::Free(skin_);
+  skin_ = nullptr;
+  EXPECT_EQ(form_->Handle(), wnd_);
+  EXPECT_NE(GetWindowLongW(wnd_, GWL_STYLE) & WS_SYSMENU, 0);
+  EXPECT_EQ(ClientSizeOf(wnd_).cx, 500);
+  EXPECT_EQ(ClientSizeOf(wnd_).cy, 300);
+  fw::GdiObject<HRGN> region(CreateRectRgn(0, 0, 0, 0));
+  EXPECT_EQ(GetWindowRgn(wnd_, region.Get()), ERROR);
+  EXPECT_NE(SendMessageW(wnd_, WM_NCACTIVATE, TRUE, 0), 0);
 }
 
 TEST_F(SkinnedForm, ManyHoverRepaintAndResizeCyclesLeaveTheHandleCountsAlone) {
