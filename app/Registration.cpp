@@ -6,6 +6,7 @@
 #include "skin/controls/skControlsRegistration.h"
 #include "skin/data/skSkinDataMessenger.h"
 #include "skin/data/skSkinDataRegistration.h"
+#include "skin/form/skSkinForm.h"
 #include "status/FrRegistration.h"
 #include "support/skSkinExCtrls.h"
 
@@ -18,6 +19,7 @@ void RegisterProgramClasses() {
   fr::RegisterStatusClasses();
   sk::RegisterSkinDataClasses();
   sk::RegisterSkinControlClasses();
+  sk::RegisterSkinFormClasses();
   sk::InstallWindowsSkinMessenger();
   TskSkinLinkImage::RegisterClass();
   fw::RegisterPictureFormats();

@@ -246,8 +246,11 @@ void TForm::WndProc(TMessage& m) {
     case WM_WINDOWPOSCHANGED: {
       const UINT flags = reinterpret_cast<const WINDOWPOS*>(m.lParam)->flags;
       TWinControl::WndProc(m);
-      // A new frame keeps the client size; any other resize sets it.
-      if (flags & SWP_FRAMECHANGED) {
+      // A new frame keeps the client size; any other resize sets it. A
+      // frame change that left the client alone (a new window region) has
+      // nothing to fit.
+      constexpr UINT kNoClientSize = 0x0800;  // SWP_NOCLIENTSIZE, set by the system
+      if ((flags & SWP_FRAMECHANGED) && !(flags & kNoClientSize)) {
         FitFrameToClient();
       } else if (!(flags & SWP_NOSIZE)) {
         KeepClientSize();

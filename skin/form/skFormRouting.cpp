@@ -40,6 +40,8 @@ TskRoute Decide(unsigned m, uintptr_t wParam, intptr_t lParam, const TskFormFlag
       return AfterDefault(A::Size);
     case wm::Activate: return f.skinned ? AfterDefault(A::Activate) : Pass();
     case wm::SetText: return f.skinned ? AfterDefault(A::SetText) : Pass();
+    // The default handling draws the system caption with the new icon.
+    case wm::SetIcon: return f.skinned ? AfterDefault(A::SetText) : Pass();
     // An MDI parent's client window paints its own background.
     case wm::EraseBkgnd: return Handled(f.mdiParent && !f.clientPanelCapturing ? A::None : A::EraseBackground, 1);
     case wm::ShowWindow: return Then(A::ShowWindow);

@@ -16,13 +16,13 @@ namespace sk {
 // engine's own messages are in skSkinDataBroadcast.h.
 namespace wm {
 constexpr unsigned Destroy = 0x0002, Move = 0x0003, Size = 0x0005, Activate = 0x0006, KillFocus = 0x0008,
-                   SetText = 0x000C, EraseBkgnd = 0x0014, ShowWindow = 0x0018, CancelMode = 0x001F, SetCursor = 0x0020,
-                   MouseActivate = 0x0021, GetMinMaxInfo = 0x0024, DisplayChange = 0x007E, NcCalcSize = 0x0083,
-                   NcHitTest = 0x0084, NcPaint = 0x0085, NcActivate = 0x0086, SyncPaint = 0x0088, NcMouseMove = 0x00A0,
-                   NcLButtonDown = 0x00A1, NcLButtonUp = 0x00A2, NcLButtonDblClk = 0x00A3, NcRButtonDown = 0x00A4,
-                   NcRButtonUp = 0x00A5, NcRButtonDblClk = 0x00A6, NcMButtonDown = 0x00A7, SysCommand = 0x0112,
-                   Timer = 0x0113, LButtonDown = 0x0201, LButtonUp = 0x0202, RButtonDown = 0x0204, RButtonUp = 0x0205,
-                   MButtonDown = 0x0207, ParentNotify = 0x0210, Sizing = 0x0214, Moving = 0x0216,
+                   SetText = 0x000C, SetIcon = 0x0080, EraseBkgnd = 0x0014, ShowWindow = 0x0018, CancelMode = 0x001F,
+                   SetCursor = 0x0020, MouseActivate = 0x0021, GetMinMaxInfo = 0x0024, DisplayChange = 0x007E,
+                   NcCalcSize = 0x0083, NcHitTest = 0x0084, NcPaint = 0x0085, NcActivate = 0x0086, SyncPaint = 0x0088,
+                   NcMouseMove = 0x00A0, NcLButtonDown = 0x00A1, NcLButtonUp = 0x00A2, NcLButtonDblClk = 0x00A3,
+                   NcRButtonDown = 0x00A4, NcRButtonUp = 0x00A5, NcRButtonDblClk = 0x00A6, NcMButtonDown = 0x00A7,
+                   SysCommand = 0x0112, Timer = 0x0113, LButtonDown = 0x0201, LButtonUp = 0x0202, RButtonDown = 0x0204,
+                   RButtonUp = 0x0205, MButtonDown = 0x0207, ParentNotify = 0x0210, Sizing = 0x0214, Moving = 0x0216,
                    EnterSizeMove = 0x0231, ExitSizeMove = 0x0232;
 constexpr uintptr_t ScRestore = 0xF120, ScKeyMenu = 0xF100;
 constexpr uintptr_t FadeTimerId = 1;
@@ -61,7 +61,7 @@ enum class TskFormAction {
   SizeWhileDragging,  // repaint the logo only
   Size,               // take the new size, rebuild region and frame
   Activate,           // repaint, reset objects, re-evaluate the caption
-  SetText,            // repaint the caption (and MDI entries)
+  SetText,            // repaint the caption (and MDI entries); also after a new icon
   EraseBackground,    // paint the client background
   ShowWindow,         // placement, fade-in preparation, menu bar removal
   SetCursorHitCode,   // replace the hit code in lParam (SetCursorHitCode)

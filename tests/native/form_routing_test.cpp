@@ -70,6 +70,9 @@ TEST(FormRouting, MessageTable) {
        {A::SizeWhileDragging, D::After, 0}},
       {"activate", wm::Activate, 1, 0, s, {A::Activate, D::Before, 0}},
       {"set text", wm::SetText, 0, 0, s, {A::SetText, D::Before, 0}},
+      // A new icon is stored by the default handling, then our caption repaints.
+      {"set icon", wm::SetIcon, 0, 0, s, {A::SetText, D::Before, 0}},
+      {"set icon unskinned", wm::SetIcon, 0, 0, u, {A::None, D::After, 0}},
       {"erase", wm::EraseBkgnd, 0, 0, u, {A::EraseBackground, D::None, 1}},
       {"erase MDI parent", wm::EraseBkgnd, 0, 0, With(s, &F::mdiParent), {A::None, D::None, 1}},
       {"erase MDI parent for the panel",

@@ -1,0 +1,145 @@
+#pragma once
+// The skinned form component: put on a form, it answers the form's
+// non-client messages from the skin of its skin data (frame, caption text,
+// caption buttons, window region) through the form's hook chain. The
+// arithmetic is the portable code of this folder; what lives here gathers
+// the window's inputs and applies the results.
+#include <windows.h>
+
+#include <vector>
+
+#include "framework/Component.h"
+#include "framework/ExtCtrls.h"
+#include "framework/Forms.h"
+#include "skin/form/skFormButtons.h"
+#include "skin/form/skFormGeometry.h"
+#include "skin/form/skFormObjectState.h"
+#include "skin/form/skFormRegion.h"
+#include "skin/form/skFormRouting.h"
+
+namespace sk {
+
+class TskSkinData;
+
+class TskSkinForm : public fw::TComponent {
+ public:
+  // The owner must be a form (EInvalidCast otherwise).
+  explicit TskSkinForm(fw::TComponent* owner);
+  ~TskSkinForm() override;
+
+  fw::TForm& Form() const { return *form_; }
+  TskSkinData* SkinData() const { return skinData_; }
+  void SetSkinData(TskSkinData* value);
+  TskBorderIcons BorderIcons() const { return borderIcons_; }
+  void SetBorderIcons(TskBorderIcons value);
+
+  // Switches between the skinned frame and the platform's at run time.
+  bool Skinned() const { return skinned_; }
+  void SetSkinned(bool value);
+  bool SkinInUse() const { return skinInUse_; }
+
+  // Plain settings kept for the window behaviour and menus built on them.
+  bool AlwaysResize = false;
+  bool AlwaysShowInTray = false;
+  bool AlwaysMinimizeToTray = false;
+  bool ShowIcon = false;
+  bool UseDefaultSysMenu = true;
+  bool DisableSystemMenu = false;
+  bool HideCaptionButtons = false;
+  bool UseFormCursorInNCArea = false;
+  bool UseSkinFontInMenu = true;
+  int DefMenuItemHeight = 20;
+
+  fw::TNotifyEvent OnBeforeChangeSkinData, OnChangeSkinData, OnAfterChangeSkinData;
+  fw::TNotifyEvent OnActivate, OnDeActivate;
+
+  // Applies the current skin to the form.
+  void ChangeSkinData();
+
+  // What the form shows now, for tests and tools.
+  const TskFrameRects& Rects() const { return rects_; }
+  const std::vector<TskCaptionObjectLayout>& CaptionObjects() const { return objects_; }
+  const TskCaptionObjectTracker& Tracker() const { return tracker_; }
+
+ protected:
+  void Notification(fw::TComponent* component, fw::TOperation operation) override;
+
+ private:
+  using Next = fw::WindowHookChain::Next;
+  // --- routing (skSkinFormRouting.cpp)
+  void SkinWindowProc(fw::TMessage& m, const Next& next);
+  TskFormFlags Flags(const fw::TMessage& m) const;
+  void CallDefault(fw::TMessage& m, const Next& next, bool holdRedraw);
+
+  // --- painting (skSkinFormPaint.cpp)
+  void PaintNC(HDC dc);
+  void PaintNCSkin(HDC dc);
+  void PaintNCDefault(HDC dc);
+  void PaintClientBackground(HDC dc);
+  intptr_t PaintFrameToDC(unsigned message, WPARAM dc);
+  void DrawObjectNow(int index);
+  void RepaintFrame();
+
+  // --- mouse and hit test (skSkinFormMouse.cpp)
+  intptr_t HitTest(LPARAM lParam);
+  void NcMouse(const fw::TMessage& m);
+  void HoverTimerTick();
+  void MorphTimerTick();
+  void TestAtCursor();
+  void Apply(const TskObjectEffects& fx);
+  void RunCommand(TskStdCommand command);
+  int ObjectAtPoint(fw::TPoint p) const;
+
+  // --- sizing and state (skSkinFormSize.cpp)
+  void CalcSize(fw::TMessage& m);
+  void Size();
+  void Activate();
+  void NcActivate(bool active);
+  void UpdateSkin();
+  void UpdateSkinRegion();
+  void LayOutObjects();
+  void TakeFrameSize();
+  void FrameChanged();
+  void ApplyBorderIcons();
+  void ApplyCaptionActive(bool animate);
+  bool GetActive() const;
+
+  // --- skin change (skSkinFormSkinChange.cpp)
+  void BeforeSkinChange();
+  void SkinChanged(WPARAM skinData);
+  void AfterSkinChange();
+  void SkinnableChanged();
+  void BuildObjects();
+  void FreeObjects();
+  void StopTimers();
+
+  HWND Wnd() const { return form_->HandleIfAllocated(); }
+
+  fw::TForm* form_ = nullptr;
+  fw::WindowHook hook_;
+  TskSkinData* skinData_ = nullptr;
+  TskBorderIcons borderIcons_ = kDefaultBorderIcons;
+
+  bool skinned_ = true;
+  bool skinInUse_ = false;
+  bool skinChanging_ = false;
+  bool active_ = false;  // the last activation the frame was told of
+  int frameWidth_ = 0, frameHeight_ = 0;
+
+  // Taken from the skin once per skin; the mask strips are kept across sizes.
+  TskFrameSkin frame_;
+  fw::TBitmap mask24_;
+  TskMaskStrips maskStrips_;
+  TskFrameRects rects_;
+  fw::TRect defaultCaption_;  // the built-in look's caption
+
+  std::vector<TskCaptionObjectLayout> objects_;
+  TskCaptionObjectTracker tracker_;
+  fw::TTimer* hoverTimer_ = nullptr;  // 50 ms: follows the mouse over the objects
+  fw::TTimer* morphTimer_ = nullptr;  // 25 ms: one morph step per tick
+};
+
+// Makes TskSkinForm known to layouts.
+void RegisterSkinFormClasses();
+
+}  // namespace sk

@@ -1,0 +1,149 @@
+// The main window's skinned frame as a user meets it: its size and shape,
+// the caption in the skin's colours, and the close button under a real
+// mouse.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <thread>
+#include <vector>
+
+#include "E2eHarness.h"
+#include "E2eInput.h"
+#include "E2eWindows.h"
+
+using namespace std::chrono_literals;
+using e2e::QuilletProcess;
+
+namespace {
+
+// The close button at window width w: (w - 24, 5, w - 3, 26).
+RECT CloseButton(HWND window) {
+  RECT w;
+  GetWindowRect(window, &w);
+  const int width = w.right - w.left;
+  return {width - 24, 5, width - 3, 26};
+}
+
+POINT OnScreen(HWND window, int x, int y) {
+  RECT w;
+  GetWindowRect(window, &w);
+  return {w.left + x, w.top + y};
+}
+
+POINT CloseCentre(HWND window) {
+  const RECT b = CloseButton(window);
+  return OnScreen(window, (b.left + b.right) / 2, (b.top + b.bottom) / 2);
+}
+
+std::vector<uint32_t> Pixels(const e2e::ClientPixels& image, const RECT& r) {
+  std::vector<uint32_t> out;
+  for (int y = r.top; y < r.bottom; ++y)
+    for (int x = r.left; x < r.right; ++x) out.push_back(image.At(x, y));
+  return out;
+}
+
+std::vector<uint32_t> CloseButtonPixels(HWND window) { return Pixels(e2e::CaptureWindow(window), CloseButton(window)); }
+
+// Somewhere in the client area, clear of the frame and its buttons.
+void MouseAway(HWND window) { e2e::MouseMove(e2e::ClientToScreenPoint(window, 330, 20)); }
+
+int ChannelDistance(uint32_t a, uint32_t b) {
+  int d = 0;
+  for (int shift = 0; shift <= 16; shift += 8) d += std::abs(int((a >> shift) & 0xFF) - int((b >> shift) & 0xFF));
+  return d;
+}
+
+TEST(SkinnedFrameE2e, TheWindowWearsTheSkinsFrameShapeAndCaption) {
+  QuilletProcess app(e2e::MakeScratchDirectory(L"form"));
+  const HWND window = app.Window();
+  ASSERT_NE(window, nullptr);
+  RECT w, client;
+  GetWindowRect(window, &w);
+  GetClientRect(window, &client);
+  EXPECT_EQ(client.right, e2e::ScaleDesigned(671));
+  EXPECT_EQ(client.bottom, e2e::ScaleDesigned(534));
+  EXPECT_EQ(w.right - w.left, client.right + 8);
+  EXPECT_EQ(w.bottom - w.top, client.bottom + 31);
+  const POINT origin = e2e::ClientToScreenPoint(window, 0, 0);
+  EXPECT_EQ(origin.x - w.left, 4);
+  EXPECT_EQ(origin.y - w.top, 27);
+  EXPECT_EQ(GetWindowLongW(window, GWL_STYLE) & (WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0);
+
+  // Rounded top corners are cut away; the bottom and the middle are the window's.
+  const e2e::WindowRegion region(window);
+  ASSERT_TRUE(region.Exists());
+  const int width = w.right - w.left, height = w.bottom - w.top;
+  EXPECT_FALSE(region.Contains(0, 0));
+  EXPECT_FALSE(region.Contains(width - 1, 0));
+  EXPECT_TRUE(region.Contains(width / 2, 0));
+  EXPECT_TRUE(region.Contains(width / 2, height / 2));
+  EXPECT_TRUE(region.Contains(width / 2, height - 1));
+
+  e2e::KeepOnTop(window);
+  MouseAway(window);
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  ASSERT_TRUE(app.Sync());
+  const e2e::ClientPixels whole = e2e::CaptureWindow(window);
+  // The caption text in the skin's active colour, RGB(62, 106, 170).
+  int ink = 0;
+  for (int y = 5; y < 26; ++y)
+    for (int x = 20; x < 200; ++x) ink += ChannelDistance(whole.At(x, y), 0x3E6AAA) < 60;
+  EXPECT_GT(ink, 40);
+  // The close button differs from the caption around it.
+  EXPECT_NE(whole.At(width - 13, 15), whole.At(width - 140, 15));
+  EXPECT_TRUE(app.Close());
+}
+
+TEST(SkinnedFrameE2e, TheCloseButtonLightsUnderTheMouseAndGoesBackWhenItLeaves) {
+  QuilletProcess app(e2e::MakeScratchDirectory(L"form-hover"));
+  const HWND window = app.Window();
+  ASSERT_NE(window, nullptr);
+  e2e::KeepOnTop(window);
+  MouseAway(window);
+  ASSERT_TRUE(app.Sync());
+  std::this_thread::sleep_for(300ms);
+  const std::vector<uint32_t> rest = CloseButtonPixels(window);
+
+  e2e::MouseMove(CloseCentre(window));
+  EXPECT_TRUE(e2e::WaitFor([&] { return CloseButtonPixels(window) != rest; }, 3s));
+  MouseAway(window);
+  EXPECT_TRUE(e2e::WaitFor([&] { return CloseButtonPixels(window) == rest; }, 3s));
+  EXPECT_TRUE(app.Close());
+}
+
+TEST(SkinnedFrameE2e, ReleasingOffTheCloseButtonKeepsTheWindowReleasingOnItCloses) {
+  QuilletProcess app(e2e::MakeScratchDirectory(L"form-close"));
+  const HWND window = app.Window();
+  ASSERT_NE(window, nullptr);
+  e2e::KeepOnTop(window);
+  MouseAway(window);
+  ASSERT_TRUE(app.Sync());
+  const std::vector<uint32_t> rest = CloseButtonPixels(window);
+
+  // Press, drag off onto the caption, release: nothing happens.
+  e2e::MouseMove(CloseCentre(window));
+  ASSERT_TRUE(e2e::WaitFor([&] { return CloseButtonPixels(window) != rest; }, 3s));
+  e2e::MouseDown();
+  const POINT from = CloseCentre(window), to = OnScreen(window, 300, 15);
+  for (int i = 1; i <= 8; ++i) {
+    e2e::MouseMove({from.x + (to.x - from.x) * i / 8, from.y + (to.y - from.y) * i / 8});
+    std::this_thread::sleep_for(20ms);
+  }
+  std::this_thread::sleep_for(300ms);
+  e2e::MouseUp();
+  std::this_thread::sleep_for(500ms);
+  ASSERT_TRUE(app.Sync());
+  EXPECT_TRUE(app.Running());
+  EXPECT_TRUE(IsWindowVisible(window));
+  EXPECT_TRUE(e2e::WaitFor([&] { return CloseButtonPixels(window) == rest; }, 3s));
+
+  // Press and release on it: the window closes and the program ends.
+  e2e::MouseMove(CloseCentre(window));
+  ASSERT_TRUE(e2e::WaitFor([&] { return CloseButtonPixels(window) != rest; }, 3s));
+  e2e::MouseDown();
+  std::this_thread::sleep_for(100ms);
+  e2e::MouseUp();
+  EXPECT_TRUE(e2e::WaitFor([&] { return !app.Running(); }, 10s));
+}
+
+}  // namespace
