@@ -12,6 +12,7 @@
 #include "framework/GdiObjects.h"
 #include "framework/Icons.h"
 #include "framework/MDI.h"
+#include "framework/StandardClasses.h"
 
 using namespace fw;
 
@@ -19,7 +20,10 @@ namespace {
 
 class Environment : public ::testing::Environment {
  public:
-  void SetUp() override { Application().Initialize(); }
+  void SetUp() override {
+    Application().Initialize();
+    RegisterStandardClasses();
+  }
 };
 const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new Environment);
 
@@ -509,4 +513,38 @@ TEST(ApplicationMinimize, TheWholeApplicationGoesAndComesBack) {
   EXPECT_EQ(Application().MainForm(), nullptr);
   Application().Minimize();  // no main form: nothing to do
   EXPECT_FALSE(Application().Minimized());
+}
+
+TEST(FormLayout, DeclaresStyleStateLimitsAndActivationEvents) {
+  TForm* form = NewForm(L"");
+  std::vector<std::wstring> ran;
+  LayoutSources sources;
+  sources.methods = [&](const std::wstring& name) -> TNotifyEvent {
+    return [&ran, name](TComponent*) { ran.push_back(name); };
+  };
+  ReadLayout(*form, R"(object Form1: TForm
+  Caption = 'Declared'
+  FormStyle = fsStayOnTop
+  WindowState = wsMaximized
+  Constraints.MinWidth = 250
+  Constraints.MaxHeight = 300
+  OnActivate = FormActivate
+  OnDeactivate = FormDeactivate
+  object Panel1: TPanel
+    Constraints.MaxWidth = 40
+    Width = 100
+  end
+end
+)",
+             sources);
+  EXPECT_EQ(form->FormStyle(), TFormStyle::fsStayOnTop);
+  EXPECT_EQ(form->WindowState(), TWindowState::wsMaximized);
+  EXPECT_EQ(form->Constraints().MinWidth(), 250);
+  EXPECT_EQ(form->Constraints().MaxHeight(), 300);
+  EXPECT_EQ(dynamic_cast<TControl*>(form->FindComponent(L"Panel1"))->Width(), 40);
+  form->Show();
+  EXPECT_TRUE(IsZoomed(form->Handle()));
+  EXPECT_TRUE(GetWindowLongW(form->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+  EXPECT_EQ(ran, std::vector<std::wstring>{L"FormActivate"});
+  TComponent::Free(form);
 }
