@@ -272,11 +272,16 @@ void TForm::Close() {
   TCloseAction action = this == Application().MainForm() ? TCloseAction::caFree : TCloseAction::caHide;
   if (OnClose) OnClose(this, action);
   if (action == TCloseAction::caNone) return;
-  if (this == Application().MainForm()) {
-    Application().Terminate();
-  } else if (action == TCloseAction::caMinimize) {
-    ShowWindow(Handle(), SW_MINIMIZE);
+  // Minimised, the form stays (the main form with the whole application).
+  if (action == TCloseAction::caMinimize) {
+    if (this == Application().MainForm()) {
+      Application().Minimize();
+    } else {
+      SetWindowState(TWindowState::wsMinimized);
+    }
+    return;
   }
+  if (this == Application().MainForm()) Application().Terminate();
   Hide();
 }
 

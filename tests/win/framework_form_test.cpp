@@ -147,6 +147,17 @@ TEST(FormWindowState, FollowsWhatWeSetAndWhatTheSystemDoes) {
   TComponent::Free(form);
 }
 
+TEST(FormWindowState, ClosingToMinimiseKeepsTheFormShown) {
+  TForm* form = NewForm(L"Closed");
+  form->OnClose = [](TComponent*, TCloseAction& action) { action = TCloseAction::caMinimize; };
+  form->Show();
+  SendMessageW(form->Handle(), WM_CLOSE, 0, 0);
+  EXPECT_TRUE(IsWindowVisible(form->Handle()));
+  EXPECT_TRUE(IsIconic(form->Handle()));
+  EXPECT_EQ(form->WindowState(), TWindowState::wsMinimized);
+  TComponent::Free(form);
+}
+
 TEST(FormWindowState, AHiddenFormTakesItsStateWhenShown) {
   TForm* form = NewForm(L"Hidden");
   form->HandleNeeded();
@@ -497,6 +508,15 @@ TEST(ApplicationMinimize, TheWholeApplicationGoesAndComesBack) {
   EXPECT_TRUE(IsWindowVisible(other->Handle()));
   EXPECT_FALSE(IsWindowVisible(hidden->Handle()));
   EXPECT_FALSE(Application().Minimized());
+
+  // Closing the main form to minimise it minimises the application.
+  main->OnClose = [](TComponent*, TCloseAction& action) { action = TCloseAction::caMinimize; };
+  SendMessageW(main->Handle(), WM_CLOSE, 0, 0);
+  EXPECT_TRUE(Application().Minimized());
+  EXPECT_FALSE(Application().Terminated());
+  EXPECT_FALSE(IsWindowVisible(other->Handle()));
+  Application().Restore();
+  EXPECT_TRUE(IsWindowVisible(other->Handle()));
 
   // The main form's minimise button minimises the application, and a
   // form freed meanwhile is not brought back.
