@@ -78,14 +78,17 @@ TEST(GalleryMdiE2e, AnMDIParentWithChildrenThatMaximiseTileAndCascade) {
   const RECT first = RectOf(children[0]);
   const POINT caption{first.left + 60, first.top + GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2};
   e2e::MouseDoubleClick(caption);
-  ASSERT_TRUE(e2e::WaitFor([&] { return IsZoomed(children[0]) != FALSE; }, 10s));
+  // Zoomed first, then sized to fill the client area.
+  ASSERT_TRUE(e2e::WaitFor(
+      [&] {
+        RECT inner{}, clientArea{};
+        GetClientRect(children[0], &inner);
+        GetClientRect(client, &clientArea);
+        return IsZoomed(children[0]) && inner.right == clientArea.right && inner.bottom == clientArea.bottom;
+      },
+      10s));
   EXPECT_EQ(ActiveChild(client), children[0]);
   EXPECT_TRUE(e2e::WaitForText(parent, kParentCaption + L" - [MDI Child 1]", 5s));
-  RECT inner{}, clientArea{};
-  GetClientRect(children[0], &inner);
-  GetClientRect(client, &clientArea);
-  EXPECT_EQ(inner.right, clientArea.right);
-  EXPECT_EQ(inner.bottom, clientArea.bottom);
 
   SendMessageW(client, WM_MDIRESTORE, reinterpret_cast<WPARAM>(children[0]), 0);
   EXPECT_TRUE(e2e::WaitFor([&] { return !IsZoomed(children[0]); }, 5s));
