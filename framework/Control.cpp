@@ -19,6 +19,7 @@ TControl::TControl(TComponent* owner) : TComponent(owner) {
     parentFont_ = false;
     FontChanged();
   };
+  constraints_.OnChange = [this] { SetBounds(left_, top_, width_, height_); };
 }
 
 TControl::~TControl() {
@@ -94,6 +95,8 @@ void TControl::SetParentComponent(TComponent* parent) {
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {
+  width = constraints_.ConstrainWidth(width);
+  height = constraints_.ConstrainHeight(height);
   if (left == left_ && top == top_ && width == width_ && height == height_) return;
   const bool graphic = dynamic_cast<TWinControl*>(this) == nullptr;
   if (graphic) Invalidate();

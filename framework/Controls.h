@@ -54,6 +54,39 @@ using TMouseMoveEvent = std::function<void(TComponent* sender, TShiftState, int 
 
 class TWinControl;
 
+// Limits of a control's size, in pixels; 0 (or less) is no limit. Where a
+// minimum exceeds its maximum, the minimum wins.
+class TSizeConstraints {
+ public:
+  int MinWidth() const { return minWidth_; }
+  int MinHeight() const { return minHeight_; }
+  int MaxWidth() const { return maxWidth_; }
+  int MaxHeight() const { return maxHeight_; }
+  void SetMinWidth(int v) { Set(minWidth_, v); }
+  void SetMinHeight(int v) { Set(minHeight_, v); }
+  void SetMaxWidth(int v) { Set(maxWidth_, v); }
+  void SetMaxHeight(int v) { Set(maxHeight_, v); }
+  // The size within the limits.
+  int ConstrainWidth(int width) const { return Constrain(width, minWidth_, maxWidth_); }
+  int ConstrainHeight(int height) const { return Constrain(height, minHeight_, maxHeight_); }
+  // Told of every change; the control applies the limits to its size.
+  std::function<void()> OnChange;
+
+ private:
+  static int Constrain(int v, int min, int max) {
+    if (max > 0 && v > max) v = max;
+    if (min > 0 && v < min) v = min;
+    return v;
+  }
+  void Set(int& field, int v) {
+    if (v < 0) v = 0;
+    if (v == field) return;
+    field = v;
+    if (OnChange) OnChange();
+  }
+  int minWidth_ = 0, minHeight_ = 0, maxWidth_ = 0, maxHeight_ = 0;
+};
+
 class TControl : public TComponent {
  public:
   explicit TControl(TComponent* owner);
@@ -84,6 +117,10 @@ class TControl : public TComponent {
   int ClientHeight() const { return ClientRect().Height(); }
   virtual void SetClientWidth(int v);
   virtual void SetClientHeight(int v);
+  // Applied whenever the bounds are set, and to the size the control has
+  // when they change; a form also gives them to the system's sizing.
+  TSizeConstraints& Constraints() { return constraints_; }
+  const TSizeConstraints& Constraints() const { return constraints_; }
 
   TAlign Align() const { return align_; }
   void SetAlign(TAlign align);
@@ -179,6 +216,7 @@ class TControl : public TComponent {
   void HandleMouse(TMessage& message);
 
   TWinControl* parent_ = nullptr;
+  TSizeConstraints constraints_;
   TAlign align_ = TAlign::alNone;
   bool visible_ = true;
   bool enabled_ = true;
@@ -205,6 +243,9 @@ struct TCreateParams {
   DWORD exStyle = 0;
   int x = 0, y = 0, width = 0, height = 0;
   HWND parent = nullptr;
+  // The creation data a system class reads (the MDI client's
+  // CLIENTCREATESTRUCT); our own classes get the object instead.
+  void* systemParam = nullptr;
 };
 
 class TWinControl : public TControl {

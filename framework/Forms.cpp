@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "framework/Exceptions.h"
+#include "framework/MDI.h"
 #include "framework/MenusWin.h"
 #include "framework/Utf.h"
 
@@ -92,7 +93,7 @@ DWORD TForm::WindowStyle() const {
 }
 
 DWORD TForm::WindowExStyle() const {
-  DWORD ex = 0;
+  DWORD ex = formStyle_ == TFormStyle::fsStayOnTop ? WS_EX_TOPMOST : 0;
   if (borderStyle_ == TFormBorderStyle::bsToolWindow || borderStyle_ == TFormBorderStyle::bsSizeToolWin) {
     ex |= WS_EX_TOOLWINDOW;
   }
@@ -112,8 +113,8 @@ void TForm::CreateParams(TCreateParams& p) {
   if (clientWidth_ >= 0 || clientHeight_ >= 0) {
     RECT r{0, 0, clientWidth_ >= 0 ? clientWidth_ : width_, clientHeight_ >= 0 ? clientHeight_ : height_};
     AdjustWindowRectEx(&r, p.style, FALSE, p.exStyle);
-    width_ = p.width = r.right - r.left;
-    height_ = p.height = r.bottom - r.top;
+    width_ = p.width = Constraints().ConstrainWidth(r.right - r.left);
+    height_ = p.height = Constraints().ConstrainHeight(r.bottom - r.top);
   }
   if (position_ == TPosition::poScreenCenter) {
     const TRect work = Screen().WorkAreaRect();
@@ -122,6 +123,18 @@ void TForm::CreateParams(TCreateParams& p) {
   } else if (position_ == TPosition::poDefault) {
     p.x = p.y = CW_USEDEFAULT;
   }
+}
+
+void TForm::CreateWindowHandle(const TCreateParams& params) {
+  if (formStyle_ == TFormStyle::fsMDIChild) {
+    CreateMDIChildWindow(params);
+  } else {
+    TWinControl::CreateWindowHandle(params);
+  }
+  if (!HandleAllocated()) return;
+  // A new window (a recreated one too) gets the bar and the icon again.
+  if (menu_) menu_->ApplyToWindow();
+  if (!icon_.Empty()) ApplyIcon();
 }
 
 void TForm::CreateWnd() {
@@ -205,6 +218,16 @@ void TForm::SetBorderIcons(TBorderIcons icons) {
   }
 }
 
+std::wstring TForm::Text() const {
+  if (formStyle_ == TFormStyle::fsMDIForm) return TControl::Text();
+  return TWinControl::Text();
+}
+
+void TForm::Notification(TComponent* component, TOperation operation) {
+  TWinControl::Notification(component, operation);
+  if (operation == TOperation::opRemove && component == mdiClient_) mdiClient_ = nullptr;
+}
+
 void TForm::SetBorderStyle(TFormBorderStyle style) {
   if (style == borderStyle_) return;
   borderStyle_ = style;
@@ -219,11 +242,29 @@ void TForm::SetVisible(bool visible) {
   if (HasState(csLoading)) return;
   if (visible) {
     HandleNeeded();
-    ShowWindow(HandleIfAllocated(), SW_SHOWNORMAL);
-    SetForegroundWindow(HandleIfAllocated());
+    HWND wnd = HandleIfAllocated();
+    if (GetWindowLongW(wnd, GWL_EXSTYLE) & WS_EX_MDICHILD) {
+      // Shown, a child becomes its parent's active child; the frame keeps
+      // the foreground.
+      ShowWindow(wnd, windowState_ == TWindowState::wsMinimized ? SW_SHOWMINIMIZED : SW_SHOWNORMAL);
+      SendMessageW(GetParent(wnd), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(wnd), 0);
+      if (windowState_ == TWindowState::wsMaximized) {
+        SendMessageW(GetParent(wnd), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(wnd), 0);
+      }
+    } else {
+      ShowWindow(wnd, ShowCommand());
+      SetForegroundWindow(wnd);
+    }
     if (TWinControl* first = ActiveControl(); !first) SelectNext(nullptr, true);
-  } else if (HandleAllocated()) {
-    ShowWindow(HandleIfAllocated(), SW_HIDE);
+  } else if (HWND wnd = HandleIfAllocated()) {
+    // The client would keep a hidden child active: move on to the next first.
+    if (GetWindowLongW(wnd, GWL_EXSTYLE) & WS_EX_MDICHILD) {
+      HWND client = GetParent(wnd);
+      if (reinterpret_cast<HWND>(SendMessageW(client, WM_MDIGETACTIVE, 0, 0)) == wnd) {
+        SendMessageW(client, WM_MDINEXT, reinterpret_cast<WPARAM>(wnd), 0);
+      }
+    }
+    ShowWindow(wnd, SW_HIDE);
   }
 }
 
@@ -231,11 +272,16 @@ void TForm::Close() {
   TCloseAction action = this == Application().MainForm() ? TCloseAction::caFree : TCloseAction::caHide;
   if (OnClose) OnClose(this, action);
   if (action == TCloseAction::caNone) return;
-  if (this == Application().MainForm()) {
-    Application().Terminate();
-  } else if (action == TCloseAction::caMinimize) {
-    ShowWindow(Handle(), SW_MINIMIZE);
+  // Minimised, the form stays (the main form with the whole application).
+  if (action == TCloseAction::caMinimize) {
+    if (this == Application().MainForm()) {
+      Application().Minimize();
+    } else {
+      SetWindowState(TWindowState::wsMinimized);
+    }
+    return;
   }
+  if (this == Application().MainForm()) Application().Terminate();
   Hide();
 }
 
@@ -246,17 +292,59 @@ void TForm::WndProc(TMessage& m) {
     case WM_WINDOWPOSCHANGED: {
       const UINT flags = reinterpret_cast<const WINDOWPOS*>(m.lParam)->flags;
       TWinControl::WndProc(m);
-      // A new frame keeps the client size; any other resize sets it. A
-      // frame change that left the client alone (a new window region) has
-      // nothing to fit.
+      // A new frame alone keeps the client size; a resize sets it, also one
+      // that comes with a new frame (MDI arranging sends those). A frame
+      // change that left the client alone (a new window region) has nothing
+      // to fit.
       constexpr UINT kNoClientSize = 0x0800;  // SWP_NOCLIENTSIZE, set by the system
-      if ((flags & SWP_FRAMECHANGED) && !(flags & kNoClientSize)) {
+      if ((flags & SWP_FRAMECHANGED) && (flags & SWP_NOSIZE) && !(flags & kNoClientSize)) {
         FitFrameToClient();
       } else if (!(flags & SWP_NOSIZE)) {
         KeepClientSize();
       }
       return;
     }
+    case WM_SIZE:
+      // Only recorded: the system has made the change already.
+      if (m.wParam == SIZE_MAXIMIZED) {
+        windowState_ = TWindowState::wsMaximized;
+      } else if (m.wParam == SIZE_MINIMIZED) {
+        windowState_ = TWindowState::wsMinimized;
+      } else if (m.wParam == SIZE_RESTORED) {
+        windowState_ = TWindowState::wsNormal;
+      }
+      break;
+    case WM_GETMINMAXINFO:
+      TWinControl::WndProc(m);
+      ApplyConstraints(*reinterpret_cast<MINMAXINFO*>(m.lParam));
+      return;
+    case WM_ACTIVATE:
+      TWinControl::WndProc(m);
+      if (formStyle_ != TFormStyle::fsMDIChild) SetActive(LOWORD(m.wParam) != WA_INACTIVE);
+      return;
+    case WM_MDIACTIVATE:
+      // Sent to the child losing the activation, then to the one gaining it.
+      TWinControl::WndProc(m);
+      if (reinterpret_cast<HWND>(m.lParam) == HandleIfAllocated()) {
+        SetActive(true);
+      } else if (reinterpret_cast<HWND>(m.wParam) == HandleIfAllocated()) {
+        SetActive(false);
+      }
+      return;
+    case WM_SYSCOMMAND:
+      // The main form's minimise and restore are the whole application's.
+      if (this == Application().MainForm()) {
+        const WPARAM command = m.wParam & 0xFFF0;
+        if (command == SC_MINIMIZE) {
+          Application().Minimize();
+          return;
+        }
+        if (command == SC_RESTORE && IsIconic(HandleIfAllocated())) {
+          Application().Restore();
+          return;
+        }
+      }
+      break;
     case WM_SHOWWINDOW:
       TWinControl::WndProc(m);
       if (m.wParam) {
@@ -369,6 +457,7 @@ void TApplication::HandleMessage(MSG& msg) {
   const auto ownHandling = [this](MSG& x) {
     HintFromMouse(x);
     if (DispatchMenuMessage(x)) return;
+    if (HandleMDIKey(x)) return;
     if (HandleTabKey(x)) return;
     TranslateMessage(&x);
     DispatchMessageW(&x);

@@ -10,18 +10,23 @@
 #include "framework/Controls.h"
 #include "framework/HintTiming.h"
 #include "framework/Hints.h"
+#include "framework/Icons.h"
 #include "framework/Layout.h"
 #include "framework/Menus.h"
 
 namespace fw {
 
 class TMainMenu;
+class TMDIClient;
 
 enum TBorderIcon : uint8_t { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
 using TBorderIcons = uint8_t;
 enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 enum class TPosition { poDesigned, poDefault, poScreenCenter };
 enum class TCloseAction { caNone, caHide, caFree, caMinimize };
+enum class TWindowState { wsNormal, wsMinimized, wsMaximized };
+enum class TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
+enum class TTileMode { tbHorizontal, tbVertical };
 
 // Questions put as messages, so that a component hooking a form's window
 // procedure (one that draws the frame itself) can answer them.
@@ -57,6 +62,32 @@ class TForm : public TWinControl {
   void SetTextHeight(int h) { textHeight_ = h; }
   void SetAutoScroll(bool value) { autoScroll_ = value; }
 
+  // Normal, stay-on-top (a topmost window), or a part of a multiple-document
+  // interface: the parent keeps its children in a client window (MDI.h)
+  // that takes the client area its aligned controls leave; a child lives
+  // in the client window of the nearest owner that is an MDI parent, else
+  // in the main form's. A parent with children cannot stop being one.
+  TFormStyle FormStyle() const { return formStyle_; }
+  void SetFormStyle(TFormStyle style);
+
+  // Active: the form has the activation (a child: it is its parent's active
+  // child). OnActivate and OnDeactivate tell of each change, the form that
+  // loses the activation first.
+  bool Active() const { return active_; }
+  TNotifyEvent OnActivate;
+  TNotifyEvent OnDeactivate;
+
+  // Normal, minimised or maximised. Set on a hidden form, it applies when
+  // the form shows; changes the system makes (caption buttons, double
+  // clicks, the system menu) are recorded as they come.
+  TWindowState WindowState() const { return windowState_; }
+  void SetWindowState(TWindowState state);
+
+  // The icon of the caption and the task bar; an empty one shows the
+  // program's. The form owns it.
+  const TIcon& Icon() const { return icon_; }
+  void SetIcon(TIcon icon);
+
   // The client size is kept: when the frame changes (SWP_FRAMECHANGED, or a
   // frame a hook computes from the first WM_NCCALCSIZE) the window is
   // resized around it by the measured frame.
@@ -74,6 +105,23 @@ class TForm : public TWinControl {
   // Keyboard focus moves through the windowed controls in tab order.
   void SelectNext(TWinControl* current, bool forward);
   TWinControl* ActiveControl() const;
+
+  // An MDI parent's client window and children (MDI.cpp). Children are
+  // listed in their order on screen, the active one first.
+  TMDIClient* MDIClient() const { return mdiClient_; }
+  HWND ClientHandle() const;
+  int MDIChildCount() const;
+  TForm* MDIChildren(int index) const;
+  TForm* ActiveMDIChild() const;
+  void Cascade();
+  void Tile(TTileMode mode = TTileMode::tbHorizontal);
+  void ArrangeIcons();
+  // Activates the next or the previous child.
+  void Next();
+  void Previous();
+  // An MDI parent's caption is its own, without the maximised child's
+  // caption the system shows after it.
+  std::wstring Text() const override;
 
   TNotifyEvent OnCreate;
   TNotifyEvent OnShow;
@@ -94,6 +142,9 @@ class TForm : public TWinControl {
   void CreateParams(TCreateParams& params) override;
   void CreateWnd() override;
   void AfterCreateWnd() override;
+  void DestroyWnd() override;
+  void DefaultHandler(TMessage& message) override;
+  void Notification(TComponent* component, TOperation operation) override;
   void ScaleBounds(int m, int d) override;
   virtual void DoCreate();
   virtual void DoShow();
@@ -108,6 +159,15 @@ class TForm : public TWinControl {
   // Resizes the window around the kept client size.
   void FitFrameToClient();
   void KeepClientSize();
+  // The ShowWindow command that shows the form in its window state.
+  int ShowCommand() const;
+  void SetActive(bool active);
+  void ApplyIcon();
+  void ApplyConstraints(MINMAXINFO& info) const;
+  void ApplyFormStyle(TFormStyle old);
+  std::vector<TForm*> MDIChildList() const;
+  TForm* FindMDIParent() const;
+  void CreateMDIChildWindow(const TCreateParams& params);
 
   TBorderIcons borderIcons_ = biSystemMenu | biMinimize | biMaximize;
   TFormBorderStyle borderStyle_ = TFormBorderStyle::bsSizeable;
@@ -121,6 +181,11 @@ class TForm : public TWinControl {
   int clientHeight_ = -1;
   TMainMenu* menu_ = nullptr;
   bool creating_ = false;
+  TFormStyle formStyle_ = TFormStyle::fsNormal;
+  TWindowState windowState_ = TWindowState::wsNormal;
+  bool active_ = false;
+  TIcon icon_;
+  TMDIClient* mdiClient_ = nullptr;  // owned
 };
 
 // The application window's and the message loop's handling can be taken
@@ -153,6 +218,15 @@ class TApplication : public TComponent {
   void Run();
   void Terminate();
   bool Terminated() const { return terminated_; }
+
+  // Minimises the whole application: the main form goes to the task bar
+  // and the other shown forms hide until Restore brings them back with it.
+  // The main form's own minimise and restore commands do the same.
+  void Minimize();
+  void Restore();
+  bool Minimized() const;
+  TNotifyEvent OnMinimize;
+  TNotifyEvent OnRestore;
   // Dispatches one message if there is one; false when the queue is empty.
   bool ProcessMessage();
   void ProcessMessages();
@@ -224,6 +298,9 @@ class TApplication : public TComponent {
   std::wstring hint_;
   HWND handle_ = nullptr;
   TForm* mainForm_ = nullptr;
+  // Forms hidden while the application is minimised (some may be gone
+  // by the time it is restored).
+  std::vector<TForm*> minimizedForms_;
   bool terminated_ = false;
   bool showingError_ = false;
   bool showHint_ = true;

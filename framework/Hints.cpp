@@ -161,6 +161,7 @@ void TApplication::FreeHintWindow() {
 void TApplication::Notification(TComponent* component, TOperation operation) {
   TComponent::Notification(component, operation);
   if (operation != TOperation::opRemove) return;
+  if (component == mainForm_) mainForm_ = nullptr;
   if (component == hintWindow_) hintWindow_ = nullptr;
   if (component == HintControl()) ApplyHintStep(hintScheduler_.Cancel());
 }

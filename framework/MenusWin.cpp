@@ -143,12 +143,6 @@ void TForm::SetMenu(TMainMenu* menu) {
   if (menu) menu->AttachTo(this);
 }
 
-void TForm::CreateWindowHandle(const TCreateParams& params) {
-  TWinControl::CreateWindowHandle(params);
-  // A new window (a recreated one too) gets the bar again.
-  if (menu_) menu_->ApplyToWindow();
-}
-
 // --- Short cuts and commands ----------------------------------------------------------
 
 bool DispatchShortCut(TForm& form, uint16_t key, TShortCut shift) {

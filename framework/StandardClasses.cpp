@@ -114,6 +114,19 @@ void RegisterMenuClasses(ClassRegistry& r) {
       .Event<TMenuItem>(L"OnClick", &TMenuItem::OnClick);
 }
 
+void RegisterConstraintProperties(ClassInfo& info) {
+  using Setter = void (TSizeConstraints::*)(int);
+  const std::pair<const wchar_t*, Setter> limits[] = {{L"Constraints.MinWidth", &TSizeConstraints::SetMinWidth},
+                                                      {L"Constraints.MinHeight", &TSizeConstraints::SetMinHeight},
+                                                      {L"Constraints.MaxWidth", &TSizeConstraints::SetMaxWidth},
+                                                      {L"Constraints.MaxHeight", &TSizeConstraints::SetMaxHeight}};
+  for (const auto& [name, setter] : limits) {
+    info.Property(name, [setter](TComponent& c, const LayoutValue& v, LayoutContext&) {
+      (ClassInfo::Cast<TControl>(c, v).Constraints().*setter)(v.AsInt());
+    });
+  }
+}
+
 }  // namespace
 
 TColor ColorFromLayout(const LayoutValue& v) {
@@ -162,6 +175,7 @@ void RegisterStandardClasses() {
                               LayoutContext&) { ClassInfo::Cast<TControl>(c, v).SetCursor(CursorFromLayout(v)); })
       .Event<TControl>(L"OnClick", &TControl::OnClick);
   RegisterFontProperties(control);
+  RegisterConstraintProperties(control);
 
   r.RegisterBase<TGraphicControl>(L"TGraphicControl", L"TControl");
   r.RegisterBase<TWinControl>(L"TWinControl", L"TControl")
@@ -186,6 +200,15 @@ void RegisterStandardClasses() {
                               {{L"poDesigned", TPosition::poDesigned},
                                {L"poDefault", TPosition::poDefault},
                                {L"poScreenCenter", TPosition::poScreenCenter}})
+      .Enum<TForm, TFormStyle>(L"FormStyle", &TForm::SetFormStyle,
+                               {{L"fsNormal", TFormStyle::fsNormal},
+                                {L"fsMDIChild", TFormStyle::fsMDIChild},
+                                {L"fsMDIForm", TFormStyle::fsMDIForm},
+                                {L"fsStayOnTop", TFormStyle::fsStayOnTop}})
+      .Enum<TForm, TWindowState>(L"WindowState", &TForm::SetWindowState,
+                                 {{L"wsNormal", TWindowState::wsNormal},
+                                  {L"wsMinimized", TWindowState::wsMinimized},
+                                  {L"wsMaximized", TWindowState::wsMaximized}})
       .Int<TForm>(L"PixelsPerInch", &TForm::SetPixelsPerInch)
       .Int<TForm>(L"TextHeight", &TForm::SetTextHeight)
       .Bool<TForm>(L"AutoScroll", &TForm::SetAutoScroll)
@@ -193,6 +216,8 @@ void RegisterStandardClasses() {
       .Event<TForm>(L"OnShow", &TForm::OnShow)
       .Event<TForm>(L"OnHide", &TForm::OnHide)
       .Event<TForm>(L"OnDestroy", &TForm::OnDestroy)
+      .Event<TForm>(L"OnActivate", &TForm::OnActivate)
+      .Event<TForm>(L"OnDeactivate", &TForm::OnDeactivate)
       .Reference<TForm, TMainMenu>(L"Menu", &TForm::SetMenu);
 
   r.Register<TMemo>(L"TMemo", L"TWinControl")

@@ -104,7 +104,7 @@ void TWinControl::CreateWnd() {
 
 void TWinControl::CreateWindowHandle(const TCreateParams& p) {
   HWND wnd = CreateWindowExW(p.exStyle, p.windowClass.c_str(), text_.c_str(), p.style, p.x, p.y, p.width, p.height,
-                             p.parent, nullptr, GetModuleHandleW(nullptr), p.systemClass ? nullptr : this);
+                             p.parent, nullptr, GetModuleHandleW(nullptr), p.systemClass ? p.systemParam : this);
   if (!wnd) return;
   ++HandleCounters::User();
   if (p.systemClass) {
@@ -156,7 +156,11 @@ LRESULT CALLBACK TWinControl::StaticWndProc(HWND wnd, UINT msg, WPARAM wParam, L
   TWinControl* control = FromHandle(wnd);
   if (!control && msg == WM_NCCREATE) {
     auto* cs = reinterpret_cast<CREATESTRUCTW*>(lParam);
-    control = static_cast<TWinControl*>(cs->lpCreateParams);
+    // An MDI child's creation data is the MDICREATESTRUCT that carries ours.
+    void* param = cs->lpCreateParams;
+    if ((cs->dwExStyle & WS_EX_MDICHILD) && param)
+      param = reinterpret_cast<void*>(static_cast<MDICREATESTRUCTW*>(param)->lParam);
+    control = static_cast<TWinControl*>(param);
     if (control) {
       control->handle_ = wnd;
       SetPropW(wnd, kObjectProperty, control);

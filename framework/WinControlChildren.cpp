@@ -97,6 +97,8 @@ bool TWinControl::Focused() const { return handle_ && GetFocus() == handle_; }
 void TWinControl::SetFocus() { ::SetFocus(Handle()); }
 
 void TWinControl::SetBounds(int left, int top, int width, int height) {
+  width = Constraints().ConstrainWidth(width);
+  height = Constraints().ConstrainHeight(height);
   if (left == left_ && top == top_ && width == width_ && height == height_) return;
   const bool resized = width != width_ || height != height_;
   left_ = left;

@@ -199,10 +199,14 @@ TEST(GalleryE2e, CaptionDoubleClicksMaximizeAndRestoreAndADragSelectsMemoText) {
   const POINT caption{(normal.left + normal.right) / 2,
                       normal.top + GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2};
   e2e::MouseDoubleClick(caption);
-  ASSERT_TRUE(e2e::WaitFor([&] { return IsZoomed(gallery.Window()) != FALSE; }, 10s));
+  // The window is zoomed before it takes its new size: wait for both.
   RECT zoomed{};
-  GetWindowRect(gallery.Window(), &zoomed);
-  EXPECT_GT(zoomed.right - zoomed.left, normal.right - normal.left);
+  ASSERT_TRUE(e2e::WaitFor(
+      [&] {
+        GetWindowRect(gallery.Window(), &zoomed);
+        return IsZoomed(gallery.Window()) && zoomed.right - zoomed.left > normal.right - normal.left;
+      },
+      10s));
   POINT zoomedCaption{(zoomed.left + zoomed.right) / 2, std::max(0L, zoomed.top) + GetSystemMetrics(SM_CYCAPTION) / 2};
   e2e::MouseDoubleClick(zoomedCaption);
   EXPECT_TRUE(e2e::WaitForWindowRect(gallery.Window(), normal, 10s));

@@ -6,6 +6,7 @@
 #include "tools/skin-gallery/HintsPage.h"
 #include "tools/skin-gallery/MaskForm.h"
 #include "tools/skin-gallery/MenusPage.h"
+#include "tools/skin-gallery/MdiForm.h"
 
 using namespace fw;
 
@@ -103,6 +104,7 @@ void TGalleryForm::BuildControls() {
   AddButton(buttons, kBuiltInLook, L"Drop the skin and show the plain look", [this](TComponent*) { UseBuiltInLook(); });
   maskButton_ =
       AddButton(buttons, kShowMask, L"Open a window cut by the skin's mask", [this](TComponent*) { ShowMask(); });
+  AddButton(buttons, L"MDI parent", L"Open an MDI parent with its children", [this](TComponent*) { ShowMdi(); });
 
   auto* bar = TComponent::Create<fr::TFrStatusBar>(this);
   bar->SetHint(L"The skin's source and the time");
@@ -145,12 +147,8 @@ void TGalleryForm::BuildMenus() {
   maskItem_ = AddItem(skin, L"Show &mask", [this](TComponent*) { ShowMask(); });
   AddItem(skin, L"-", nullptr);
   AddItem(skin, L"E&xit", [this](TComponent*) { Close(); })->SetShortCut(TextToShortCut(L"Alt+X"));
-  // The MDI parent with two children opens from here once the framework
-  // has MDI frames; until then the place shows, disabled.
   TMenuItem* window = AddItem(menu->Items(), L"&Window", nullptr);
-  TMenuItem* mdi = AddItem(window, L"&MDI parent", nullptr);
-  mdi->SetHint(L"Needs MDI frames in the framework");
-  mdi->SetEnabled(false);
+  AddItem(window, L"&MDI parent", [this](TComponent*) { ShowMdi(); });
   SetMenu(menu);
 
   popup_ = TComponent::Create<TPopupMenu>(this);
@@ -214,6 +212,11 @@ void TGalleryForm::ShowMask() {
   maskForm_->ShowSkin(*skinData_);
   maskForm_->SetBounds(Left() + Width() + 8, Top(), maskForm_->Width(), maskForm_->Height());
   maskForm_->Show();
+}
+
+void TGalleryForm::ShowMdi() {
+  if (!mdiForm_) mdiForm_ = TComponent::Create<TMdiForm>(this);
+  mdiForm_->Open();
 }
 
 void TGalleryForm::ShowSkinFacts(const std::wstring& source) {

@@ -2,12 +2,12 @@
 // The gallery's main window, top to bottom:
 //   - two panels that name the shown skin ("Skin: <name>") and count its
 //     pictures ("Pictures: <n> (<m> active)");
-//   - a row of buttons: "Embedded skin", "Built-in look", "Show mask";
+//   - a row of buttons: "Embedded skin", "Built-in look", "Show mask",
+//     "MDI parent";
 //   - a memo that tells what the window shows;
 //   - a status bar with the skin's source and a clock.
 // A menu bar (Skin, Window) and a popup menu on a right click offer the
-// same commands. Every control carries a hint. The Window menu is where the
-// MDI parent and its children will be opened once forms can be MDI frames.
+// same commands. Every control carries a hint.
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -22,6 +22,7 @@
 namespace gallery {
 
 class TMaskForm;
+class TMdiForm;
 
 class TGalleryForm : public fw::TForm {
  public:
@@ -35,6 +36,7 @@ class TGalleryForm : public fw::TForm {
   void UseEmbeddedSkin();
   void UseBuiltInLook();
   void ShowMask();
+  void ShowMdi();
 
   const sk::TskSkinData& SkinData() const { return *skinData_; }
 
@@ -62,6 +64,7 @@ class TGalleryForm : public fw::TForm {
   fr::TFrStatusPane* sourcePane_ = nullptr;
   fw::TPopupMenu* popup_ = nullptr;
   TMaskForm* maskForm_ = nullptr;
+  TMdiForm* mdiForm_ = nullptr;
 };
 
 }  // namespace gallery

@@ -16,11 +16,11 @@
 //                     the form sizes itself before its bar arrives), with a
 //                     menu bar:
 //                       &Skin: &Embedded skin, &Built-in look, Show &mask, E&xit (Alt+X)
-//                       &Window: &MDI parent (disabled until forms can be MDI frames)
+//                       &Window: &MDI parent
 //   panels            "Skin: <skin name>" or "Skin: (none)";
 //                     "Pictures: <all> (<active> active)"
 //   buttons           "Embedded skin", "Built-in look", "Show mask" (disabled
-//                     without a main picture)
+//                     without a main picture), "MDI parent"
 //   memo              an Edit whose text begins "Quillet Skin Gallery shows"
 //   status bar        along the bottom: the skin's source ("Embedded skin",
 //                     "Built-in look" or the file's path) and a clock
@@ -37,6 +37,9 @@
 //   mask window       "Skin Mask" (class QuilletForm), borderless, right of
 //                     the main window, sized to the skin's main picture, its
 //                     region cut from the skin's mask
+//   MDI window        "Skin Gallery MDI" (class QuilletForm), an MDI parent:
+//                     buttons "Tile" and "Cascade" above its MDICLIENT, which
+//                     holds "MDI Child 1" to "MDI Child 3" (class QuilletForm)
 // Every control has a hint text, shown in a hint window of class
 // QuilletSkinHint drawn and shaped by the skin (plain without one) after the
 // application's hint pause (500 ms), hidden after its hide pause (2500 ms);
