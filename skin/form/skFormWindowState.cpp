@@ -34,7 +34,8 @@ TPoint MinimizeSlot(const TRect& area, int width, int height, std::span<const TP
   };
   // Each taken corner blocks one slot at most, so one of the first
   // taken + 1 slots is free when there are that many.
-  const int64_t tries = std::min<int64_t>(cols * rows, static_cast<int64_t>(taken.size()) + 1);
+  const int64_t enough = static_cast<int64_t>(taken.size()) + 1;
+  const int64_t tries = cols >= enough || rows >= enough ? enough : std::min(cols * rows, enough);
   for (int64_t i = 0; i < tries; ++i) {
     const TPoint p = slot(i);
     if (std::find(taken.begin(), taken.end(), p) == taken.end()) return p;

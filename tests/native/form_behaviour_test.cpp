@@ -243,6 +243,9 @@ TEST(FormBehaviourState, MinimiseSlotsAreBounded) {
   EXPECT_EQ(sk::MinimizeSlot(area, 200, 0, std::vector<TPoint>{{0, 100}}), (TPoint{200, 100}));
   EXPECT_EQ(sk::MinimizeSlot(area, 0, 0, std::vector<TPoint>{{0, 100}}), (TPoint{0, 100}));
   EXPECT_EQ(sk::MinimizeSlot(area, 900, 31, {}), (TPoint{0, 69}));  // wider than the area
+  // A huge area of tiny slots: only as many tried as are taken, plus one.
+  EXPECT_EQ(sk::MinimizeSlot({INT32_MIN / 2, INT32_MIN / 2, INT32_MAX / 2, INT32_MAX / 2}, 1, 1, row),
+            (TPoint{INT32_MIN / 2, INT32_MAX / 2 - 1}));
 }
 
 TEST(FormBehaviourState, MaximiseRestoreAndMinimise) {
