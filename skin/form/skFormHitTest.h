@@ -34,7 +34,10 @@ struct TskHitTestInput {
   bool rolledUp = false, minimized = false, maximized = false;
   bool canSize = true;
   bool inSizeMove = false;
-  bool objectHovered = false;    // an object is hovered (HoverIndex is not -1)
+  // An object is hovered. Take it from the hover test at this point, not
+  // from the last timer tick: a cursor just off a button would otherwise
+  // find the border dead (HT_OBJECT) until the next tick.
+  bool objectHovered = false;
   bool onCaptionObject = false;  // the point lies on a caption object
 };
 
