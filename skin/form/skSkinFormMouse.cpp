@@ -38,7 +38,8 @@ intptr_t TskSkinForm::HitTest(LPARAM lParam) {
   in.minimized = IsIconic(wnd) != 0;
   in.maximized = form_->Maximized();
   in.canSize = form_->BorderStyle() == fw::TFormBorderStyle::bsSizeable;
-  in.objectHovered = tracker_.HoverIndex() != -1;
+  // Asked at the point: the hover state lags until the timer's next tick.
+  in.objectHovered = ObjectAtPoint(in.point) != -1;
   in.onCaptionObject = PointOnCaptionObject(objects_, in.point);
   const int code = skinInUse_
                        ? SkinHitTest(in, rects_, frame_.info.BorderWidth, frame_.hasMask ? &maskStrips_ : nullptr)
