@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The Windows soak tests at full length, under Wine; too long for CI, which
-# runs the skinned form's soak at a tenth of this. Takes about seven minutes.
+# runs the skinned form's soak at a tenth of this. Takes ten minutes or more.
 #   scripts/soak.sh              10,000 hover/repaint/resize cycles
 #   QUILLET_SOAK_CYCLES=20000 scripts/soak.sh
 set -euo pipefail
