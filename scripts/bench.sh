@@ -28,16 +28,22 @@ for b in "${benches[@]}"; do
   echo "=== $(basename "$b")"
   "$b" "$@" || rc=1
 done
-# The Win32 paths (skinned menus) run under Wine from the win64 build.
+# The Win32 paths (skinned menus, start-up of the main window) run under
+# Wine from the win64 build. QUILLET_STARTUP_ROUNDS sets the launches of
+# each program (default 15).
 if [[ "${QUILLET_BENCH_WIN:-1}" == 1 ]]; then
-  scripts/build.sh win64 bench_menus >/dev/null
-  echo "=== bench_menus (win64, under Wine)"
+  scripts/build.sh win64 bench_menus bench_startup >/dev/null
   (
     export QUILLET_OWN_DISPLAY=1
     # shellcheck source=/dev/null
     source scripts/wine-env.sh
-    "$QUILLET_WINE" build/win64/bench/bench_menus.exe "$@" || exit 1
+    wrc=0
+    echo "=== bench_menus (win64, under Wine)"
+    "$QUILLET_WINE" build/win64/bench/bench_menus.exe "$@" || wrc=1
+    echo "=== bench_startup (win64, under Wine)"
+    "$QUILLET_WINE" build/win64/bench/bench_startup.exe "${QUILLET_STARTUP_ROUNDS:-15}" </dev/null || wrc=1
     quillet_wine_down
+    exit "$wrc"
   ) || rc=1
 fi
 exit "$rc"
