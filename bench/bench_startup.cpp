@@ -48,41 +48,41 @@ struct Search {
   HWND found = nullptr;
 };
 
+// Enumeration callbacks are stdcall on 32-bit Windows, which a lambda
+// cannot convert to: plain functions with CALLBACK.
+BOOL CALLBACK MatchVisibleWindow(HWND wnd, LPARAM param) {
+  auto* s = reinterpret_cast<Search*>(param);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(wnd, &owner);
+  if (owner != s->pid || !IsWindowVisible(wnd)) return TRUE;
+  wchar_t name[64] = {};
+  GetClassNameW(wnd, name, 64);
+  if (wcscmp(name, s->windowClass) != 0) return TRUE;
+  s->found = wnd;
+  return FALSE;
+}
+
 HWND VisibleWindowOf(DWORD pid, const wchar_t* windowClass) {
   Search search{pid, windowClass};
-  EnumWindows(
-      [](HWND wnd, LPARAM param) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(param);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(wnd, &owner);
-        if (owner != s->pid || !IsWindowVisible(wnd)) return TRUE;
-        wchar_t name[64] = {};
-        GetClassNameW(wnd, name, 64);
-        if (wcscmp(name, s->windowClass) != 0) return TRUE;
-        s->found = wnd;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  EnumWindows(MatchVisibleWindow, reinterpret_cast<LPARAM>(&search));
   return search.found;
+}
+
+BOOL CALLBACK DescribeWindowOf(HWND wnd, LPARAM param) {
+  DWORD owner = 0;
+  GetWindowThreadProcessId(wnd, &owner);
+  if (owner != static_cast<DWORD>(param)) return TRUE;
+  wchar_t name[64] = {}, text[128] = {};
+  GetClassNameW(wnd, name, 64);
+  GetWindowTextW(wnd, text, 128);
+  std::fwprintf(stderr, L"  window of class %ls, \"%ls\", %ls\n", name, text,
+                IsWindowVisible(wnd) ? L"visible" : L"hidden");
+  return TRUE;
 }
 
 // Says what the program showed instead (an error box, a window of another
 // class), for a launch that never showed its window.
-void ListWindowsOf(DWORD pid) {
-  EnumWindows(
-      [](HWND wnd, LPARAM param) -> BOOL {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(wnd, &owner);
-        if (owner != static_cast<DWORD>(param)) return TRUE;
-        wchar_t name[64] = {}, text[128] = {};
-        GetClassNameW(wnd, name, 64);
-        GetWindowTextW(wnd, text, 128);
-        std::fwprintf(stderr, L"  window of class %ls, \"%ls\", %ls\n", name, text,
-                      IsWindowVisible(wnd) ? L"visible" : L"hidden");
-        return TRUE;
-      },
-      static_cast<LPARAM>(pid));
-}
+void ListWindowsOf(DWORD pid) { EnumWindows(DescribeWindowOf, static_cast<LPARAM>(pid)); }
 
 struct Launch {
   double visible = -1;     // seconds to the visible window; -1: never
