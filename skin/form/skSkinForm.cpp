@@ -2,6 +2,7 @@
 
 #include "framework/Exceptions.h"
 #include "skin/controls/skSkinControlWalk.h"
+#include "skin/controls/skSkinPanel.h"
 #include "skin/data/skSkinData.h"
 
 namespace sk {
@@ -55,6 +56,7 @@ TskSkinForm::~TskSkinForm() {
 
 void TskSkinForm::Notification(fw::TComponent* component, fw::TOperation operation) {
   fw::TComponent::Notification(component, operation);
+  if (operation == fw::TOperation::opRemove && component == statusBar_) statusBar_ = nullptr;
   if (operation == fw::TOperation::opRemove && component == skinData_) {
     // The skin's pictures and records go with it: the form is left as with
     // no skin at all.

@@ -4,6 +4,7 @@
 #include "framework/GdiObjects.h"
 #include "skin/data/skSkinData.h"
 #include "skin/form/skSkinForm.h"
+#include "skin/pixels/skUtilsProbes.h"
 
 namespace sk {
 
@@ -46,10 +47,21 @@ void TskSkinForm::TakeFrameSize() {
 }
 
 void TskSkinForm::Size() {
+  magnet_.Release();
   TakeFrameSize();
   if (!skinned_) return;
-  UpdateSkin();
-  if (!skinInUse_) RepaintFrame();
+  if (!skinInUse_) {
+    UpdateSkin();
+    RepaintFrame();
+  } else if (frameWidth_ >= GetMinWidth() && frameHeight_ >= GetMinHeight()) {
+    // Below the least size (an iconic window) the skin cannot be laid out.
+    UpdateSkin();
+  }
+  // A translucent window shows what lies under it: everything is redrawn.
+  if (alphaBlend_ && alphaBlendValue_ != 255 && IsWindows2000OrLater()) {
+    RepaintFrame();
+    InvalidateRect(Wnd(), nullptr, TRUE);
+  }
 }
 
 void TskSkinForm::UpdateSkin() {
