@@ -133,6 +133,10 @@ void TskSkinForm::NcMouse(const fw::TMessage& m) {
       Apply(tracker_.MouseUp(TskMouseButton::Right));
       break;
     case wm::NcLButtonDblClk:
+      // The second press of a quick pair is a press too: a button clicked
+      // twice runs its command twice.
+      if (Tracking()) TestAtCursor();
+      Apply(tracker_.MouseDown(TskMouseButton::Left));
       Apply(tracker_.DblClick());
       if (m.wParam == HT_CAPTION) {
         CaptionDoubleClick();

@@ -13,8 +13,8 @@ void TskSkinForm::ShowChanged(bool shown) {
     if (alphaBlend_ && IsWindows2000OrLater()) SetLayered(false);
     return;
   }
-  const bool normal = skinned_ ? placement_.state == TskWindowState::Normal
-                               : form_->WindowState() == fw::TWindowState::wsNormal;
+  const bool normal =
+      skinned_ ? placement_.state == TskWindowState::Normal : form_->WindowState() == fw::TWindowState::wsNormal;
   if (placement_.firstPlacement) {
     TskPlacement p = CurrentPlacement();
     // A window shown maximised is centred at its first restore instead.

@@ -34,8 +34,8 @@ void Fire(const fw::TNotifyEvent& event, fw::TComponent* sender) {
 
 bool TskSkinForm::CanSize() const {
   const fw::TFormBorderStyle style = form_->BorderStyle();
-  return sk::CanSize({AlwaysResize, style == fw::TFormBorderStyle::bsSizeable ||
-                                        style == fw::TFormBorderStyle::bsSizeToolWin});
+  return sk::CanSize(
+      {AlwaysResize, style == fw::TFormBorderStyle::bsSizeable || style == fw::TFormBorderStyle::bsSizeToolWin});
 }
 
 TskLimitsInput TskSkinForm::LimitsInput() const {

@@ -192,6 +192,14 @@ TEST(SkinnedFormState, RollUpKeepsTheCaptionAndRollDownTheHeightOverManyCycles) 
     EXPECT_TRUE(Same(Bounds(w.wnd), normal)) << i << ": " << Text(Bounds(w.wnd));
   }
   EXPECT_EQ(changes, 8);
+  // Two quick clicks: the second press comes as a double click and still
+  // rolls the window down.
+  w.Click(cmRollUp);
+  const POINT at = w.ButtonCentre(cmRollUp);
+  SendMessageW(w.wnd, WM_NCLBUTTONDBLCLK, HTOBJECT, MAKELPARAM(at.x, at.y));
+  SendMessageW(w.wnd, WM_LBUTTONUP, 0, 0);
+  EXPECT_FALSE(w.skin->RolledUp());
+  EXPECT_TRUE(Same(Bounds(w.wnd), normal));
 }
 
 TEST(SkinnedFormState, TheCaptionDoubleClickMaximisesRestoresOrRolls) {
@@ -320,9 +328,8 @@ TEST(SkinnedFormState, FadeInEndsOpaqueAndNotLayeredAfterAnimationAlone) {
   ShowWindow(blended.wnd, SW_SHOWNOACTIVATE);
   BYTE alpha = 0;
   DWORD flags = 0;
-  EXPECT_TRUE(fwtest::WaitUntil([&] {
-    return GetLayeredWindowAttributes(blended.wnd, nullptr, &alpha, &flags) && alpha == 150;
-  }));
+  EXPECT_TRUE(fwtest::WaitUntil(
+      [&] { return GetLayeredWindowAttributes(blended.wnd, nullptr, &alpha, &flags) && alpha == 150; }));
   EXPECT_NE(GetWindowLongW(blended.wnd, GWL_EXSTYLE) & WS_EX_LAYERED, 0);
   blended.skin->SetAlphaBlend(false);
   EXPECT_EQ(GetWindowLongW(blended.wnd, GWL_EXSTYLE) & WS_EX_LAYERED, 0);
