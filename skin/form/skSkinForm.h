@@ -146,6 +146,8 @@ class TskSkinForm : public fw::TComponent {
   void DisplayChange();
   void CaptionDoubleClick();
   void ForceNCRecalc();
+  // After a new skin: at least its least size; strips as high as its frame.
+  void FitToLimits();
   // --- showing and fading in (skSkinFormShow.cpp)
   void ShowChanged(bool shown);
   void FadeIn();

@@ -3,6 +3,8 @@
 // (live sizing, pinned maximised windows, magnetic edges) and the caption's
 // double click. The portable placement code decides; this applies bounds
 // and fires the events.
+#include <algorithm>
+
 #include "framework/Forms.h"
 #include "skin/controls/skSkinPanel.h"
 #include "skin/form/skSkinForm.h"
@@ -245,6 +247,22 @@ void TskSkinForm::ForceNCRecalc() {
   constexpr UINT kFlags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
   SetWindowPos(wnd, nullptr, 0, 0, now.Width() + step, now.Height(), kFlags);
   SetWindowPos(wnd, nullptr, 0, 0, now.Width(), now.Height(), kFlags);
+}
+
+void TskSkinForm::FitToLimits() {
+  HWND wnd = Wnd();
+  // An iconic window keeps its restored size for the system to bring back.
+  if (!wnd || IsIconic(wnd)) return;
+  const fw::TRect now = WindowBounds(wnd);
+  const int minWidth = GetMinWidth(), minHeight = GetMinHeight();
+  int width = std::max(now.Width(), minWidth), height = std::max(now.Height(), minHeight);
+  // A strip is exactly the new frame's height, a minimised one its least width.
+  const bool minimized = placement_.state == TskWindowState::Minimized;
+  if (placement_.rolledUp || minimized) height = minHeight;
+  if (minimized) width = minWidth;
+  if (width != now.Width() || height != now.Height()) {
+    SetWindowPos(wnd, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
 }
 
 void TskSkinForm::SetStatusBar(TskSkinStatusBar* value) {

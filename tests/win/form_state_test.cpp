@@ -172,6 +172,24 @@ TEST(SkinnedFormState, MaximiseCoversTheWorkAreaStaysAndRestores) {
   EXPECT_FALSE(w.form->Maximized());
 }
 
+TEST(SkinnedFormState, AMaximisedWindowStaysMaximisedWhenTheSkinGoesOffAndOn) {
+  SkinnedWindow w;
+  w.Show();
+  const RECT normal = Bounds(w.wnd);
+  w.skin->SetSkinWindowState(TskWindowState::Maximized);
+  const RECT skinnedMaximized = Bounds(w.wnd);
+  w.skin->SetSkinned(false);
+  EXPECT_TRUE(IsZoomed(w.wnd));
+  w.skin->SetSkinned(true);
+  EXPECT_FALSE(IsZoomed(w.wnd));
+  EXPECT_EQ(w.skin->SkinWindowState(), TskWindowState::Maximized);
+  EXPECT_TRUE(Same(Bounds(w.wnd), skinnedMaximized)) << Text(Bounds(w.wnd));
+  w.skin->SetSkinWindowState(TskWindowState::Normal);
+  RECT now = Bounds(w.wnd);
+  EXPECT_EQ(now.right - now.left, normal.right - normal.left);
+  EXPECT_EQ(now.bottom - now.top, normal.bottom - normal.top);
+}
+
 TEST(SkinnedFormState, RollUpKeepsTheCaptionAndRollDownTheHeightOverManyCycles) {
   SkinnedWindow w;
   w.Show();
