@@ -99,7 +99,10 @@ void TskSkinForm::UpdateSkinRegion() {
   rects.height = frameHeight_;
   const std::vector<TskRegionRect> parts = FrameRegionRects(kind, frame_, mask24_, rects, maskStrips_);
   HRGN region = RegionOfRects(parts, frameWidth_, frameHeight_);
-  if (region && !SetWindowRgn(wnd, region, IsWindowVisible(wnd))) DeleteObject(region);  // not taken: still ours
+  // Shaped ahead of a live resize, the window repaints when it takes the
+  // size: a repaint now would draw the old size.
+  const bool redraw = IsWindowVisible(wnd) && !sizeMove_.LiveDrag();
+  if (region && !SetWindowRgn(wnd, region, redraw)) DeleteObject(region);  // not taken: still ours
 }
 
 void TskSkinForm::FrameChanged() {

@@ -287,6 +287,61 @@ TEST(SkinnedFormState, TheMainFormsMinimiseCommandsMinimiseWithoutATrayIcon) {
   }
 }
 
+TEST(SkinnedFormState, LiveSizingShapesTheWindowForTheProposedSizeAndMovesSnap) {
+  SkinnedWindow w;
+  w.Show();
+  BOOL wasFull = FALSE;
+  SystemParametersInfoW(SPI_GETDRAGFULLWINDOWS, 0, &wasFull, 0);
+  SystemParametersInfoW(SPI_SETDRAGFULLWINDOWS, TRUE, nullptr, 0);
+  BOOL nowFull = FALSE;
+  SystemParametersInfoW(SPI_GETDRAGFULLWINDOWS, 0, &nowFull, 0);
+  ASSERT_TRUE(nowFull);
+  const RECT start = Bounds(w.wnd);
+  SendMessageW(w.wnd, WM_ENTERSIZEMOVE, 0, 0);
+  RECT proposed{start.left, start.top, start.left + 800, start.top + 600};
+  SendMessageW(w.wnd, WM_SIZING, WMSZ_BOTTOMRIGHT, reinterpret_cast<LPARAM>(&proposed));
+  // The region is cut for 800 x 600 before the window is that large.
+  EXPECT_TRUE(w.skin->InSizeMove());
+  EXPECT_EQ(w.skin->Rects().width, 800);
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  ASSERT_NE(GetWindowRgn(w.wnd, region), ERROR);
+  RECT box;
+  GetRgnBox(region, &box);
+  EXPECT_EQ(box.right, 800);
+  EXPECT_EQ(box.bottom, 600);
+  // The window never took that size: at the loop's end the frame is its own again.
+  SendMessageW(w.wnd, WM_EXITSIZEMOVE, 0, 0);
+  ASSERT_NE(GetWindowRgn(w.wnd, region), ERROR);
+  GetRgnBox(region, &box);
+  EXPECT_EQ(box.right, start.right - start.left);
+  EXPECT_EQ(box.bottom, start.bottom - start.top);
+  DeleteObject(region);
+  SystemParametersInfoW(SPI_SETDRAGFULLWINDOWS, wasFull, nullptr, 0);
+
+  // Magnetic: a move within five pixels of the work area's edge sticks to it.
+  w.skin->Magnetic = true;
+  const RECT work = WorkArea();
+  SetCursorPos(start.left + 100, start.top + 10);
+  SendMessageW(w.wnd, WM_ENTERSIZEMOVE, 0, 0);
+  RECT moved = start;
+  OffsetRect(&moved, work.left + 3 - start.left, work.top + 4 - start.top);
+  SendMessageW(w.wnd, WM_MOVING, 0, reinterpret_cast<LPARAM>(&moved));
+  EXPECT_EQ(moved.left, work.left);
+  EXPECT_EQ(moved.top, work.top);
+  EXPECT_EQ(moved.right - moved.left, start.right - start.left);
+  SendMessageW(w.wnd, WM_EXITSIZEMOVE, 0, 0);
+}
+
+TEST(SkinnedFormState, ADisplayChangeBringsAWindowWithinItsLargestSize) {
+  SkinnedWindow w;
+  w.Show();
+  w.skin->MaxWidth = 500;
+  SendMessageW(w.wnd, WM_DISPLAYCHANGE, 32, MAKELPARAM(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)));
+  const RECT r = Bounds(w.wnd);
+  EXPECT_EQ(r.right - r.left, 500);
+  EXPECT_EQ(r.bottom - r.top, 569);
+}
+
 TEST(SkinnedFormState, ALoopFromTheKeyboardEndsAtItsExitAndHoverWorksAgain) {
   SkinnedWindow w;
   w.Show();
