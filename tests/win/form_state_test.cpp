@@ -386,6 +386,24 @@ TEST(SkinnedFormState, BordersSizeInFourPixelBandsAndAtOnceOffAButton) {
   EXPECT_EQ(w.HitAt((close.left + close.right) / 2, (close.top + close.bottom) / 2), HTOBJECT);
 }
 
+TEST(SkinnedFormState, TheFirstShowCentresOnTheWorkAreaOnce) {
+  SkinnedWindow w;
+  w.skin->PositionInMonitor = TskPositionInMonitor::DesktopCenter;
+  const RECT before = Bounds(w.wnd);
+  const int width = before.right - before.left, height = before.bottom - before.top;
+  ShowWindow(w.wnd, SW_SHOWNOACTIVATE);
+  const RECT work = WorkArea();
+  const RECT r = Bounds(w.wnd);
+  EXPECT_EQ(r.left, work.left + (work.right - work.left) / 2 - width / 2);
+  EXPECT_EQ(r.top, work.top + (work.bottom - work.top) / 2 - height / 2);
+  // Shown again elsewhere, it stays where it was put.
+  ShowWindow(w.wnd, SW_HIDE);
+  SetWindowPos(w.wnd, nullptr, 10, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ShowWindow(w.wnd, SW_SHOWNOACTIVATE);
+  EXPECT_EQ(Bounds(w.wnd).left, 10);
+  EXPECT_EQ(Bounds(w.wnd).top, 20);
+}
+
 TEST(SkinnedFormState, FadeInEndsOpaqueAndNotLayeredAfterAnimationAlone) {
   SkinnedWindow w;
   w.skin->AlphaBlendAnimation = true;
