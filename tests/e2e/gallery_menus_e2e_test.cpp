@@ -28,14 +28,23 @@ constexpr int kCopyRow = 3, kLookRow = 3 + 22 + 22 + 3;
 
 POINT At(const RECT& r, int x, int y) { return {r.left + x, r.top + y}; }
 
+// The gallery on top of every window, its menus strip found.
+class GalleryMenusE2e : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_NE(gallery.Window(), nullptr);
+    e2e::KeepOnTop(gallery.Window());
+    strip = Strip(gallery);
+    ASSERT_NE(strip, nullptr);
+  }
+
+  GalleryProcess gallery;
+  HWND strip = nullptr;
+};
+
 }  // namespace
 
-TEST(GalleryMenusE2e, RightClickOpensASkinnedMenuAndAClickRunsItsItem) {
-  GalleryProcess gallery;
-  ASSERT_NE(gallery.Window(), nullptr);
-  e2e::KeepOnTop(gallery.Window());
-  HWND strip = Strip(gallery);
-  ASSERT_NE(strip, nullptr);
+TEST_F(GalleryMenusE2e, RightClickOpensASkinnedMenuAndAClickRunsItsItem) {
   const POINT at = e2e::ClientToScreenPoint(strip, 60, 12);
   e2e::MouseRightClick(at);
   HWND menu = e2e::WaitForWindowOfClass(kPopupClass, gallery.ProcessId(), 10s);
@@ -77,12 +86,7 @@ TEST(GalleryMenusE2e, RightClickOpensASkinnedMenuAndAClickRunsItsItem) {
   EXPECT_TRUE(gallery.Close());
 }
 
-TEST(GalleryMenusE2e, SubmenusOpenAfterTheDelayAndKeysReachTheMenu) {
-  GalleryProcess gallery;
-  ASSERT_NE(gallery.Window(), nullptr);
-  e2e::KeepOnTop(gallery.Window());
-  HWND strip = Strip(gallery);
-  ASSERT_NE(strip, nullptr);
+TEST_F(GalleryMenusE2e, SubmenusOpenAfterTheDelayAndKeysReachTheMenu) {
   e2e::MouseRightClick(e2e::ClientToScreenPoint(strip, 60, 12));
   HWND menu = e2e::WaitForWindowOfClass(kPopupClass, gallery.ProcessId(), 10s);
   ASSERT_NE(menu, nullptr);
@@ -119,12 +123,7 @@ TEST(GalleryMenusE2e, SubmenusOpenAfterTheDelayAndKeysReachTheMenu) {
   EXPECT_TRUE(gallery.Close());
 }
 
-TEST(GalleryMenusE2e, ItemsLevelUpdatesItsActionAndDropsLinesThatMeet) {
-  GalleryProcess gallery;
-  ASSERT_NE(gallery.Window(), nullptr);
-  e2e::KeepOnTop(gallery.Window());
-  HWND strip = Strip(gallery);
-  ASSERT_NE(strip, nullptr);
+TEST_F(GalleryMenusE2e, ItemsLevelUpdatesItsActionAndDropsLinesThatMeet) {
   // Opens the menu and its "Items" level by its accelerator; the level's window.
   auto openItems = [&]() -> HWND {
     e2e::MouseRightClick(e2e::ClientToScreenPoint(strip, 60, 12));
@@ -172,12 +171,7 @@ TEST(GalleryMenusE2e, ItemsLevelUpdatesItsActionAndDropsLinesThatMeet) {
   EXPECT_TRUE(gallery.Close());
 }
 
-TEST(GalleryMenusE2e, ImagesMenuOpensItsGridAndAClickChoosesAnImage) {
-  GalleryProcess gallery;
-  ASSERT_NE(gallery.Window(), nullptr);
-  e2e::KeepOnTop(gallery.Window());
-  HWND strip = Strip(gallery);
-  ASSERT_NE(strip, nullptr);
+TEST_F(GalleryMenusE2e, ImagesMenuOpensItsGridAndAClickChoosesAnImage) {
   HWND button = e2e::FindChild(gallery.Window(), L"Images menu", L"Button");
   ASSERT_NE(button, nullptr);
   e2e::MouseClick(e2e::WindowCentre(button));
