@@ -1,4 +1,5 @@
 #include "skin/form/skSkinForm.h"
+#include "skin/tray/skTrayIcon.h"
 
 #include "framework/Exceptions.h"
 #include "skin/controls/skSkinControlWalk.h"
@@ -57,6 +58,7 @@ TskSkinForm::~TskSkinForm() {
 void TskSkinForm::Notification(fw::TComponent* component, fw::TOperation operation) {
   fw::TComponent::Notification(component, operation);
   if (operation == fw::TOperation::opRemove && component == statusBar_) statusBar_ = nullptr;
+  if (operation == fw::TOperation::opRemove && component == trayIcon_) trayIcon_ = nullptr;
   if (operation == fw::TOperation::opRemove && component == skinData_) {
     // The skin's pictures and records go with it: the form is left as with
     // no skin at all.

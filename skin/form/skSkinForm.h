@@ -23,6 +23,8 @@
 namespace sk {
 
 class TskSkinData;
+class TskSkinPopupMenu;
+class TskTrayIcon;
 class TskSkinStatusBar;
 
 class TskSkinForm : public fw::TComponent {
@@ -89,8 +91,15 @@ class TskSkinForm : public fw::TComponent {
   bool InSizeMove() const { return sizeMove_.Running(); }
 
   // --- the tray (skSkinFormTray.cpp)
+  // The icon minimising to the tray goes to; without one the window
+  // minimises as its minimise button would. Not owned.
+  TskTrayIcon* TrayIcon() const { return trayIcon_; }
+  void SetTrayIcon(TskTrayIcon* value);
+  // The menu a tray icon without its own gets: restore, close.
+  TskSkinPopupMenu* TrayMenu();
   void MinimizeToTray();
   void RestoreFromTray();
+  fw::TNotifyEvent OnMinimizeToTray, OnRestoreFromTray;
 
   // Applies the current skin to the form.
   void ChangeSkinData();
@@ -207,6 +216,8 @@ class TskSkinForm : public fw::TComponent {
   bool alphaBlend_ = false;
   int alphaBlendValue_ = 200;
   TskSkinStatusBar* statusBar_ = nullptr;
+  TskTrayIcon* trayIcon_ = nullptr;
+  TskSkinPopupMenu* trayMenu_ = nullptr;  // owned, made when first asked for
 };
 
 // Makes TskSkinForm known to layouts.

@@ -1,5 +1,7 @@
 #include "skin/tray/skTrayIcon.h"
 
+#include <utility>
+
 #include "framework/Forms.h"
 #include "framework/Menus.h"
 #include "skin/menus/skMenusPopup.h"
@@ -70,7 +72,7 @@ TskTrayIcon::TskTrayIcon(fw::TComponent* owner)
 
 TskTrayIcon::~TskTrayIcon() {
   *alive_ = false;
-  DeleteIcon();
+  TakeIconOut();
   applicationHook_.Remove();
   ownerHook_.Remove();
   if (window_) {
@@ -90,9 +92,9 @@ void TskTrayIcon::Loaded() {
   }
   ModifyIcon();
   if (iconVisible_) {
-    AddIcon();
+    PutIconIn();
   } else {
-    DeleteIcon();
+    TakeIconOut();
   }
 }
 
@@ -114,20 +116,21 @@ bool TskTrayIcon::Notify(DWORD action) {
   return Shell_NotifyIconW(action, &data) != FALSE;
 }
 
-bool TskTrayIcon::AddIcon() {
-  iconVisible_ = true;
-  shown_ = Notify(NIM_ADD);
-  return shown_;
-}
+bool TskTrayIcon::AddIcon() { return Notify(NIM_ADD); }
 
-bool TskTrayIcon::DeleteIcon() {
-  iconVisible_ = false;
-  const bool was = shown_;
-  shown_ = false;
-  return was && Notify(NIM_DELETE);
-}
+bool TskTrayIcon::DeleteIcon() { return Notify(NIM_DELETE); }
 
 bool TskTrayIcon::ModifyIcon() { return shown_ && Notify(NIM_MODIFY); }
+
+void TskTrayIcon::PutIconIn() {
+  iconVisible_ = true;
+  shown_ = AddIcon();
+}
+
+void TskTrayIcon::TakeIconOut() {
+  iconVisible_ = false;
+  if (std::exchange(shown_, false)) DeleteIcon();
+}
 
 // ---- properties
 
@@ -138,9 +141,9 @@ void TskTrayIcon::SetIcon(HICON icon) {
 
 void TskTrayIcon::SetIconVisible(bool value) {
   if (value) {
-    AddIcon();
+    PutIconIn();
   } else {
-    DeleteIcon();
+    TakeIconOut();
   }
 }
 
@@ -335,12 +338,12 @@ void TskTrayIcon::HideMainForm() {
 }
 
 void TskTrayIcon::DoMinimizeToTray() {
-  if (!AddIcon()) return;  // stays minimised on the task bar
-  HideMainForm();
+  PutIconIn();
+  if (shown_) HideMainForm();  // else it stays minimised on the task bar
 }
 
 void TskTrayIcon::ApplicationMessage(fw::TMessage& m, const fw::WindowHookChain::Next& next) {
-  if (m.msg == TaskbarCreatedMessage() && iconVisible_) AddIcon();
+  if (m.msg == TaskbarCreatedMessage() && iconVisible_) PutIconIn();
   if (m.msg == WM_WINDOWPOSCHANGED && checkMdi_) {
     if (fw::TForm* main = fw::Application().MainForm()) {
       if (main->FormStyle() == fw::TFormStyle::fsMDIForm && MinimizedOnStart) {

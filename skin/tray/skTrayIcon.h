@@ -89,7 +89,8 @@ class TskTrayIcon : public fw::TComponent {
 
  protected:
   void Notification(fw::TComponent* component, fw::TOperation operation) override;
-  // Each reports whether Shell_NotifyIcon took the request.
+  // Each reports whether Shell_NotifyIcon took the request; what AddIcon
+  // reports is what IconShown says afterwards.
   virtual bool AddIcon();
   virtual bool DeleteIcon();
   virtual bool ModifyIcon();
@@ -100,6 +101,8 @@ class TskTrayIcon : public fw::TComponent {
  private:
   static LRESULT CALLBACK WndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
   bool Notify(DWORD action);
+  void PutIconIn();
+  void TakeIconOut();
   void IconMessage(LPARAM mouseMessage);
   void Apply(const TskTrayClickEffects& fx);
   void PopupMenuAtCursor();

@@ -11,6 +11,7 @@
 #include "framework/Forms.h"
 #include "framework/ImgList.h"
 #include "framework/Menus.h"
+#include "skin/form/skSkinForm.h"
 #include "skin/menus/skMenusPopup.h"
 #include "skin/tray/skTrayIcon.h"
 
@@ -61,7 +62,6 @@ class RecordingTray : public TskTrayIcon {
  protected:
   bool AddIcon() override {
     ++adds;
-    TskTrayIcon::AddIcon();
     return accept;
   }
 };
@@ -272,6 +272,59 @@ TEST(TrayIcon, MinimisingTheMainFormGoesToTheTrayWhileMinimizeToTrayIsSet) {
   EXPECT_EQ(tray.adds, before + 1);
   EXPECT_TRUE(gMain->Visible());
   ShowWindow(gMain->Handle(), SW_RESTORE);
+  gMain->Hide();
+}
+
+// The skinned form's tray commands go through an attached icon.
+TEST(TrayIcon, AnAttachedIconGetsTheFormsTrayMenuAndRestoresOnADoubleClick) {
+  TskSkinForm skin(gMain);
+  RecordingTray tray(gMain);
+  tray.SetIconVisible(true);
+  skin.SetTrayIcon(&tray);
+  EXPECT_FALSE(tray.IconVisible());  // hidden until the window goes to the tray
+  ASSERT_EQ(tray.PopupMenu(), skin.TrayMenu());
+  TMenuItem* items = tray.PopupMenu()->Items();
+  ASSERT_EQ(items->Count(), 3);
+  EXPECT_EQ(items->Items(0)->Name(), L"TRAY_SKF_RESTORE");
+  EXPECT_EQ(items->Items(0)->Caption(), L"&Restore");
+  EXPECT_TRUE(items->Items(1)->IsLine());
+  EXPECT_EQ(items->Items(2)->Name(), L"TRAY_SKF_CLOSE");
+  EXPECT_TRUE(static_cast<bool>(tray.OnDblClick));
+  skin.SetTrayIcon(nullptr);
+}
+
+TEST(TrayIcon, TheFormGoesToTheTrayOnlyWhenTheIconWentInAndComesBackFromIt) {
+  gMain->Show();
+  Pump(50);
+  TskSkinForm skin(gMain);
+  RecordingTray tray(gMain);
+  skin.SetTrayIcon(&tray);
+  int toTray = 0, fromTray = 0;
+  skin.OnMinimizeToTray = [&](TComponent*) { ++toTray; };
+  skin.OnRestoreFromTray = [&](TComponent*) { ++fromTray; };
+
+  tray.accept = false;  // the notification area refuses the icon
+  skin.MinimizeToTray();
+  Pump(50);
+  EXPECT_TRUE(gMain->Visible());
+  EXPECT_TRUE(IsIconic(gMain->Handle()));  // minimised to the task bar instead
+  skin.RestoreFromTray();
+  Pump(50);
+  EXPECT_FALSE(IsIconic(gMain->Handle()));
+
+  tray.accept = true;
+  skin.MinimizeToTray();
+  Pump(50);
+  EXPECT_FALSE(gMain->Visible());
+  EXPECT_TRUE(tray.IconShown());
+  Mouse(tray, WM_LBUTTONDBLCLK);  // the form's restore
+  Pump(50);
+  EXPECT_TRUE(gMain->Visible());
+  EXPECT_FALSE(IsIconic(gMain->Handle()));
+  EXPECT_FALSE(tray.IconVisible());  // not AlwaysShowInTray
+  EXPECT_EQ(toTray, 2);
+  EXPECT_EQ(fromTray, 2);
+  skin.SetTrayIcon(nullptr);
   gMain->Hide();
 }
 
