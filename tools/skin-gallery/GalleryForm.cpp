@@ -7,6 +7,7 @@
 #include "tools/skin-gallery/MaskForm.h"
 #include "tools/skin-gallery/MenusPage.h"
 #include "tools/skin-gallery/MdiForm.h"
+#include "tools/skin-gallery/SpeedButtonsPage.h"
 
 using namespace fw;
 
@@ -105,6 +106,7 @@ void TGalleryForm::BuildControls() {
   maskButton_ =
       AddButton(buttons, kShowMask, L"Open a window cut by the skin's mask", [this](TComponent*) { ShowMask(); });
   AddButton(buttons, L"MDI parent", L"Open an MDI parent with its children", [this](TComponent*) { ShowMdi(); });
+  TComponent::Create<TSpeedButtonsPage>(this, this, skinData_);
 
   auto* bar = TComponent::Create<fr::TFrStatusBar>(this);
   bar->SetHint(L"The skin's source and the time");
