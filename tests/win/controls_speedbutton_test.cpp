@@ -1,16 +1,21 @@
 // Speed buttons on a real window with the program's own skin: their looks
 // against the skin's pictures, the plain looks, groups, a click handler
-// that frees its own button, and the repeat, morph and animation timers.
+// that frees its own button, the repeat, morph and animation timers, glyph
+// layout, and a soak of hover, press and paint cycles.
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdlib>
+#include <memory>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 
 #include "framework/Forms.h"
+#include "framework/GdiObjects.h"
 #include "framework/ImgList.h"
+#include "framework/MessageWindow.h"
 #include "framework/StandardClasses.h"
 #include "skin/controls/skControlsRegistration.h"
 #include "skin/controls/skSkinSpeedButton.h"
@@ -369,3 +374,86 @@ TEST_F(SpeedButtons, TheTrackPartOfAMenuButtonIsDrawnFromTheDownLook) {
 }
 
 }  // namespace
+
+namespace {
+
+// Where pixels of colour `c` start and end across a painted button.
+std::pair<int, int> ColumnsOf(const MemorySurface& s, COLORREF c) {
+  int first = -1, last = -1;
+  for (int x = 0; x < s.Width(); ++x) {
+    if (s.Count(c, x, 0, x + 1, s.Height()) == 0) continue;
+    if (first < 0) first = x;
+    last = x;
+  }
+  return {first, last};
+}
+
+}  // namespace
+
+TEST_F(SpeedButtons, GlyphsFollowLayoutMarginAndState) {
+  // A strip of two 8 x 8 glyphs on a key colour: red, then (disabled) green.
+  fw::TBitmap strip(16, 8);
+  {
+    fw::TBitmapCanvas canvas(strip);
+    canvas.Brush().color = 0xFF00FF;
+    canvas.FillRect({0, 0, 16, 8});
+    canvas.Brush().color = 0x0000FF;
+    canvas.FillRect({1, 1, 7, 7});
+    canvas.Brush().color = 0x00FF00;
+    canvas.FillRect({9, 1, 15, 7});
+  }
+  auto* b = Add(nullptr);
+  b->SetBounds(0, 0, 60, 24);
+  b->SetGlyph(strip);
+  b->SetNumGlyphs(2);
+  const auto paint = [&] {
+    auto s = std::make_unique<MemorySurface>(60, 24);
+    b->PaintOn(s->Dc());
+    return s;
+  };
+  // Alone it is centred.
+  EXPECT_EQ(ColumnsOf(*paint(), RGB(255, 0, 0)), (std::pair{27, 32}));
+  b->SetMargin(4);
+  EXPECT_EQ(ColumnsOf(*paint(), RGB(255, 0, 0)), (std::pair{5, 10}));
+  b->SetLayout(blGlyphRight);
+  EXPECT_EQ(ColumnsOf(*paint(), RGB(255, 0, 0)), (std::pair{49, 54}));
+  b->SetMargin(-3);
+  EXPECT_EQ(b->Margin(), 4) << "below -1 is refused";
+  b->SetEnabled(false);
+  const auto disabled = paint();
+  EXPECT_EQ(ColumnsOf(*disabled, RGB(255, 0, 0)).first, -1);
+  EXPECT_EQ(ColumnsOf(*disabled, RGB(0, 255, 0)), (std::pair{49, 54})) << "the second glyph when disabled";
+}
+
+TEST_F(SpeedButtons, HoverPressAndPaintCyclesLeaveTheHandleCountsWhereTheyStarted) {
+  const char* asked = std::getenv("QUILLET_SOAK_CYCLES");
+  const int cycles = asked ? std::max(std::atoi(asked), 1) : 300;
+  data_ = LoadSkin(EditedSkin("soak", {"morphing=1", "animateskinrect=394,189,474,213", "framecount=2"}));
+  auto* b = Add(data_);
+  auto* menu = Add<TskSkinMenuSpeedButton>(nullptr, 50);
+  menu->SetTrackButtonMode(true);
+  MemorySurface s(60, 24);
+  b->PaintOn(s.Dc());
+  menu->PaintOn(s.Dc());
+  b->Perform(fw::CM_MOUSEENTER);
+  b->Perform(fw::CM_MOUSELEAVE);
+  PumpFor(300);
+  const int gdi = fw::HandleCounters::Gdi();
+  const int user = fw::HandleCounters::User();
+  const size_t timers = fw::MessageWindow::Instance().TimerCount();
+  for (int i = 0; i < cycles; ++i) {
+    for (fw::TControl* c : {static_cast<fw::TControl*>(b), static_cast<fw::TControl*>(menu)}) {
+      c->Perform(fw::CM_MOUSEENTER);
+      Press(c);
+      static_cast<fw::TGraphicControl*>(c)->PaintOn(s.Dc());
+      Release(c, i % 2 ? 5 : 100);
+      c->Perform(fw::CM_MOUSELEAVE);
+      static_cast<fw::TGraphicControl*>(c)->PaintOn(s.Dc());
+    }
+    if (i % 50 == 0) PumpFor(10);
+  }
+  ASSERT_TRUE(PumpUntil([&] { return !b->Morphing() && !b->Animating(); }));
+  EXPECT_EQ(fw::HandleCounters::Gdi(), gdi);
+  EXPECT_EQ(fw::HandleCounters::User(), user);
+  EXPECT_EQ(fw::MessageWindow::Instance().TimerCount(), timers);
+}
