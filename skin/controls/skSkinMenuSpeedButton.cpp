@@ -117,6 +117,9 @@ void TskSkinMenuSpeedButton::ShowTrackMenu() {
   const TRect anchor = fw::Bounds(origin.x, origin.y, Width(), Height());
   if (skinPopupMenu_) {
     skinPopupMenu_->PopupAt(anchor, false, this);
+    // A menu that did not open (no host, no items) sends no close: the
+    // button would stay down for good.
+    if (!alive.expired() && !PopupMenuOpen()) HideTrackMenu();
     return;
   }
   if (!skinImagesMenu_) return;
@@ -133,6 +136,27 @@ void TskSkinMenuSpeedButton::ShowTrackMenu() {
     if (before) before(sender);
   };
   menu->Popup(anchor);
+  if (alive.expired() || menu->PopupWindow()) return;
+  // Nothing to show: no close comes either.
+  menu->OnMenuClose = previous;
+  HideTrackMenu();
+}
+
+bool TskSkinMenuSpeedButton::PopupMenuOpen() const {
+  const auto openHere = [this](const TskSkinMenuHost* host) {
+    return host && host->SkinMenu().PopupControl() == this && host->SkinMenu().PopupCount() > 0;
+  };
+  if (TskSkinMenuHost* host = skinPopupMenu_->Host()) return openHere(host);
+  fw::TComponent* owner = skinPopupMenu_->Owner();
+  for (fw::TComponent* c :
+       {static_cast<fw::TComponent*>(skinPopupMenu_->Form()), owner, owner ? owner->Owner() : nullptr}) {
+    auto* form = dynamic_cast<fw::TForm*>(c);
+    if (!form) continue;
+    for (int i = 0; i < form->ComponentCount(); ++i) {
+      if (openHere(dynamic_cast<TskSkinMenuHost*>(form->Components(i)))) return true;
+    }
+  }
+  return false;
 }
 
 void TskSkinMenuSpeedButton::HideTrackMenu() {
@@ -175,6 +199,72 @@ void TskSkinMenuSpeedButton::WndProc(fw::TMessage& message) {
 }
 
 // ---- looks
+
+fw::TRect TskSkinMenuSpeedButton::TrackRect() const {
+  if (newStyle_ && trackPosition_ == TskTrackPosition::sktpBottom) {
+    return {0, Height() - kTrackWidth, Width(), Height()};
+  }
+  return {Width() - kTrackWidth, 0, Width(), Height()};
+}
+
+fw::TRect TskSkinMenuSpeedButton::TransparentContentRect() const {
+  return ButtonRecord() && !IsSplitLookName(skinDataName_) ? resized_.client : ContentRect();
+}
+
+void TskSkinMenuSpeedButton::DrawRecordPart(fw::TBitmap& target, const TskDataSkinButtonControl& record,
+                                            const TRect& source, const TRect& dest) const {
+  const fw::TBitmap* picture = skinData_->ActivePicture(record.PictureIndex);
+  if (!picture || IsNullRect(dest)) return;
+  const TskSkinGeometry g = SkinGeometryOf(record);
+  const int w = RectWidth(dest);
+  const int h = RectHeight(dest);
+  fw::TBitmap part(w, h);
+  if (g.resizeMode != rmBoth) {
+    // A look without a corner model to rebuild it: stretched to the part.
+    fw::TBitmap scratch;
+    const PixelView view = ViewOf(part);
+    const TRect from = ClipToPicture(source, {0, 0}, picture->Width(), picture->Height());
+    if (IsNullRect(from)) return;
+    DrawRect(view, {0, 0, w, h}, SourceView(*picture, from, view.bytesPerPixel, scratch),
+             {0, 0, RectWidth(from), RectHeight(from)});
+    PutPicture(target, dest.left, dest.top, part);
+    return;
+  }
+  CreateSkinImage(g.corners, source, *picture, g.stretch, true, g.stretchEffect, g.stretchType, w, h,
+                  MapCornerModel(g.corners, RectWidth(g.skinRect), RectHeight(g.skinRect), w, h), part);
+  PutPicture(target, dest.left, dest.top, part);
+}
+
+void TskSkinMenuSpeedButton::DrawNewStyleLook(fw::TBitmap& bitmap) {
+  const auto* main = skinData_->FindSkinControl<TskDataSkinButtonControl>("resizetoolbutton");
+  if (!main) main = skinData_->FindSkinControl<TskDataSkinButtonControl>("resizebutton");
+  if (!main) return;
+  const bool bottom = trackPosition_ == TskTrackPosition::sktpBottom;
+  const bool hot = state_.mouseIn;
+  const bool split = trackButtonMode_ && hot;
+  const TskDataSkinButtonControl* trackRecord =
+      split ? skinData_->FindSkinControl<TskDataSkinButtonControl>(bottom ? "htracktoolbutton" : "vtracktoolbutton")
+            : nullptr;
+  const TRect whole{0, 0, Width(), Height()};
+  const TRect track = TrackRect();
+  const auto look = [](const TskDataSkinButtonControl& r, bool pressed, bool active) {
+    const TskButtonLooks l = ButtonLooksOf(r.SkinRect, r.ActiveSkinRect, r.DownSkinRect, r.DisabledSkinRect);
+    return pressed ? l.down : active ? l.active : l.normal;
+  };
+  const bool pressed = hot && state_.down && !(trackButtonMode_ && menuTracked_);
+  DrawRecordPart(bitmap, *main, look(*main, pressed, hot), split && !trackRecord ? ContentRect() : whole);
+  if (split) {
+    const TskDataSkinButtonControl& r = trackRecord ? *trackRecord : *main;
+    DrawRecordPart(bitmap, r, look(r, menuTracked_, true), track);
+  }
+  fw::TBitmapCanvas canvas(bitmap);
+  const fw::TColor color = SkinFontColor(hot, state_.down);
+  DrawContent(canvas, ContentRect(), hot, state_.down, color);
+  TRect zone = track;
+  if (hot && state_.down && (!trackButtonMode_ || menuTracked_))
+    zone = {zone.left + 1, zone.top + 1, zone.right + 1, zone.bottom + 1};
+  DrawMenuZone(canvas, zone, hot, state_.down, color);
+}
 
 fw::TRect TskSkinMenuSpeedButton::ContentRect() const {
   if (newStyle_ && trackPosition_ == TskTrackPosition::sktpBottom) {
@@ -265,6 +355,10 @@ void TskSkinMenuSpeedButton::DrawSplitLook(fw::TBitmap& bitmap, const fw::TRect&
 }
 
 void TskSkinMenuSpeedButton::DrawSkinLook(fw::TBitmap& bitmap, const fw::TRect& source, bool active, bool down) {
+  if (newStyle_ && skinDataName_ == "resizetoolbutton") {
+    DrawNewStyleLook(bitmap);
+    return;
+  }
   const bool resizable = skinDataName_ == "resizebutton" || skinDataName_ == "resizetoolbutton";
   const bool stretched = skinDataName_ == "toolbutton" || skinDataName_ == "bigtoolbutton";
   if ((resizable || stretched) && PictureOf(skinData_)) {
@@ -293,7 +387,11 @@ void TskSkinMenuSpeedButton::DrawDefaultLook(fw::TBitmap& bitmap, TskSpeedLook) 
   const bool hot = state_.mouseIn;
   const bool downHot = state_.down && hot;
   const TRect whole{0, 0, w, h};
-  if (!trackButtonMode_) {
+  // The new style splits the button only under the mouse.
+  const bool split = trackButtonMode_ && (!newStyle_ || hot);
+  const TRect content = ContentRect();
+  TRect track = TrackRect();
+  if (!split) {
     if (downHot) {
       FillFramedRect(canvas, whole, kDefaultDownFill, kDefaultFrame);
     } else if (hot) {
@@ -302,37 +400,39 @@ void TskSkinMenuSpeedButton::DrawDefaultLook(fw::TBitmap& bitmap, TskSpeedLook) 
       FillFramedRect(canvas, whole, fw::clBtnFace, fw::clBtnShadow, !Flat());
     }
   } else {
-    const TRect main{0, 0, w - kTrackWidth, h};
-    const TRect track{w - kTrackWidth, 0, w, h};
     if (menuTracked_) {
-      FillFramedRect(canvas, main, kDefaultHotFill, kDefaultFrame);
+      FillFramedRect(canvas, content, kDefaultHotFill, kDefaultFrame);
       FillFramedRect(canvas, track, kDefaultDownFill, kDefaultFrame);
     } else if (downHot) {
-      FillFramedRect(canvas, main, kDefaultDownFill, kDefaultFrame);
+      FillFramedRect(canvas, content, kDefaultDownFill, kDefaultFrame);
       FillFramedRect(canvas, track, kDefaultDownFill, kDefaultFrame);
     } else if (hot) {
-      FillFramedRect(canvas, main, kDefaultHotFill, kDefaultFrame);
+      FillFramedRect(canvas, content, kDefaultHotFill, kDefaultFrame);
       FillFramedRect(canvas, track, kDefaultHotFill, kDefaultFrame);
     } else {
-      FillFramedRect(canvas, main, fw::clBtnFace, fw::clBtnShadow, !Flat());
+      FillFramedRect(canvas, content, fw::clBtnFace, fw::clBtnShadow, !Flat());
       FillFramedRect(canvas, track, fw::clBtnFace, fw::clBtnShadow, !Flat());
     }
   }
   const fw::TColor color = Enabled() ? defaultFont_.Color() : fw::clBtnShadow;
-  TskSkinSpeedButton::DrawContent(canvas, {0, 0, w - kTrackWidth, h}, hot, downHot, color);
-  TRect zone{w - kTrackWidth, 0, w, h};
-  if (state_.down || menuTracked_) zone = {w - 13, 2, w, h};
+  TskSkinSpeedButton::DrawContent(canvas, content, hot, downHot, color);
+  if (state_.down || menuTracked_) {
+    if (track.left == 0) {
+      track.top += 2;  // a track part along the bottom
+    } else {
+      track = {w - 13, 2, w, h};
+    }
+  }
   if (ArrowGlyphMode) {
-    DrawArrowImage(canvas, zone, fw::clBtnText, ArrowGlyphDirection);
+    DrawArrowImage(canvas, track, fw::clBtnText, ArrowGlyphDirection);
   } else {
-    DrawDropDownImage(canvas, zone, fw::clBtnText);
+    DrawDropDownImage(canvas, track, fw::clBtnText);
   }
 }
 
 void TskSkinMenuSpeedButton::DrawTransparentLook(fw::TCanvas& canvas) {
   const bool record = ButtonRecord() != nullptr;
-  const bool split = !record || IsSplitLookName(skinDataName_);
-  const TRect content = split ? ContentRect() : resized_.client;
+  const TRect content = TransparentContentRect();
   TskSkinSpeedButton::DrawTransparentLook(canvas);
   TRect zone{content.right, 0, Width(), Height()};
   if (newStyle_ && trackPosition_ == TskTrackPosition::sktpBottom) zone = {0, content.bottom, Width(), Height()};

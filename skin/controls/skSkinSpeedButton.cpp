@@ -346,7 +346,11 @@ void TskSkinSpeedButton::DrawTransparentLook(fw::TCanvas& canvas) {
   } else {
     color = Enabled() ? defaultFont_.Color() : fw::clBtnShadow;
   }
-  DrawContent(canvas, record ? resized_.client : TRect{0, 0, Width(), Height()}, false, false, color);
+  DrawContent(canvas, TransparentContentRect(), false, false, color);
+}
+
+fw::TRect TskSkinSpeedButton::TransparentContentRect() const {
+  return ButtonRecord() ? resized_.client : TRect{0, 0, Width(), Height()};
 }
 
 int TskSkinSpeedButton::DrawGlyphAndCaption(fw::TCanvas& canvas, const fw::TRect& r, bool pressed,

@@ -115,6 +115,8 @@ class TskSkinSpeedButton : public TskGraphicSkinCustomControl {
   virtual void DrawSkinLook(fw::TBitmap& bitmap, const fw::TRect& source, bool active, bool down);
   virtual void DrawDefaultLook(fw::TBitmap& bitmap, TskSpeedLook look);
   virtual void DrawTransparentLook(fw::TCanvas& canvas);
+  // Where the content goes without a background.
+  virtual fw::TRect TransparentContentRect() const;
   fw::TFontInfo ContentFont(bool record) const;
   fw::TColor SkinFontColor(bool active, bool down) const;
   TskSpeedLook CurrentLook() const;
@@ -228,12 +230,22 @@ class TskSkinMenuSpeedButton : public TskSkinSpeedButton {
 
  private:
   bool HitsMenuZone(int x, int y) const;
+  // The skinned popup menu is open for this button.
+  bool PopupMenuOpen() const;
   void ShowTrackMenu();
   void HideTrackMenu();
   // The split looks: a main part and a track part drawn from the record.
   void DrawSplitLook(fw::TBitmap& bitmap, const fw::TRect& source, bool active, bool down, bool stretched);
   void DrawMenuZone(fw::TCanvas& canvas, fw::TRect zone, bool active, bool down, fw::TColor color);
+  // The button less its track part, and the track part.
   fw::TRect ContentRect() const;
+  fw::TRect TrackRect() const;
+  fw::TRect TransparentContentRect() const override;
+  void DrawRecordPart(fw::TBitmap& target, const TskDataSkinButtonControl& record, const fw::TRect& source,
+                      const fw::TRect& dest) const;
+  // Drawn from the skin's resizable tool button records, with a track
+  // record of its own where the skin has one.
+  void DrawNewStyleLook(fw::TBitmap& bitmap);
 
   TskSkinPopupMenu* skinPopupMenu_ = nullptr;
   TskSkinImagesMenu* skinImagesMenu_ = nullptr;

@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <memory>
+#include <set>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -456,4 +457,65 @@ TEST_F(SpeedButtons, HoverPressAndPaintCyclesLeaveTheHandleCountsWhereTheyStarte
   EXPECT_EQ(fw::HandleCounters::Gdi(), gdi);
   EXPECT_EQ(fw::HandleCounters::User(), user);
   EXPECT_EQ(fw::MessageWindow::Instance().TimerCount(), timers);
+}
+
+TEST_F(SpeedButtons, AMenuThatCannotOpenLeavesTheButtonUp) {
+  // No menu host on the form, and an images menu without images.
+  auto* popup = TComponent::Create<TskSkinPopupMenu>(form_);
+  auto* images = TComponent::Create<TskSkinImagesMenu>(form_);
+  for (int which = 0; which < 2; ++which) {
+    auto* b = Add<TskSkinMenuSpeedButton>(data_);
+    if (which == 0) {
+      b->SetSkinPopupMenu(popup);
+    } else {
+      b->SetSkinImagesMenu(images);
+    }
+    int hidden = 0;
+    b->OnHideTrackMenu = [&](TComponent*) { ++hidden; };
+    Press(b);
+    EXPECT_FALSE(b->MenuTracked()) << which;
+    EXPECT_FALSE(b->Down()) << which;
+    EXPECT_EQ(hidden, 1) << which;
+    Release(b);
+    TComponent::Free(b);
+  }
+  EXPECT_FALSE(static_cast<bool>(images->OnMenuClose)) << "the images menu's close callback is its own again";
+}
+
+TEST_F(SpeedButtons, NewStyleDrawsItsTrackPartFromTheTrackRecord) {
+  const auto* main = data_->FindSkinControl<TskDataSkinButtonControl>("resizetoolbutton");
+  const auto* track = data_->FindSkinControl<TskDataSkinButtonControl>("vtracktoolbutton");
+  ASSERT_NE(main, nullptr);
+  ASSERT_NE(track, nullptr);
+  auto* b = Add<TskSkinMenuSpeedButton>(data_);
+  b->SetNewStyle(true);
+  EXPECT_EQ(b->SkinDataName(), "resizetoolbutton");
+  b->SetTrackButtonMode(true);
+  b->SetBounds(0, 0, 60, 24);
+  b->Perform(fw::CM_MOUSEENTER);
+  MemorySurface s(60, 24);
+  b->PaintOn(s.Dc());
+  const fw::TBitmap& picture = *data_->ActivePicture(main->PictureIndex);
+  const fw::TBitmap& trackPicture = *data_->ActivePicture(track->PictureIndex);
+  // The main record's corner columns 1:1; the track part (a fixed-size
+  // record stretched to 15 x 24) only in colours of the track record's hot look.
+  std::set<COLORREF> trackColours;
+  const TRect& t = track->ActiveSkinRect;
+  for (int y = t.top; y < t.bottom; ++y) {
+    for (int x = t.left; x < t.right; ++x) trackColours.insert(static_cast<COLORREF>(trackPicture.Pixel(x, y)));
+  }
+  // The drop-down marker goes over it.
+  const TRect& m = main->MenuMarkerActiveRect;
+  for (int y = m.top; y < m.bottom; ++y) {
+    for (int x = m.left; x < m.right; ++x) trackColours.insert(static_cast<COLORREF>(picture.Pixel(x, y)));
+  }
+  int wrong = 0;
+  for (int y = 0; y < 24; ++y) {
+    for (int x = 0; x < 3; ++x) {
+      wrong += s.At(x, y) !=
+               static_cast<COLORREF>(picture.Pixel(main->ActiveSkinRect.left + x, main->ActiveSkinRect.top + y));
+    }
+    for (int x = 45; x < 60; ++x) wrong += trackColours.count(s.At(x, y)) == 0;
+  }
+  EXPECT_EQ(wrong, 0);
 }
