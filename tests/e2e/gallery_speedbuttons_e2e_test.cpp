@@ -2,7 +2,8 @@
 // normal, hot and down looks on screen are the skin's pictures, a group
 // press releases its partner, an all-up pair can be down together and
 // both up, and the menu button opens its skinned menu from its drop-down
-// part only. What happened is read from the gallery's log.
+// part only; without a skin they wear their plain looks. What happened is
+// read from the gallery's log.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -131,5 +132,22 @@ TEST(GallerySpeedButtonsE2e, TheMenuButtonOpensItsSkinnedMenuFromItsTrackPart) {
   EXPECT_TRUE(g.Logged(L"Menu item: Copy"));
   EXPECT_TRUE(g.Logged(L"Menu hidden: Go"));
   EXPECT_TRUE(e2e::WaitForNoWindowOfClass(kPopupClass, g.gallery.ProcessId(), 10s));
+  EXPECT_TRUE(g.gallery.Close());
+}
+
+TEST(GallerySpeedButtonsE2e, WithoutASkinTheButtonsShowThePlainLooks) {
+  SpeedButtonsGallery g;
+  ASSERT_NE(g.bar, nullptr);
+  HWND builtIn = e2e::FindChild(g.gallery.Window(), L"Built-in look", L"Button");
+  ASSERT_NE(builtIn, nullptr);
+  e2e::MouseClick(e2e::WindowCentre(builtIn));
+  g.Park();
+  // "One" is down: a navy frame round a blue-grey fill.
+  const auto pixel = [&](int x, int y) {
+    const POINT p = g.At(x, y);
+    return e2e::CaptureScreen(p.x, p.y, 1, 1).At(0, 0) & 0xFFFFFF;
+  };
+  EXPECT_TRUE(e2e::WaitFor([&] { return pixel(4, kButtonTop + 12) == 0x000080u; }, 10s));
+  EXPECT_EQ(pixel(4 + 18, kButtonTop + 2), 0x8593B5u);
   EXPECT_TRUE(g.gallery.Close());
 }

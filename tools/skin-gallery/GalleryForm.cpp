@@ -1,6 +1,7 @@
 #include "tools/skin-gallery/GalleryForm.h"
 
 #include "framework/Exceptions.h"
+#include "skin/controls/skSkinControlWalk.h"
 #include "status/FrStatus.h"
 #include "tools/skin-gallery/GallerySkin.h"
 #include "tools/skin-gallery/HintsPage.h"
@@ -222,6 +223,8 @@ void TGalleryForm::ShowMdi() {
 }
 
 void TGalleryForm::ShowSkinFacts(const std::wstring& source) {
+  // No skinned form walks this window's controls on a skin change.
+  sk::ApplySkinChanges(*this, skinData_);
   const bool skinned = !skinData_->Empty();
   const std::wstring name = skinned ? FromSkinText(skinData_->SkinName()) : std::wstring(L"(none)");
   skinNamePanel_->SetCaption(L"Skin: " + name);
