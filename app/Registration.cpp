@@ -4,6 +4,7 @@
 #include "framework/Pictures.h"
 #include "framework/StandardClasses.h"
 #include "skin/controls/skControlsRegistration.h"
+#include "skin/controls/skSpeedButtonsRegistration.h"
 #include "skin/data/skSkinDataMessenger.h"
 #include "skin/data/skSkinDataRegistration.h"
 #include "skin/form/skSkinForm.h"
@@ -19,6 +20,7 @@ void RegisterProgramClasses() {
   fr::RegisterStatusClasses();
   sk::RegisterSkinDataClasses();
   sk::RegisterSkinControlClasses();
+  sk::RegisterSpeedButtonClasses();
   sk::RegisterSkinFormClasses();
   sk::InstallWindowsSkinMessenger();
   TskSkinLinkImage::RegisterClass();

@@ -44,7 +44,12 @@ void TWinControl::InsertControl(TControl* control) {
 }
 
 void TWinControl::RemoveControl(TControl* control) {
-  if (mouseCapture_ == control) mouseCapture_ = nullptr;
+  if (mouseCapture_ == control) {
+    // The mouse was held for this child (its click may have freed it):
+    // nobody is left to let it go at the release.
+    mouseCapture_ = nullptr;
+    if (handle_ && GetCapture() == handle_) ReleaseCapture();
+  }
   if (mouseOver_ == control) mouseOver_ = nullptr;
   control->Invalidate();
   controls_.erase(std::remove(controls_.begin(), controls_.end(), control), controls_.end());

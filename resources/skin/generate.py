@@ -1270,7 +1270,11 @@ def build_ini(active, menu, ctl, hint_size, pw_size):
     splitter("vsplitter", "vsplit", "vsplitgrip", True)
     splitter("hsplitter", "hsplit", "hsplitgrip", False)
 
-    track_keys = [("trackbuttonrect", ctl["track"])]
+    # The track part is read relative to the button's looks, and cut from
+    # its down look: the right 13 pixels of the tool button.
+    tool = ctl["tool"]
+    tw, th = tool[2] - tool[0], tool[3] - tool[1]
+    track_keys = [("trackbuttonrect", (tw - 13, 0, tw, th))]
     button("toolmenubutton", "tool", "toolhot", "tooldown", "toolfocus", "tooldis", tool_geom, stretch(),
            extra=[("trackbuttonrect", nul)])
     button("toolmenutrackbutton", "tool", "toolhot", "tooldown", "toolfocus", "tooldis", tool_geom, stretch(),

@@ -1,12 +1,14 @@
 #include "tools/skin-gallery/GalleryForm.h"
 
 #include "framework/Exceptions.h"
+#include "skin/controls/skSkinControlWalk.h"
 #include "status/FrStatus.h"
 #include "tools/skin-gallery/GallerySkin.h"
 #include "tools/skin-gallery/HintsPage.h"
 #include "tools/skin-gallery/MaskForm.h"
 #include "tools/skin-gallery/MenusPage.h"
 #include "tools/skin-gallery/MdiForm.h"
+#include "tools/skin-gallery/SpeedButtonsPage.h"
 
 using namespace fw;
 
@@ -105,6 +107,7 @@ void TGalleryForm::BuildControls() {
   maskButton_ =
       AddButton(buttons, kShowMask, L"Open a window cut by the skin's mask", [this](TComponent*) { ShowMask(); });
   AddButton(buttons, L"MDI parent", L"Open an MDI parent with its children", [this](TComponent*) { ShowMdi(); });
+  TComponent::Create<TSpeedButtonsPage>(this, this, skinData_);
 
   auto* bar = TComponent::Create<fr::TFrStatusBar>(this);
   bar->SetHint(L"The skin's source and the time");
@@ -220,6 +223,8 @@ void TGalleryForm::ShowMdi() {
 }
 
 void TGalleryForm::ShowSkinFacts(const std::wstring& source) {
+  // No skinned form walks this window's controls on a skin change.
+  sk::ApplySkinChanges(*this, skinData_);
   const bool skinned = !skinData_->Empty();
   const std::wstring name = skinned ? FromSkinText(skinData_->SkinName()) : std::wstring(L"(none)");
   skinNamePanel_->SetCaption(L"Skin: " + name);

@@ -2,8 +2,10 @@
 // The gallery's main window, top to bottom:
 //   - two panels that name the shown skin ("Skin: <name>") and count its
 //     pictures ("Pictures: <n> (<m> active)");
+//   - a tool bar of skinned speed buttons;
 //   - a row of buttons: "Embedded skin", "Built-in look", "Show mask",
 //     "MDI parent";
+//   - the speed buttons' log on the right;
 //   - a memo that tells what the window shows;
 //   - a status bar with the skin's source and a clock.
 // A menu bar (Skin, Window) and a popup menu on a right click offer the

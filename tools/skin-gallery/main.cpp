@@ -34,6 +34,22 @@
 //                     &Second)), -, a "Marks" header, C&hecked, &Radio,
 //                     &Disabled, Fish && Chips; its button "Images menu"
 //                     opens a grid (class TskSkinImagesMenuPopupWindow)
+//   speed buttons     a tool bar (a panel "Speed buttons", between the facts
+//                     panels and the command buttons) of windowless skinned
+//                     speed buttons 24 high at y = 5, x from the bar's left:
+//                     "One" 4, "Two" 40, "Three" 76 (group 1, 36 wide, "One"
+//                     down at the start), "A" 118, "B" 144 (group 2, may all
+//                     be up, 26 wide), "Rep" 176 (repeats, 44), "Flat" 224
+//                     (36), "Off" 264 (disabled, 36), "Morph" 304 (46) and
+//                     "Anim" 354 (40) on a copy of the embedded skin that
+//                     morphs and animates, "Menu" 398 (44: opens a skinned
+//                     menu Cut, Copy, Paste) and "Go" 446 (40: clicks; its
+//                     right 13 pixels open the same menu); their log, an Edit
+//                     right of the about memo whose text begins "Speed
+//                     buttons log", gets a line per event: "Click: <caption>"
+//                     (grouped: " | down: <captions>" or " | down: none"),
+//                     "Enter: <caption>", "Leave: <caption>", "Menu shown:
+//                     <caption>", "Menu hidden: <caption>", "Menu item: <item>"
 //   mask window       "Skin Mask" (class QuilletForm), borderless, right of
 //                     the main window, sized to the skin's main picture, its
 //                     region cut from the skin's mask

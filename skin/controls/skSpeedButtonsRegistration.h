@@ -1,0 +1,8 @@
+#pragma once
+
+namespace sk {
+
+// The speed buttons for layouts; after RegisterSkinControlClasses.
+void RegisterSpeedButtonClasses();
+
+}  // namespace sk
