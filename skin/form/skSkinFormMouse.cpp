@@ -97,7 +97,10 @@ void TskSkinForm::NcMouse(const fw::TMessage& m) {
       if (GetActive()) TestAtCursor();
       break;
     case wm::NcLButtonDown: Apply(tracker_.MouseDown(TskMouseButton::Left)); break;
-    case wm::NcRButtonDown: Apply(tracker_.MouseDown(TskMouseButton::Right)); break;
+    case wm::NcRButtonDown:
+      Apply(tracker_.MouseDown(TskMouseButton::Right));
+      if (m.wParam == HTCAPTION) CaptionRightClick();
+      break;
     case wm::LButtonUp:
     case wm::NcLButtonUp:
       // The release lands wherever the mouse is: see first whether it is
@@ -122,6 +125,8 @@ void TskSkinForm::Apply(const TskObjectEffects& fx) {
   for (int i : fx.drawNow) DrawObjectNow(i);
   if (fx.startMorphTimer) morphTimer_->SetEnabled(true);
   if (fx.repaintFrame) RepaintFrame();
+  if (fx.closeMenu) EndMenus();
+  if (fx.menuObject != -1) ObjectMenu(fx.menuObject);
   if (fx.commandObject != -1) RunCommand(fx.command);
   if (fx.closeForm) form_->Close();
 }

@@ -27,6 +27,7 @@ TskFormFlags TskSkinForm::Flags(const fw::TMessage& m) const {
   f.skinChanging = skinChanging_;
   f.hasBorder = form_->BorderStyle() != fw::TFormBorderStyle::bsNone;
   f.useFormCursorInNCArea = UseFormCursorInNCArea;
+  f.menuOpen = menuState_.IsOpen();
   f.wParamIsSkinData = skinData_ && m.wParam == reinterpret_cast<WPARAM>(skinData_);
   f.wParamIsDC = (m.msg == wm::PaintFrameToDC || m.msg == wm::PaintFrameToDCEx) && IsDC(m.wParam);
   return f;
@@ -45,6 +46,7 @@ void TskSkinForm::CallDefault(fw::TMessage& m, const Next& next, bool holdRedraw
 
 void TskSkinForm::SkinWindowProc(fw::TMessage& m, const Next& next) {
   const TskRoute route = RouteFormMessage(m.msg, m.wParam, m.lParam, Flags(m));
+  if (route.endsMenus) EndMenus();
   if (route.callDefault == TskDefaultCall::Before) CallDefault(m, next, DefaultDrawsCaption(m.msg));
   intptr_t result = route.result;
   switch (route.action) {
@@ -67,8 +69,10 @@ void TskSkinForm::SkinWindowProc(fw::TMessage& m, const Next& next) {
     case A::SkinnableChanged: SkinnableChanged(); break;
     case A::PaintFrameToDC: result = PaintFrameToDC(m.msg, m.wParam); break;
     case A::NcMouse: NcMouse(m); break;
-    // The window behaviour, menus and MDI coordination are not taken over
-    // here: the form's own handling answers those messages.
+    case A::KeyMenu: KeyMenu(m.lParam); break;
+    case A::CloseMenu: MenuClosed(); break;
+    // The window behaviour and MDI coordination are not taken over here:
+    // the form's own handling answers those messages.
     default: break;
   }
   if (route.callDefault == TskDefaultCall::After) CallDefault(m, next, DefaultDrawsCaption(m.msg));
