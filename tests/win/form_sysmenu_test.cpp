@@ -311,4 +311,58 @@ TEST_F(SystemMenuForm, PopupMenusGoThroughTheFormsSkinnedForm) {
   EXPECT_FALSE(skin_->MenuOpen());
 }
 
+// An MDI child's menus show through the main form's skinned form, so one
+// menu is open in the whole window; its entries are the child's own.
+TEST(SystemMenuMDI, AChildsMenusShowThroughTheMainFormsSkinnedForm) {
+  auto* main = fw::Application().CreateForm<fw::TForm>();
+  main->SetBounds(40, 40, 700, 500);
+  main->SetFormStyle(fw::TFormStyle::fsMDIForm);
+  auto* mainSkin = TComponent::Create<TskSkinForm>(main);
+  main->Show();
+  auto* child = TComponent::Create<fw::TForm>(main);
+  child->SetBounds(10, 10, 300, 200);
+  child->SetFormStyle(fw::TFormStyle::fsMDIChild);
+  auto* childSkin = TComponent::Create<TskSkinForm>(child);
+  int childCloses = 0;
+  child->OnClose = [&](TComponent*, fw::TCloseAction& action) {
+    ++childCloses;
+    action = fw::TCloseAction::caNone;
+  };
+  child->Show();
+  Pump(50);
+  EXPECT_EQ(MenuOwnerOf(child), mainSkin);
+  EXPECT_EQ(MenuOwnerOf(main), mainSkin);
+  const auto escape = [&] {
+    PostMessageW(main->Handle(), WM_KEYDOWN, VK_ESCAPE, 1);
+    Pump(30);
+  };
+
+  auto* popup = TComponent::Create<TskSkinPopupMenu>(child);
+  auto* item = TComponent::Create<fw::TMenuItem>(popup);
+  item->SetCaption(L"&One");
+  popup->Items()->Add(item);
+  popup->Popup(200, 200);
+  EXPECT_TRUE(mainSkin->MenuOpen());
+  EXPECT_TRUE(mainSkin->SkinMenu().Visible());
+  EXPECT_FALSE(childSkin->SkinMenu().Visible());
+  escape();
+  EXPECT_FALSE(mainSkin->MenuOpen());
+
+  childSkin->ShowSystemMenuAt({200, 200});
+  ASSERT_TRUE(mainSkin->SkinMenu().Visible());
+  TskSkinPopupWindow* root = mainSkin->SkinMenu().Popup(0);
+  const fw::TMenuItem* close = root->Item(root->ItemCount() - 1).MenuItem();
+  EXPECT_EQ(close->Caption(), L"&Close");
+  EXPECT_EQ(close->ShortCut(), fw::TextToShortCut(L"Ctrl+F4"));
+  PostMessageW(main->Handle(), WM_KEYDOWN, 'C', 1);
+  ASSERT_TRUE(WaitUntil([&] { return childCloses > 0; }));
+  EXPECT_EQ(childCloses, 1);
+  EXPECT_FALSE(mainSkin->MenuOpen());
+
+  TComponent::Free(main);
+  Pump(20);
+  ReapPopups();
+  EXPECT_EQ(fw::Application().MainForm(), nullptr);
+}
+
 }  // namespace
