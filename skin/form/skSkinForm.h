@@ -179,7 +179,7 @@ class TskSkinForm : public TskSkinMenuOwner {
   void MergeSystemMenu(const TskSysMenuInput& in, const TskSysMenuCaptions& captions);
   void RunSysCommand(TskSysCommand command);
 
-  TskSkinMenu* skinMenu_ = nullptr;            // owned: shows every skinned menu of the form
+  TskSkinMenu* skinMenu_ = nullptr;           // owned: shows every skinned menu of the form
   fw::TPopupMenu* defaultSysMenu_ = nullptr;  // owned: its items are rebuilt at each request
   fw::TPopupMenu* systemMenu_ = nullptr;
   TskSkinData* menusSkinData_ = nullptr;

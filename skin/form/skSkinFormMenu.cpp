@@ -310,7 +310,8 @@ void TskSkinForm::MergeSystemMenu(const TskSysMenuInput& in, const TskSysMenuCap
   // already where they belong among them.
   const std::vector<TskSysMenuEntry> entries = MergedSystemMenu(in, captions, names);
   for (size_t k = 0; k < entries.size(); ++k) {
-    if (entries[k].command != TskSysCommand::Application) root->Insert(static_cast<int>(k), NewMenuItem(entries[k], this));
+    if (entries[k].command != TskSysCommand::Application)
+      root->Insert(static_cast<int>(k), NewMenuItem(entries[k], this));
   }
 }
 

@@ -112,8 +112,7 @@ TEST_F(SystemMenuE2e, AltSpaceOpensItUnderTheButtonWhicheverKeyIsReleasedFirst) 
     const char* name;
     std::vector<INPUT> keys;
   } orders[] = {
-      {"Space released first",
-       {Key(VK_MENU, false), Key(VK_SPACE, false), Key(VK_SPACE, true), Key(VK_MENU, true)}},
+      {"Space released first", {Key(VK_MENU, false), Key(VK_SPACE, false), Key(VK_SPACE, true), Key(VK_MENU, true)}},
       // The default handling would take this Alt for one pressed alone.
       {"Alt released first", {Key(VK_MENU, false), Key(VK_SPACE, false), Key(VK_MENU, true), Key(VK_SPACE, true)}},
   };

@@ -111,8 +111,8 @@ TEST(FormSystemMenu, EntriesRunTheCaptionButtonsCommands) {
     bool rolledUp, rolledUpWhileMaximized;
     std::optional<sk::TskStdCommand> expected;
   } cases[] = {
-      {TskWindowState::Normal, true, false, sk::cmRollUp},     // rolled up: rolls down
-      {TskWindowState::Maximized, true, true, sk::cmRollUp},   // rolled up after maximising: rolls down
+      {TskWindowState::Normal, true, false, sk::cmRollUp},       // rolled up: rolls down
+      {TskWindowState::Maximized, true, true, sk::cmRollUp},     // rolled up after maximising: rolls down
       {TskWindowState::Maximized, true, false, sk::cmMaximize},  // maximised while rolled up: back to normal
       {TskWindowState::Maximized, false, false, sk::cmMaximize},
       {TskWindowState::Minimized, false, false, sk::cmMinimize},

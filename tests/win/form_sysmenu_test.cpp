@@ -98,8 +98,8 @@ class SystemMenuForm : public ::testing::Test {
     RECT w;
     GetWindowRect(Wnd(), &w);
     for (const TskCaptionObjectLayout& o : skin_->CaptionObjects()) {
-      if (o.command == cmSysMenu) return {w.left + o.rect.left, w.top + o.rect.top, w.left + o.rect.right,
-                                          w.top + o.rect.bottom};
+      if (o.command == cmSysMenu)
+        return {w.left + o.rect.left, w.top + o.rect.top, w.left + o.rect.right, w.top + o.rect.bottom};
     }
     ADD_FAILURE() << "no system-menu button";
     return {};
@@ -134,8 +134,7 @@ class SystemMenuForm : public ::testing::Test {
 };
 
 TEST_F(SystemMenuForm, EntriesFollowTheWindowsStateAtEveryRequest) {
-  EXPECT_EQ(Shown(*skin_->SystemMenuItems()),
-            L"Mi&nimize|Ma&ximize|Ro&llUp|Minimize to &Tray|-|&Close Alt+F4");
+  EXPECT_EQ(Shown(*skin_->SystemMenuItems()), L"Mi&nimize|Ma&ximize|Ro&llUp|Minimize to &Tray|-|&Close Alt+F4");
   form_->SetWindowState(fw::TWindowState::wsMaximized);
   ASSERT_TRUE(WaitUntil([&] { return form_->Maximized(); }));
   EXPECT_EQ(Shown(*skin_->SystemMenuItems()), L"Mi&nimize|&Restore|Ro&llUp|Minimize to &Tray|-|&Close Alt+F4");
