@@ -143,18 +143,14 @@ void TskSkinMenuSpeedButton::ShowTrackMenu() {
 }
 
 bool TskSkinMenuSpeedButton::PopupMenuOpen() const {
-  const auto openHere = [this](const TskSkinMenuHost* host) {
-    return host && host->SkinMenu().PopupControl() == this && host->SkinMenu().PopupCount() > 0;
+  const auto openHere = [this](const TskSkinMenuOwner* owner) {
+    return owner && owner->SkinMenu().PopupControl() == this && owner->SkinMenu().PopupCount() > 0;
   };
-  if (TskSkinMenuHost* host = skinPopupMenu_->Host()) return openHere(host);
+  if (TskSkinMenuOwner* owner = skinPopupMenu_->SkinForm()) return openHere(owner);
   fw::TComponent* owner = skinPopupMenu_->Owner();
   for (fw::TComponent* c :
        {static_cast<fw::TComponent*>(skinPopupMenu_->Form()), owner, owner ? owner->Owner() : nullptr}) {
-    auto* form = dynamic_cast<fw::TForm*>(c);
-    if (!form) continue;
-    for (int i = 0; i < form->ComponentCount(); ++i) {
-      if (openHere(dynamic_cast<TskSkinMenuHost*>(form->Components(i)))) return true;
-    }
+    if (auto* form = dynamic_cast<fw::TForm*>(c); form && openHere(MenuOwnerOf(form))) return true;
   }
   return false;
 }

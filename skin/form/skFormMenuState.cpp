@@ -96,6 +96,26 @@ std::vector<TskSysMenuEntry> MergedSystemMenu(const TskSysMenuInput& in, const T
   return items;
 }
 
+std::optional<TskStdCommand> StdCommandOf(TskSysCommand command, const TskSysMenuInput& in) {
+  switch (command) {
+    case TskSysCommand::Minimize: return cmMinimize;
+    case TskSysCommand::Maximize: return cmMaximize;
+    case TskSysCommand::RollUp: return cmRollUp;
+    case TskSysCommand::MinimizeToTray: return cmMinimizeToTray;
+    case TskSysCommand::Close: return cmClose;
+    case TskSysCommand::Restore:
+      // The caption buttons toggle: roll-up rolls down, maximise and
+      // minimise go back to normal from their own state.
+      if (in.rolledUp && (in.state == TskWindowState::Normal || in.rolledUpWhileMaximized)) return cmRollUp;
+      if (in.state == TskWindowState::Maximized) return cmMaximize;
+      if (in.state == TskWindowState::Minimized) return cmMinimize;
+      return std::nullopt;
+    case TskSysCommand::Separator:
+    case TskSysCommand::Application: return std::nullopt;
+  }
+  return std::nullopt;
+}
+
 std::vector<TskSysMenuEntry> TrayMenu(const TskSysMenuCaptions& c) {
   return {Entry(TskSysCommand::Restore, "TRAY_SKF_RESTORE", c.restore), Entry(TskSysCommand::Separator, "", "-"),
           Entry(TskSysCommand::Close, "TRAY_SKF_CLOSE", c.close)};

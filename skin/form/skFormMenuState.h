@@ -4,6 +4,7 @@
 // application's own system menu), and the bookkeeping of the skinned menus
 // being open: the application's message handler is swapped for ours while
 // one is, so keys reach the menu and never the focused control.
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -33,6 +34,7 @@ struct TskSysMenuInput {
   bool rolledUp = false;
   bool mdiChild = false;
   TskBorderIcons borderIcons = kDefaultBorderIcons;
+  bool rolledUpWhileMaximized = false;  // rolled up after maximising
 };
 
 struct TskSysMenuCaptions {
@@ -60,6 +62,12 @@ std::vector<TskSysMenuEntry> DefaultSystemMenu(const TskSysMenuInput& in, const 
 // entries the application's menu already holds are dropped from it.
 std::vector<TskSysMenuEntry> MergedSystemMenu(const TskSysMenuInput& in, const TskSysMenuCaptions& captions,
                                               std::span<const std::string> appItemNames);
+
+// The caption-button command an entry runs in that state; none for a
+// separator, an application's item, or a restore with nothing to restore.
+// Restore rolls down a window rolled up in the normal state or after
+// maximising, else takes a maximised or minimised window back to normal.
+std::optional<TskStdCommand> StdCommandOf(TskSysCommand command, const TskSysMenuInput& in);
 
 // The tray icon's menu: restore, a separator, close.
 std::vector<TskSysMenuEntry> TrayMenu(const TskSysMenuCaptions& captions);

@@ -26,6 +26,9 @@ std::vector<TskObjectState> ObjectStatesOf(std::span<const TskCaptionObjectLayou
     s.buttonStyle = o.buttonStyle;
     s.enabled = o.enabled;
     s.visible = o.visible;
+    // The system-menu button's menu is the system menu: it stays pressed
+    // until that closes.
+    s.hasMenu = o.kind == TskObjectKind::StdButton && o.command == cmSysMenu;
     const TskDataSkinObject* record = skinData && o.recordIndex >= 0 && o.recordIndex < skinData->ObjectCount()
                                           ? skinData->ObjectList(o.recordIndex)
                                           : nullptr;

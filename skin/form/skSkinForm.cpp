@@ -29,11 +29,12 @@ fw::TTimer* MakeTimer(fw::TComponent* owner, unsigned interval, fw::TNotifyEvent
 
 }  // namespace
 
-TskSkinForm::TskSkinForm(fw::TComponent* owner) : fw::TComponent(owner), form_(FormOf(owner)) {
+TskSkinForm::TskSkinForm(fw::TComponent* owner) : TskSkinMenuOwner(owner), form_(FormOf(owner)) {
   hoverTimer_ = MakeTimer(this, kHoverInterval, [this](fw::TComponent*) { HoverTimerTick(); });
   morphTimer_ = MakeTimer(this, kMorphInterval, [this](fw::TComponent*) { MorphTimerTick(); });
   form_->SetBorderIcons(0);
   form_->SetAutoScroll(false);
+  CreateMenus();
   // Joining the chain is enough: the window, if it exists already, gets the
   // new frame from SWP_FRAMECHANGED when the skin is applied, and keeps its
   // hot keys, region and properties.
@@ -47,6 +48,7 @@ TskSkinForm::~TskSkinForm() {
   hook_.Remove();
   // A form that stays gets its platform frame back; a form on its way out
   // is left alone.
+  if (!form_->HasState(fw::csDestroying)) form_->OnShortCut = nullptr;
   if (!form_->HasState(fw::csDestroying) && Wnd()) {
     SetWindowRgn(Wnd(), nullptr, TRUE);
     skinned_ = false;
@@ -59,6 +61,7 @@ void TskSkinForm::Notification(fw::TComponent* component, fw::TOperation operati
   fw::TComponent::Notification(component, operation);
   if (operation == fw::TOperation::opRemove && component == statusBar_) statusBar_ = nullptr;
   if (operation == fw::TOperation::opRemove && component == trayIcon_) trayIcon_ = nullptr;
+  if (operation == fw::TOperation::opRemove) ForgetMenuReference(component);
   if (operation == fw::TOperation::opRemove && component == skinData_) {
     // The skin's pictures and records go with it: the form is left as with
     // no skin at all.
@@ -68,7 +71,7 @@ void TskSkinForm::Notification(fw::TComponent* component, fw::TOperation operati
 }
 
 void TskSkinForm::SetSkinData(TskSkinData* value) {
-  if (skinData_ && skinData_ != value) RemoveFreeNotification(skinData_);
+  if (skinData_ && skinData_ != value && skinData_ != menusSkinData_) RemoveFreeNotification(skinData_);
   skinData_ = value;
   if (value) {
     FreeNotification(value);

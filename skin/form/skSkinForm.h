@@ -6,6 +6,8 @@
 // the window's inputs and applies the results.
 #include <windows.h>
 
+#include <functional>
+#include <memory>
 #include <vector>
 
 #include "framework/Component.h"
@@ -15,10 +17,12 @@
 #include "skin/form/skFormGeometry.h"
 #include "skin/form/skFormLimits.h"
 #include "skin/form/skFormMagnet.h"
+#include "skin/form/skFormMenuState.h"
 #include "skin/form/skFormObjectState.h"
 #include "skin/form/skFormRegion.h"
 #include "skin/form/skFormRouting.h"
 #include "skin/form/skFormWindowState.h"
+#include "skin/menus/skMenusPopup.h"
 
 namespace sk {
 
@@ -27,7 +31,7 @@ class TskSkinPopupMenu;
 class TskTrayIcon;
 class TskSkinStatusBar;
 
-class TskSkinForm : public fw::TComponent {
+class TskSkinForm : public TskSkinMenuOwner {
  public:
   // The owner must be a form (EInvalidCast otherwise).
   explicit TskSkinForm(fw::TComponent* owner);
@@ -53,8 +57,6 @@ class TskSkinForm : public fw::TComponent {
   bool DisableSystemMenu = false;
   bool HideCaptionButtons = false;
   bool UseFormCursorInNCArea = false;
-  bool UseSkinFontInMenu = true;
-  int DefMenuItemHeight = 20;
 
   fw::TNotifyEvent OnBeforeChangeSkinData, OnChangeSkinData, OnAfterChangeSkinData;
   fw::TNotifyEvent OnActivate, OnDeActivate;
@@ -108,6 +110,48 @@ class TskSkinForm : public fw::TComponent {
   const TskFrameRects& Rects() const { return rects_; }
   const std::vector<TskCaptionObjectLayout>& CaptionObjects() const { return objects_; }
   const TskCaptionObjectTracker& Tracker() const { return tracker_; }
+
+  // --- menus (skSkinFormMenu.cpp)
+  // The form's skinned menus: the system menu, and the menu-open state every
+  // skinned popup menu of the form goes through.
+  TskSkinMenu& SkinMenu() const override { return *skinMenu_; }
+  TskSkinData* MenuSkin() const override { return menusSkinData_ ? menusSkinData_ : skinData_; }
+  void ShowMenu(fw::TMenuItem* items, const fw::TRect& anchor, fw::TControl* control, bool popupUp,
+                TskSkinData* skinData) override;
+  bool MenuOpen() const override { return menuState_.IsOpen(); }
+  void CloseSkinMenu() override;
+  // Skin of the menus the form opens; SkinData without one.
+  TskSkinData* MenusSkinData() const { return menusSkinData_; }
+  void SetMenusSkinData(TskSkinData* value);
+  // An application's own system menu; with UseDefaultSysMenu the standard
+  // entries are merged into it at each request.
+  fw::TPopupMenu* SystemMenu() const { return systemMenu_; }
+  void SetSystemMenu(fw::TPopupMenu* value);
+  // The items the system menu shows now, built for the window's state.
+  fw::TMenuItem* SystemMenuItems();
+  // At a screen point (the caption's right click), or below a rectangle of
+  // the screen (a system-menu button).
+  void ShowSystemMenuAt(fw::TPoint screen);
+  void ShowSystemMenuBelow(const fw::TRect& screen);
+  // Forwarded to the form's TskSkinMenu.
+  int MaxMenuItemsInWindow() const { return skinMenu_->MaxMenuItemsInWindow(); }
+  void SetMaxMenuItemsInWindow(int value) { skinMenu_->SetMaxMenuItemsInWindow(value); }
+  bool UseSkinFontInMenu() const { return skinMenu_->UseSkinFont(); }
+  void SetUseSkinFontInMenu(bool value) { skinMenu_->SetUseSkinFont(value); }
+  bool MenusAlphaBlend() const { return skinMenu_->AlphaBlend(); }
+  void SetMenusAlphaBlend(bool value) { skinMenu_->SetAlphaBlend(value); }
+  bool MenusAlphaBlendAnimation() const { return skinMenu_->AlphaBlendAnimation(); }
+  void SetMenusAlphaBlendAnimation(bool value) { skinMenu_->SetAlphaBlendAnimation(value); }
+  int MenusAlphaBlendValue() const { return skinMenu_->AlphaBlendValue(); }
+  void SetMenusAlphaBlendValue(int value) { skinMenu_->SetAlphaBlendValue(value); }
+  int DefMenuItemHeight() const { return skinMenu_->DefaultItemHeight(); }
+  void SetDefMenuItemHeight(int value) { skinMenu_->SetDefaultItemHeight(value); }
+  const fw::TFont& DefMenuItemFont() const { return skinMenu_->DefaultItemFont(); }
+  void SetDefMenuItemFont(const fw::TFont& font) { skinMenu_->DefaultItemFont() = font; }
+  fw::TNotifyEvent OnSkinMenuOpen, OnSkinMenuClose;
+  // Asked first for every short-cut key of the form; setting `handled`
+  // takes the key.
+  std::function<void(fw::TComponent* sender, uint16_t key, fw::TShortCut shift, bool& handled)> OnShortCut;
 
  protected:
   void Notification(fw::TComponent* component, fw::TOperation operation) override;
@@ -184,6 +228,44 @@ class TskSkinForm : public fw::TComponent {
   void BuildObjects();
   void FreeObjects();
   void StopTimers();
+
+  // --- menus (skSkinFormMenu.cpp)
+  void CreateMenus();
+  void ForgetMenuReference(fw::TComponent* component);
+  TskSkinMenuOwner* MenuHost();
+  void EnterMenuState();
+  void LeaveMenuState();
+  void SyncKeyHook();
+  void MenuLoopMessage(MSG& msg, const fw::MessageHookChain::Next& next);
+  void EndMenus();
+  void MenuClosed();
+  void KeyMenu(LPARAM key);
+  void FormShortCut(uint16_t key, fw::TShortCut shift, bool& handled);
+  void SystemMenuKey();
+  void ObjectMenu(int index);
+  void CaptionRightClick();
+  void ShowSystemMenu(const fw::TRect& anchor);
+  TskSysMenuInput SysMenuInput() const;
+  TskSysMenuCaptions MenuCaptions() const;
+  fw::TMenuItem* NewMenuItem(const TskSysMenuEntry& entry, fw::TComponent* owner);
+  void MergeSystemMenu(const TskSysMenuInput& in, const TskSysMenuCaptions& captions);
+  void RunSysCommand(TskSysCommand command);
+
+  TskSkinMenu* skinMenu_ = nullptr;           // owned: shows every skinned menu of the form
+  fw::TPopupMenu* defaultSysMenu_ = nullptr;  // owned: its items are rebuilt at each request
+  fw::TPopupMenu* systemMenu_ = nullptr;
+  TskSkinData* menusSkinData_ = nullptr;
+  // The handler swapped while a menu is open: whether the loop's keys go to
+  // the menu (keyHook_ in front of the loop) rather than to the controls.
+  TskMenuOpenState<bool> menuState_;
+  bool keysToMenu_ = false;
+  fw::MessageHook keyHook_;
+  // The Alt of the Alt+Space that opened the menu is still down: its
+  // release must not reach the default handling, which would take it for
+  // Alt pressed alone and end the menu.
+  bool altHeldAtOpen_ = false;
+  // Cleared on destruction: a menu command may free the form and this.
+  std::shared_ptr<bool> menuAlive_ = std::make_shared<bool>(true);
 
   HWND Wnd() const { return form_->HandleIfAllocated(); }
 

@@ -119,7 +119,10 @@ void TskSkinForm::NcMouse(const fw::TMessage& m) {
       Apply(tracker_.MouseDown(TskMouseButton::Left));
       if (m.wParam == HT_CAPTION) tracker_.DropCapture();
       break;
-    case wm::NcRButtonDown: Apply(tracker_.MouseDown(TskMouseButton::Right)); break;
+    case wm::NcRButtonDown:
+      Apply(tracker_.MouseDown(TskMouseButton::Right));
+      if (m.wParam == HT_CAPTION) CaptionRightClick();
+      break;
     case wm::LButtonUp:
     case wm::NcLButtonUp:
       // The release lands wherever the mouse is: see first whether it is
@@ -154,6 +157,8 @@ void TskSkinForm::Apply(const TskObjectEffects& fx) {
   for (int i : fx.drawNow) DrawObjectNow(i);
   if (fx.startMorphTimer) morphTimer_->SetEnabled(true);
   if (fx.repaintFrame) RepaintFrame();
+  if (fx.closeMenu) EndMenus();
+  if (fx.menuObject != -1) ObjectMenu(fx.menuObject);
   if (fx.commandObject != -1) RunCommand(fx.command);
   if (fx.closeForm) form_->Close();
 }

@@ -51,8 +51,6 @@ void RegisterSkinFormClasses() {
       .Property(L"DisableSystemMenu", Field(&F::DisableSystemMenu))
       .Property(L"HideCaptionButtons", Field(&F::HideCaptionButtons))
       .Property(L"UseFormCursorInNCArea", Field(&F::UseFormCursorInNCArea))
-      .Property(L"UseSkinFontInMenu", Field(&F::UseSkinFontInMenu))
-      .Property(L"DefMenuItemHeight", Field(&F::DefMenuItemHeight))
       .Property(L"MinWidth", Field(&F::MinWidth))
       .Property(L"MinHeight", Field(&F::MinHeight))
       .Property(L"MaxWidth", Field(&F::MaxWidth))
@@ -68,7 +66,17 @@ void RegisterSkinFormClasses() {
       .Event<F>(L"OnMinimize", &F::OnMinimize)
       .Event<F>(L"OnRestore", &F::OnRestore)
       .Event<F>(L"OnMaximize", &F::OnMaximize)
-      .Event<F>(L"OnChangeRollUpState", &F::OnChangeRollUpState);
+      .Event<F>(L"OnChangeRollUpState", &F::OnChangeRollUpState)
+      .Reference<F, TskSkinData>(L"MenusSkinData", &F::SetMenusSkinData)
+      .Reference<F, fw::TPopupMenu>(L"SystemMenu", &F::SetSystemMenu)
+      .Int<F>(L"MaxMenuItemsInWindow", &F::SetMaxMenuItemsInWindow)
+      .Bool<F>(L"UseSkinFontInMenu", &F::SetUseSkinFontInMenu)
+      .Bool<F>(L"MenusAlphaBlend", &F::SetMenusAlphaBlend)
+      .Bool<F>(L"MenusAlphaBlendAnimation", &F::SetMenusAlphaBlendAnimation)
+      .Int<F>(L"MenusAlphaBlendValue", &F::SetMenusAlphaBlendValue)
+      .Int<F>(L"DefMenuItemHeight", &F::SetDefMenuItemHeight)
+      .Event<F>(L"OnSkinMenuOpen", &F::OnSkinMenuOpen)
+      .Event<F>(L"OnSkinMenuClose", &F::OnSkinMenuClose);
 }
 
 }  // namespace sk

@@ -32,6 +32,7 @@ TskFormFlags TskSkinForm::Flags(const fw::TMessage& m) const {
   f.rolledUp = placement_.rolledUp;
   f.skinMaximized = placement_.state == TskWindowState::Maximized;
   f.alphaBlendOrAnimation = alphaBlend_ || AlphaBlendAnimation;
+  f.menuOpen = menuState_.IsOpen();
   f.wParamIsSkinData = skinData_ && m.wParam == reinterpret_cast<WPARAM>(skinData_);
   f.wParamIsDC = (m.msg == wm::PaintFrameToDC || m.msg == wm::PaintFrameToDCEx) && IsDC(m.wParam);
   return f;
@@ -53,6 +54,7 @@ void TskSkinForm::SkinWindowProc(fw::TMessage& m, const Next& next) {
   // Whether the system's size/move loop runs for this press is known after
   // its default handling.
   if (m.msg == wm::NcLButtonDown) sizeMove_.PressStarts();
+  if (route.endsMenus) EndMenus();
   if (route.callDefault == TskDefaultCall::Before) CallDefault(m, next, DefaultDrawsCaption(m.msg));
   intptr_t result = route.result;
   switch (route.action) {
@@ -83,8 +85,10 @@ void TskSkinForm::SkinWindowProc(fw::TMessage& m, const Next& next) {
     case A::SkinnableChanged: SkinnableChanged(); break;
     case A::PaintFrameToDC: result = PaintFrameToDC(m.msg, m.wParam); break;
     case A::NcMouse: NcMouse(m); break;
-    // Menus and MDI coordination are not taken over here: the form's own
-    // handling answers those messages.
+    case A::KeyMenu: KeyMenu(m.lParam); break;
+    case A::CloseMenu: MenuClosed(); break;
+    // MDI coordination is not taken over here: the form's own handling
+    // answers those messages.
     default: break;
   }
   if (route.callDefault == TskDefaultCall::After) CallDefault(m, next, DefaultDrawsCaption(m.msg));

@@ -4,7 +4,7 @@
 // the skin's [POPUPWINDOW] and menu-item records (or in a plain look without
 // them). The windows never take the focus: the form that opened the menu
 // hands its key presses to KeyDown and closes the menu on clicks elsewhere
-// (TskSkinMenuHost in skMenusPopup.h does that for a form).
+// (TskSkinMenuOwner in skMenusPopup.h does that for a form).
 #include <windows.h>
 
 #include <algorithm>

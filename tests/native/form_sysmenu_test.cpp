@@ -3,8 +3,12 @@
 // and the handler swap while a skinned menu is open.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <optional>
+
 #include "skin/data/skSkinData.h"
 #include "skin/form/skFormMenuState.h"
+#include "skin/form/skFormObjectState.h"
 
 namespace {
 
@@ -88,6 +92,65 @@ TEST(FormSystemMenu, CaptionsFromTheSkinsStrings) {
   EXPECT_EQ(sk::SysMenuCaptionsOf(nullptr, table).maximize, "Max (table)");
   EXPECT_EQ(Shown(sk::TrayMenu(c)), "&Restore|-|&Schließen");
   EXPECT_EQ(sk::TrayMenu(c).front().name, "TRAY_SKF_RESTORE");
+}
+
+TEST(FormSystemMenu, EntriesRunTheCaptionButtonsCommands) {
+  using C = sk::TskSysCommand;
+  const sk::TskSysMenuInput normal{};
+  EXPECT_EQ(sk::StdCommandOf(C::Minimize, normal), sk::cmMinimize);
+  EXPECT_EQ(sk::StdCommandOf(C::Maximize, normal), sk::cmMaximize);
+  EXPECT_EQ(sk::StdCommandOf(C::RollUp, normal), sk::cmRollUp);
+  EXPECT_EQ(sk::StdCommandOf(C::MinimizeToTray, normal), sk::cmMinimizeToTray);
+  EXPECT_EQ(sk::StdCommandOf(C::Close, normal), sk::cmClose);
+  EXPECT_EQ(sk::StdCommandOf(C::Separator, normal), std::nullopt);
+  EXPECT_EQ(sk::StdCommandOf(C::Application, normal), std::nullopt);
+
+  // Restore: the buttons toggle, so it takes the one that leads back.
+  struct Case {
+    TskWindowState state;
+    bool rolledUp, rolledUpWhileMaximized;
+    std::optional<sk::TskStdCommand> expected;
+  } cases[] = {
+      {TskWindowState::Normal, true, false, sk::cmRollUp},       // rolled up: rolls down
+      {TskWindowState::Maximized, true, true, sk::cmRollUp},     // rolled up after maximising: rolls down
+      {TskWindowState::Maximized, true, false, sk::cmMaximize},  // maximised while rolled up: back to normal
+      {TskWindowState::Maximized, false, false, sk::cmMaximize},
+      {TskWindowState::Minimized, false, false, sk::cmMinimize},
+      {TskWindowState::Normal, false, false, std::nullopt},  // nothing to restore
+  };
+  for (const Case& c : cases) {
+    sk::TskSysMenuInput in;
+    in.state = c.state;
+    in.rolledUp = c.rolledUp;
+    in.rolledUpWhileMaximized = c.rolledUpWhileMaximized;
+    EXPECT_EQ(sk::StdCommandOf(C::Restore, in), c.expected) << static_cast<int>(c.state) << c.rolledUp;
+  }
+}
+
+TEST(FormSystemMenu, TheSystemMenuButtonStaysPressedUntilItsMenuCloses) {
+  const auto objects = sk::DefaultCaptionObjects();
+  sk::TskCaptionObjectTracker tracker;
+  tracker.Reset(sk::ObjectStatesOf(objects, nullptr));
+  int sysMenu = -1, close = -1;
+  for (size_t i = 0; i < objects.size(); ++i) {
+    if (objects[i].command == sk::cmSysMenu) sysMenu = static_cast<int>(i);
+    if (objects[i].command == sk::cmClose) close = static_cast<int>(i);
+  }
+  ASSERT_NE(sysMenu, -1);
+  tracker.TestActive(sysMenu, true);
+  const sk::TskObjectEffects down = tracker.MouseDown(sk::TskMouseButton::Left);
+  EXPECT_EQ(down.menuObject, sysMenu) << "the press opens the system menu";
+  tracker.MouseUp(sk::TskMouseButton::Left);
+  EXPECT_TRUE(tracker.State(sysMenu).pressed) << "released while its menu is still open";
+  const sk::TskObjectEffects closed = tracker.MenuClosed();
+  EXPECT_FALSE(tracker.State(sysMenu).pressed);
+  EXPECT_NE(std::find(closed.drawNow.begin(), closed.drawNow.end(), sysMenu), closed.drawNow.end());
+
+  // A button without a menu comes up with the release, and has no menu to open.
+  tracker.TestActive(close, true);
+  EXPECT_EQ(tracker.MouseDown(sk::TskMouseButton::Left).menuObject, -1);
+  tracker.MouseUp(sk::TskMouseButton::Left);
+  EXPECT_FALSE(tracker.State(close).pressed);
 }
 
 TEST(FormMenuOpenState, OpenTwiceThenCloseGivesTheOriginalHandlerBack) {

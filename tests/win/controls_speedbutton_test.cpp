@@ -21,6 +21,7 @@
 #include "skin/controls/skControlsRegistration.h"
 #include "skin/controls/skSkinSpeedButton.h"
 #include "skin/data/skSkinData.h"
+#include "skin/form/skSkinForm.h"
 #include "skin/menus/skImagesMenu.h"
 #include "skin/menus/skMenusPopup.h"
 #include "status_surface.h"
@@ -332,8 +333,9 @@ TEST_F(SpeedButtons, ReferencesAreClearedWhenTheirComponentsGo) {
 TEST_F(SpeedButtons, TheTrackPartOfAMenuButtonIsDrawnFromTheDownLook) {
   const auto* record = data_->FindSkinControl<TskDataSkinMenuButtonControl>("toolmenutrackbutton");
   ASSERT_NE(record, nullptr);
-  auto* host = TComponent::Create<TskSkinMenuHost>(form_);
-  host->SetSkinData(data_);
+  auto* host = TComponent::Create<TskSkinForm>(form_);
+  host->SetSkinned(false);
+  host->SetMenusSkinData(data_);
   auto* popup = TComponent::Create<TskSkinPopupMenu>(form_);
   auto* item = TComponent::Create<fw::TMenuItem>(popup);
   item->SetCaption(L"One");
@@ -368,7 +370,7 @@ TEST_F(SpeedButtons, TheTrackPartOfAMenuButtonIsDrawnFromTheDownLook) {
   EXPECT_EQ(wrong, 0);
   Release(b, 35, 12);
   EXPECT_TRUE(b->MenuTracked()) << "releases are ignored while the menu is open";
-  host->CloseMenu();
+  host->CloseSkinMenu();
   EXPECT_FALSE(b->MenuTracked());
   EXPECT_FALSE(b->Down());
   EXPECT_EQ(hidden, 1);

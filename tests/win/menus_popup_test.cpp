@@ -15,6 +15,7 @@
 #include "framework_input.h"
 #include "pixels_surface.h"
 #include "skin/data/skSkinDataBroadcast.h"
+#include "skin/form/skSkinForm.h"
 #include "skin/menus/skMenusPopup.h"
 
 using namespace fw;
@@ -41,7 +42,7 @@ int ThreadWindowCount() {
   return n;
 }
 
-// A form with a focused memo, a menu host and a popup menu of three levels:
+// A skinned form with a focused memo and a popup menu of three levels:
 //   &Open, &Save (Ctrl+S), -, &More > (&Alpha, &Beta > (&One, &Two)), &Disabled (disabled), E&xit
 class MenuForm {
  public:
@@ -57,7 +58,7 @@ class MenuForm {
       stored.ImportSkinFolder(QUILLET_SKIN_INI);
       skin->LoadFromStoredSkin(stored);
     }
-    host = TComponent::Create<TskSkinMenuHost>(form);
+    host = TComponent::Create<TskSkinForm>(form);
     host->SetSkinData(skin);
     popup = TComponent::Create<TskSkinPopupMenu>(form);
     open = Add(popup->Items(), L"&Open");
@@ -102,7 +103,7 @@ class MenuForm {
   TForm* form;
   TMemo* memo;
   TskSkinData* skin;
-  TskSkinMenuHost* host;
+  TskSkinForm* host;
   TskSkinPopupMenu* popup;
   TMenuItem *open, *save, *more, *alpha, *beta, *one, *two, *exit;
   std::vector<std::wstring> ran;

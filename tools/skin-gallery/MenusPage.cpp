@@ -32,8 +32,11 @@ TMenusPage::TMenusPage(TComponent* owner, TForm* form, sk::TskSkinData* skinData
   imagesButton_->SetShowHint(true);
   imagesButton_->SetParent(strip_);
 
-  host_ = TComponent::Create<sk::TskSkinMenuHost>(form);
-  host_->SetSkinData(skinData);
+  // The form keeps the platform's frame; the skinned form component is
+  // there for the menus the form opens.
+  skinForm_ = TComponent::Create<sk::TskSkinForm>(form);
+  skinForm_->SetSkinned(false);
+  skinForm_->SetMenusSkinData(skinData);
   BuildImages();
   BuildPopupMenu();
   BuildImagesMenu();
@@ -85,7 +88,7 @@ TMenuItem* TMenusPage::Add(TMenuItem* parent, const std::wstring& caption, int i
 }
 
 void TMenusPage::BuildPopupMenu() {
-  popup_ = TComponent::Create<sk::TskSkinPopupMenu>(host_->Form());
+  popup_ = TComponent::Create<sk::TskSkinPopupMenu>(&skinForm_->Form());
   popup_->SetImages(images_);
   TMenuItem* root = popup_->Items();
   Add(root, L"&Copy", 0)->SetShortCut(TextToShortCut(L"Ctrl+C"));
@@ -176,7 +179,7 @@ void TMenusPage::BuildItemsMenu(TMenuItem* parent) {
 void TMenusPage::BuildImagesMenu() {
   imagesMenu_ = TComponent::Create<sk::TskSkinImagesMenu>(this);
   imagesMenu_->SetImages(images_);
-  imagesMenu_->SetSkinData(host_->SkinData());
+  imagesMenu_->SetSkinData(skinForm_->MenusSkinData());
   imagesMenu_->SetColumnsCount(2);
   auto& items = imagesMenu_->ImagesItems();
   items.push_back({L"Shapes", L"", -1, false, true, nullptr});

@@ -11,6 +11,7 @@
 #include "framework/Forms.h"
 #include "framework/ImgList.h"
 #include "framework/StdCtrls.h"
+#include "skin/form/skSkinForm.h"
 #include "skin/menus/skImagesMenu.h"
 #include "skin/menus/skMenusPopup.h"
 
@@ -34,7 +35,7 @@ class TMenusPage : public fw::TComponent {
   fw::TPanel* strip_ = nullptr;
   fw::TButton* imagesButton_ = nullptr;
   fw::TImageList* images_ = nullptr;
-  sk::TskSkinMenuHost* host_ = nullptr;
+  sk::TskSkinForm* skinForm_ = nullptr;
   sk::TskSkinPopupMenu* popup_ = nullptr;
   sk::TskSkinImagesMenu* imagesMenu_ = nullptr;
   fw::TAction* undo_ = nullptr;
