@@ -256,8 +256,10 @@ void TskSkinForm::ShowSystemMenu(const fw::TRect& anchor) {
 
 TskSysMenuInput TskSkinForm::SysMenuInput() const {
   TskSysMenuInput in;
-  HWND wnd = Wnd();
-  if (wnd && IsIconic(wnd)) {
+  in.state = placement_.state;
+  in.rolledUp = placement_.rolledUp;
+  // The main form minimises with the application, outside the skinned state.
+  if (HWND wnd = Wnd(); wnd && IsIconic(wnd)) {
     in.state = TskWindowState::Minimized;
   } else if (form_->Maximized()) {
     in.state = TskWindowState::Maximized;
@@ -317,6 +319,23 @@ void TskSkinForm::MergeSystemMenu(const TskSysMenuInput& in, const TskSysMenuCap
 
 void TskSkinForm::RunSysCommand(TskSysCommand command) {
   if (const std::optional<TskStdCommand> button = StdCommandOf(command, SysMenuInput())) RunCommand(*button);
+}
+
+TskSkinPopupMenu* TskSkinForm::TrayMenu() {
+  if (trayMenu_) return trayMenu_;
+  trayMenu_ = new TskSkinPopupMenu(this);
+  trayMenu_->SetForm(form_);
+  // Made for the tray icon before any skin may be known: the program's
+  // own captions.
+  for (const TskSysMenuEntry& entry : sk::TrayMenu(StringTableCaptions())) {
+    auto* item = new fw::TMenuItem(trayMenu_);
+    item->SetName(fw::Utf8ToWide(entry.name));
+    item->SetCaption(fw::Utf8ToWide(entry.caption));
+    if (entry.command == TskSysCommand::Restore) item->OnClick = [this](fw::TComponent*) { RestoreFromTray(); };
+    if (entry.command == TskSysCommand::Close) item->OnClick = [this](fw::TComponent*) { form_->Close(); };
+    trayMenu_->Items()->Add(item);
+  }
+  return trayMenu_;
 }
 
 }  // namespace sk

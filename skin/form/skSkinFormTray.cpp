@@ -4,8 +4,6 @@
 // one, the window hides only once the icon is really in the notification
 // area, so it is never out of reach.
 #include "framework/Forms.h"
-#include "framework/Utf.h"
-#include "skin/form/skFormMenuState.h"
 #include "skin/form/skSkinForm.h"
 #include "skin/menus/skMenusPopup.h"
 #include "skin/tray/skTrayIcon.h"
@@ -23,22 +21,6 @@ void TskSkinForm::SetTrayIcon(TskTrayIcon* value) {
   if (HasState(fw::csDesigning)) return;
   if (!trayIcon_->PopupMenu()) trayIcon_->SetPopupMenu(TrayMenu());
   if (!trayIcon_->OnDblClick) trayIcon_->OnDblClick = [this](fw::TComponent*) { RestoreFromTray(); };
-}
-
-TskSkinPopupMenu* TskSkinForm::TrayMenu() {
-  if (trayMenu_) return trayMenu_;
-  trayMenu_ = new TskSkinPopupMenu(this);
-  trayMenu_->SetForm(form_);
-  // The skin may not be known yet: the program's own captions.
-  for (const TskSysMenuEntry& entry : sk::TrayMenu(TskSysMenuCaptions{})) {
-    auto* item = new fw::TMenuItem(trayMenu_);
-    item->SetName(fw::Utf8ToWide(entry.name));
-    item->SetCaption(fw::Utf8ToWide(entry.caption));
-    if (entry.command == TskSysCommand::Restore) item->OnClick = [this](fw::TComponent*) { RestoreFromTray(); };
-    if (entry.command == TskSysCommand::Close) item->OnClick = [this](fw::TComponent*) { form_->Close(); };
-    trayMenu_->Items()->Add(item);
-  }
-  return trayMenu_;
 }
 
 void TskSkinForm::MinimizeToTray() {
