@@ -1,5 +1,7 @@
 #include "skin/form/skFormObjectLook.h"
 
+#include <algorithm>
+
 #include "skin/data/skSkinDataRecords.h"
 #include "skin/pixels/skUtilsRects.h"
 
@@ -36,7 +38,26 @@ TskObjectLook BaseLook(const TskDataSkinObject& record, const TskObjectState& s,
 
 }  // namespace
 
+fw::TRect AnimationFrameRect(const fw::TRect& strip, int width, int height, int frameIndex) {
+  const int left = strip.left + width * (frameIndex - 1);
+  return {left, strip.top, left + width, strip.top + height};
+}
+
+TskObjectLook AnimateLook(const TskDataSkinAnimate& record, const TskObjectState& s, bool formActive) {
+  const int w = RectWidth(record.SkinRect), h = RectHeight(record.SkinRect);
+  const bool hasDown = !IsNullRect(record.DownSkinRect);
+  // An open menu holds the pressed look, or the last frame.
+  if (s.menuOpen) {
+    return RectLook(hasDown ? record.DownSkinRect : AnimationFrameRect(record.ActiveSkinRect, w, h, s.countFrames));
+  }
+  if (!formActive && !IsNullRect(record.InActiveSkinRect)) return RectLook(record.InActiveSkinRect);
+  if (s.pressed && s.hovered && hasDown) return RectLook(record.DownSkinRect);
+  return RectLook(AnimationFrameRect(record.ActiveSkinRect, w, h, std::clamp(s.frameIndex, 1, s.countFrames)));
+}
+
 TskObjectLook ObjectLookOf(const TskDataSkinObject& record, const TskObjectState& s, bool formActive, bool drawNormal) {
+  if (const auto* animate = dynamic_cast<const TskDataSkinAnimate*>(&record))
+    return AnimateLook(*animate, s, formActive);
   if (const auto* button = dynamic_cast<const TskDataSkinButton*>(&record)) {
     if (!s.enabled && !IsNullRect(button->DisableSkinRsect)) return RectLook(button->DisableSkinRsect);
     if (s.pressed && s.hovered && !IsNullRect(button->DownRect)) return RectLook(button->DownRect);

@@ -9,6 +9,7 @@
 namespace sk {
 
 class TskDataSkinObject;
+class TskDataSkinAnimate;
 
 struct TskObjectLook {
   enum Kind {
@@ -22,6 +23,12 @@ struct TskObjectLook {
   fw::TRect activeRect;
   double factor = 0;
 };
+
+// Frame `frameIndex` (from 1) of an animation whose frames of
+// width x height lie side by side from `strip`'s top-left.
+fw::TRect AnimationFrameRect(const fw::TRect& strip, int width, int height, int frameIndex);
+// An animated object's look: its frames run in its active picture.
+TskObjectLook AnimateLook(const TskDataSkinAnimate& record, const TskObjectState& state, bool formActive);
 
 // drawNormal: the object is drawn on its own (hover, press), so even a look
 // the frame picture holds must be copied.
