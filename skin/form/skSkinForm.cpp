@@ -30,6 +30,7 @@ fw::TTimer* MakeTimer(fw::TComponent* owner, unsigned interval, fw::TNotifyEvent
 TskSkinForm::TskSkinForm(fw::TComponent* owner) : fw::TComponent(owner), form_(FormOf(owner)) {
   hoverTimer_ = MakeTimer(this, kHoverInterval, [this](fw::TComponent*) { HoverTimerTick(); });
   morphTimer_ = MakeTimer(this, kMorphInterval, [this](fw::TComponent*) { MorphTimerTick(); });
+  animationTimer_ = MakeTimer(this, kMorphInterval, [this](fw::TComponent*) { AnimationTimerTick(); });
   form_->SetBorderIcons(0);
   form_->SetAutoScroll(false);
   // Joining the chain is enough: the window, if it exists already, gets the
@@ -55,6 +56,7 @@ TskSkinForm::~TskSkinForm() {
 
 void TskSkinForm::Notification(fw::TComponent* component, fw::TOperation operation) {
   fw::TComponent::Notification(component, operation);
+  if (operation == fw::TOperation::opRemove) ForgetObjectReference(component);
   if (operation == fw::TOperation::opRemove && component == skinData_) {
     // The skin's pictures and records go with it: the form is left as with
     // no skin at all.
@@ -148,6 +150,7 @@ void TskSkinForm::BuildObjects() {
   objects_ = skinInUse_ ? CaptionObjectsOf(*skinData_) : DefaultCaptionObjects();
   CheckObjects(objects_, {borderIcons_, HideCaptionButtons, DisableSystemMenu, false});
   tracker_.Reset(ObjectStatesOf(objects_, skinInUse_ ? skinData_ : nullptr));
+  ObjectsBuilt();
 }
 
 void TskSkinForm::FreeObjects() {
@@ -158,6 +161,7 @@ void TskSkinForm::FreeObjects() {
 void TskSkinForm::StopTimers() {
   hoverTimer_->SetEnabled(false);
   morphTimer_->SetEnabled(false);
+  animationTimer_->SetEnabled(false);
 }
 
 void TskSkinForm::ApplyBorderIcons() {

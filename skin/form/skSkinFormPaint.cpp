@@ -252,6 +252,7 @@ void TskSkinForm::PaintClientBackground(HDC dc) {
   canvas.Brush().color = form_->Color();
   if (!skinInUse_) {
     canvas.FillRect({0, 0, cr.right, cr.bottom});
+    PaintLogo(dc, cr.right, cr.bottom);
     return;
   }
   const int index = frame_.info.BGPictureIndex;
@@ -279,6 +280,7 @@ void TskSkinForm::PaintClientBackground(HDC dc) {
   const PixelView src = SourceView(source, {0, 0, source.Width(), source.Height()}, 3, scratch);
   BlitSpans(ViewOf(background), src, plan.x, plan.y);
   PutBitmap(dc, 0, 0, background);
+  PaintLogo(dc, cr.right, cr.bottom);
 }
 
 intptr_t TskSkinForm::PaintFrameToDC(unsigned message, WPARAM wParam) {

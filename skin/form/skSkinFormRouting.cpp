@@ -45,11 +45,14 @@ void TskSkinForm::CallDefault(fw::TMessage& m, const Next& next, bool holdRedraw
 
 void TskSkinForm::SkinWindowProc(fw::TMessage& m, const Next& next) {
   const TskRoute route = RouteFormMessage(m.msg, m.wParam, m.lParam, Flags(m));
+  if (route.endsMenus) HideObjectHint();
   if (route.callDefault == TskDefaultCall::Before) CallDefault(m, next, DefaultDrawsCaption(m.msg));
   intptr_t result = route.result;
   switch (route.action) {
     case A::Destroy: StopTimers(); break;
+    case A::SizeWhileDragging: RepaintLogo(); break;
     case A::Size: Size(); break;
+    case A::ResourceStrings: SetDefaultHints(); break;
     case A::Activate: Activate(); break;
     case A::SetText: RepaintFrame(); break;
     case A::EraseBackground: PaintClientBackground(reinterpret_cast<HDC>(m.wParam)); break;

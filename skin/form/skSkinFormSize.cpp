@@ -47,6 +47,7 @@ void TskSkinForm::TakeFrameSize() {
 
 void TskSkinForm::Size() {
   TakeFrameSize();
+  RepaintLogo();
   if (!skinned_) return;
   UpdateSkin();
   if (!skinInUse_) RepaintFrame();
@@ -118,6 +119,7 @@ void TskSkinForm::NcActivate(bool active) {
   // its new look is ours to paint.
   RepaintFrame();
   ApplyCaptionActive(true);
+  ClientInActive(active);
 }
 
 }  // namespace sk
