@@ -159,7 +159,11 @@ void TskSkinForm::OpenButtonMenu(int index) {
   if (o.command == cmSysMenu && (o.kind == TskObjectKind::StdButton || o.kind == TskObjectKind::Animate)) return;
   const auto menu = objectMenus_.find(o.name);
   HWND wnd = Wnd();
-  if (menu == objectMenus_.end() || !wnd || menu->second.items->Count() == 0) return;
+  if (menu == objectMenus_.end() || !wnd || menu->second.items->Count() == 0) {
+    // Nothing to wait for: the press must not hold the button down.
+    Apply(tracker_.MenuClosed());
+    return;
+  }
   HideObjectHint();
   RECT wr;
   GetWindowRect(wnd, &wr);
