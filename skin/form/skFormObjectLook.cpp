@@ -65,4 +65,39 @@ TskObjectLook ObjectLookOf(const TskDataSkinObject& record, const TskObjectState
   return BaseLook(record, s, formActive, drawNormal);
 }
 
+fw::TRect CaptionFrameRect(const TskDataSkinCaption& c, int frameIndex) {
+  const fw::TRect& a = c.AnimateSkinRect;
+  const int count = std::max(1, c.FrameCount);
+  if (RectHeight(a) > RectHeight(c.SkinRect)) {
+    const int h = RectHeight(a) / count;
+    return {a.left, a.top + h * (frameIndex - 1), a.right, a.top + h * frameIndex};
+  }
+  const int w = RectWidth(a) / count;
+  return {a.left + w * (frameIndex - 1), a.top, a.left + w * frameIndex, a.bottom};
+}
+
+TskCaptionLook CaptionLookOf(const TskDataSkinCaption& c, const TskObjectState& s, bool hasActivePicture,
+                             bool autoRenderInactive) {
+  TskCaptionLook look;
+  look.textActive = s.activeLook;
+  if (!hasActivePicture) return look;
+  if (s.animates && s.frameIndex >= 1 && s.frameIndex <= s.countFrames) {
+    // On its way between the looks: the frame carries the look it leaves.
+    look.kind = TskCaptionLook::Image;
+    look.background = CaptionFrameRect(c, s.frameIndex);
+    look.textActive = !s.activeLook;
+    return look;
+  }
+  const bool imageLooks = s.morphing || c.StretchEffect || s.animates;
+  if (IsNullRect(c.ActiveSkinRect) || (!s.activeLook && !imageLooks)) return look;
+  look.kind = TskCaptionLook::Image;
+  if (s.activeLook) {
+    look.background = c.ActiveSkinRect;
+  } else {
+    look.background = c.SkinRect;
+    look.inactiveEffect = autoRenderInactive;
+  }
+  return look;
+}
+
 }  // namespace sk

@@ -195,3 +195,62 @@ TEST(FormAnimation, FramesAreCutSideBySideFromTheActiveRectangle) {
 }
 
 }  // namespace
+
+namespace {
+
+sk::TskDataSkinCaption AnimatedCaption() {
+  sk::TskDataSkinCaption c("caption");
+  c.SkinRect = {0, 0, 100, 20};
+  c.ActiveSkinRect = {0, 20, 100, 40};
+  c.AnimateSkinRect = {0, 40, 300, 60};
+  c.FrameCount = 3;
+  return c;
+}
+
+TEST(FormCaptionLook, AnimationFramesCarryTheTextOfTheLookTheyLeave) {
+  sk::TskDataSkinCaption c = AnimatedCaption();
+  TskObjectState s;
+  s.kind = TskObjectKind::Caption;
+  s.animates = true;
+  s.countFrames = 3;
+  s.activeLook = true;
+  s.frameIndex = 2;
+  sk::TskCaptionLook look = sk::CaptionLookOf(c, s, true, false);
+  EXPECT_EQ(look.kind, sk::TskCaptionLook::Image);
+  EXPECT_EQ(look.background, (fw::TRect{100, 40, 200, 60}));  // side by side
+  EXPECT_FALSE(look.textActive);
+  // Frames higher than the caption lie on top of each other.
+  c.AnimateSkinRect = {0, 40, 100, 100};
+  EXPECT_EQ(sk::CaptionFrameRect(c, 3), (fw::TRect{0, 80, 100, 100}));
+  // Past the last frame: the active image with the active text.
+  s.frameIndex = 4;
+  look = sk::CaptionLookOf(c, s, true, false);
+  EXPECT_EQ(look.background, c.ActiveSkinRect);
+  EXPECT_TRUE(look.textActive);
+  // Back at rest, inactive: the normal image, with the inactive effect
+  // when the skin renders it.
+  s.activeLook = false;
+  s.frameIndex = 0;
+  look = sk::CaptionLookOf(c, s, true, true);
+  EXPECT_EQ(look.background, c.SkinRect);
+  EXPECT_TRUE(look.inactiveEffect);
+}
+
+TEST(FormCaptionLook, WithoutEffectsOrPicturesOnlyTheTextIsDrawn) {
+  sk::TskDataSkinCaption c = AnimatedCaption();
+  TskObjectState s;
+  s.kind = TskObjectKind::Caption;
+  EXPECT_EQ(sk::CaptionLookOf(c, s, true, false).kind, sk::TskCaptionLook::TextOnly);  // inactive, no effects
+  s.activeLook = true;
+  EXPECT_EQ(sk::CaptionLookOf(c, s, true, false).kind, sk::TskCaptionLook::Image);
+  EXPECT_EQ(sk::CaptionLookOf(c, s, false, false).kind, sk::TskCaptionLook::TextOnly);  // no active picture
+  c.ActiveSkinRect = {};
+  EXPECT_EQ(sk::CaptionLookOf(c, s, true, false).kind, sk::TskCaptionLook::TextOnly);
+  // The stretch effect draws the normal image too.
+  c = AnimatedCaption();
+  c.StretchEffect = true;
+  s.activeLook = false;
+  EXPECT_EQ(sk::CaptionLookOf(c, s, true, false).background, c.SkinRect);
+}
+
+}  // namespace

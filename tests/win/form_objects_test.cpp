@@ -76,6 +76,17 @@ std::filesystem::path VariantSkin() {
                  "activeskinrect=3,90,66,111\r\ncountframes=3\r\nbuttonstyle=1\r\n"
                  "timerinterval=25");
     s = Replaced(s, "inactiveskinrect=27,178,48,199", "inactiveskinrect=0,0,0,0");
+    // The caption steps through three frames stacked in the active picture.
+    s = Replaced(s, "activepictureindex=-1\r\nactivemaskpictureindex=-1\r\nskinrectinapicture=0\r\nskinrect=3,5,282,24",
+                 "activepictureindex=0\r\nactivemaskpictureindex=-1\r\nskinrectinapicture=0\r\nskinrect=3,5,282,24");
+    s = Replaced(s,
+                 "activeskinrect=0,0,0,0\r\ninactiveskinrect=0,0,0,0\r\nmorphing=0\r\nmorphkind=mkdefault\r\n"
+                 "glowlayerpictureindex=-1\r\nglowlayermaskpictureindex=-1\r\nglowlayeroffsetx=0\r\n"
+                 "glowlayeroffsety=0\r\nglowlayeralphablendvalue=255\r\ntextrect",
+                 "activeskinrect=0,57,75,76\r\ninactiveskinrect=0,0,0,0\r\nmorphing=0\r\nmorphkind=mkdefault\r\n"
+                 "glowlayerpictureindex=-1\r\nglowlayermaskpictureindex=-1\r\nglowlayeroffsetx=0\r\n"
+                 "glowlayeroffsety=0\r\nglowlayeralphablendvalue=255\r\ntextrect");
+    s = Replaced(s, "animateskinrect=0,0,0,0\r\nframecount=0", "animateskinrect=0,0,75,57\r\nframecount=3");
     s += "\r\n[menubutton]\r\nactivepictureindex=0\r\nskinrectinapicture=0\r\nskinrect=2,202,10,208\r\n"
          "activeskinrect=3,2,11,8\r\n";
     std::ofstream out(to / L"skin.ini", std::ios::binary);
@@ -180,6 +191,25 @@ TEST_F(ObjectsForm, AnAnimatedButtonRunsItsFramesOnTheTimerAndShowsEachOnTheFram
     fw::WindowDC dc(wnd_);
     EXPECT_EQ(GetPixel(dc.Get(), r.left + 10, r.top + 10), data_->ActivePicture(0)->Pixel(3 + 10, 90 + 10));
   }
+}
+
+TEST_F(ObjectsForm, TheCaptionStepsThroughItsFramesWhenTheFormIsActivated) {
+  const int caption = Index("caption");
+  ASSERT_TRUE(State(caption).animates);
+  SendMessageW(wnd_, WM_NCACTIVATE, FALSE, 0);
+  EXPECT_EQ(State(caption).frameIndex, 0);
+  SendMessageW(wnd_, WM_NCACTIVATE, TRUE, 0);
+  EXPECT_EQ(State(caption).frameIndex, 1);
+  std::vector<int> seen;
+  ASSERT_TRUE(PumpUntil([&] {
+    if (seen.empty() || seen.back() != State(caption).frameIndex) seen.push_back(State(caption).frameIndex);
+    return State(caption).frameIndex == 4;
+  }));
+  EXPECT_EQ(seen, (std::vector<int>{1, 2, 3, 4}));
+  // At rest the active image: its right end is the active rectangle's.
+  const fw::TRect& r = skin_->CaptionObjects()[static_cast<size_t>(caption)].rect;
+  fw::WindowDC dc(wnd_);
+  EXPECT_EQ(GetPixel(dc.Get(), r.right - 5, r.top + 2), data_->ActivePicture(0)->Pixel(75 - 5, 57 + 2));
 }
 
 TEST_F(ObjectsForm, HoveredButtonsAskTheSkinnedHintForTheirDefaultHint) {
