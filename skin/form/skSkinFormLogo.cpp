@@ -65,15 +65,16 @@ void TskSkinForm::RepaintLogo() {
 }
 
 void TskSkinForm::ClientInActive(bool active) {
-  HWND wnd = Wnd();
-  if (!ClientInActiveEffect || !wnd || !IsWindowVisible(wnd)) return;
+  // A picture left from the last deactivation goes whatever the settings
+  // are now.
   if (inactivePanel_) {
     fw::TControl* panel = inactivePanel_;
     inactivePanel_ = nullptr;
     RemoveFreeNotification(panel);
     fw::TComponent::Free(panel);
   }
-  if (active) return;
+  HWND wnd = Wnd();
+  if (active || !ClientInActiveEffect || !wnd || !IsWindowVisible(wnd)) return;
   RECT cr;
   GetClientRect(wnd, &cr);
   if (cr.right <= 0 || cr.bottom <= 0) return;

@@ -336,8 +336,12 @@ TEST_F(LogoForm, AnInactiveFormsClientIsCoveredUntilItIsActiveAgain) {
     SendMessageW(wnd_, WM_NCACTIVATE, TRUE, 0);
     EXPECT_EQ(skin_->ClientInActivePanel(), nullptr);
   }
-  // Off: nothing covers the client.
+  // Switched off while inactive: the picture still goes on activation,
+  // and no new one comes.
+  SendMessageW(wnd_, WM_NCACTIVATE, FALSE, 0);
   skin_->ClientInActiveEffect = false;
+  SendMessageW(wnd_, WM_NCACTIVATE, TRUE, 0);
+  EXPECT_EQ(skin_->ClientInActivePanel(), nullptr);
   SendMessageW(wnd_, WM_NCACTIVATE, FALSE, 0);
   EXPECT_EQ(skin_->ClientInActivePanel(), nullptr);
 }
