@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -281,6 +282,46 @@ TEST_F(ObjectsForm, AButtonOpensItsMenuBelowItselfAndStaysPressedUntilItCloses) 
   // Freed items are forgotten.
   TComponent::Free(popup);
   EXPECT_FALSE(State(button).hasMenu);
+}
+
+TEST_F(ObjectsForm, ManyAnimationMenuAndInactiveCyclesLeaveTheHandleCountsAlone) {
+  auto* host = TComponent::Create<TskSkinMenuHost>(form_);
+  host->SetSkinData(data_);
+  auto* popup = TComponent::Create<TskSkinPopupMenu>(form_);
+  auto* item = TComponent::Create<fw::TMenuItem>(form_);
+  item->SetCaption(L"&One");
+  popup->Items()->Add(item);
+  skin_->SetObjectMenu("menubutton", popup->Items());
+  skin_->ClientInActiveEffect = true;
+  skin_->SetLogoBitMap(fw::TBitmap(30, 20));
+  const int rollUp = Index("rollupbutton"), button = Index("menubutton");
+  const POINT overRollUp = ScreenCentre(rollUp), overButton = ScreenCentre(button);
+  const int gdi = fw::HandleCounters::Gdi();
+  const int user = fw::HandleCounters::User();
+  const char* asked = std::getenv("QUILLET_SOAK_CYCLES");
+  const int kCycles = asked && std::atoi(asked) > 0 ? std::atoi(asked) : 200;
+  for (int i = 0; i < kCycles; ++i) {
+    MoveTo(overRollUp);
+    Sleep(i % 3 == 0 ? 30 : 0);
+    Pump();
+    MoveAway();
+    MoveTo(overButton, HTBOTTOMLEFT);
+    SendMessageW(wnd_, WM_NCLBUTTONDOWN, HTNOWHERE, MAKELPARAM(overButton.x, overButton.y));
+    SendMessageW(wnd_, WM_NCLBUTTONUP, HTNOWHERE, MAKELPARAM(overButton.x, overButton.y));
+    host->CloseMenu();
+    MoveAway();
+    SendMessageW(wnd_, WM_NCACTIVATE, FALSE, 0);
+    SendMessageW(wnd_, WM_NCACTIVATE, TRUE, 0);
+    if (i % 20 == 0) {
+      Pump();
+      ReapPopups();
+    }
+  }
+  Pump();
+  ReapPopups();
+  EXPECT_FALSE(State(button).pressed);
+  EXPECT_EQ(fw::HandleCounters::Gdi(), gdi);
+  EXPECT_EQ(fw::HandleCounters::User(), user);
 }
 
 class LogoForm : public ObjectsForm {
