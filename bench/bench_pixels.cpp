@@ -171,8 +171,10 @@ void BM_Builder_StretchDistinctRows(benchmark::State& state) {
 }
 BENCHMARK(BM_Builder_StretchDistinctRows)->Arg(0)->Arg(2);
 
+// Arguments: the mean run length, then the path (0 portable, 2 AVX-512).
 void BM_MaskScan(benchmark::State& state) {
   const int meanRun = static_cast<int>(state.range(0));
+  sk::SetWidestPixelPath(static_cast<sk::TPixelPath>(state.range(1)));
   TBitmap mask(W, H);
   std::mt19937 rng(3);
   for (int y = 0; y < H; ++y) {
@@ -189,8 +191,9 @@ void BM_MaskScan(benchmark::State& state) {
   const double reference = FastestCall([&] { benchmark::DoNotOptimize(std::memchr(bytes, 0x5A, size)); });
   MeasureAgainst(state, "vs_memchr", reference, [&] { benchmark::DoNotOptimize(sk::MaskToRegionData(mask, 0, 0)); });
   state.counters["gpixels_per_s"] = W * H / (state.counters["fastest_us"] * 1e3);
+  sk::SetWidePixelPathsAllowed(true);
 }
-BENCHMARK(BM_MaskScan)->Arg(16)->Arg(64);
+BENCHMARK(BM_MaskScan)->Args({16, 0})->Args({16, 2})->Args({64, 0})->Args({64, 2});
 
 void BM_BitmapBlend(benchmark::State& state) {
   const PathChoice path(state);

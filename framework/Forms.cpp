@@ -432,7 +432,7 @@ void TApplication::SetTitle(const std::wstring& title) {
 }
 
 void TApplication::Run() {
-  if (mainForm_) mainForm_->Show();
+  if (mainForm_ && ShowMainForm) mainForm_->Show();
   while (!terminated_) {
     MSG msg;
     const BOOL got = GetMessageW(&msg, nullptr, 0, 0);

@@ -214,8 +214,11 @@ class TApplication : public TComponent {
     if (!mainForm_) mainForm_ = form;
     return form;
   }
-  // Shows the main form and runs the message loop until it closes.
+  // Shows the main form (unless ShowMainForm was turned off, as a tray
+  // icon that starts minimised does) and runs the message loop until it
+  // closes.
   void Run();
+  bool ShowMainForm = true;
   void Terminate();
   bool Terminated() const { return terminated_; }
 

@@ -1,8 +1,12 @@
 #include "framework/Icons.h"
 
+#include <cstring>
+#include <vector>
+
 #include "framework/Canvas.h"
 #include "framework/Exceptions.h"
 #include "framework/GdiObjects.h"
+#include "framework/Graphics.h"
 
 namespace fw {
 
@@ -65,6 +69,31 @@ SIZE TIcon::Size() const {
 
 void TIcon::Draw(TCanvas& canvas, int x, int y, int width, int height) const {
   if (handle_) DrawIconEx(canvas.Handle(), x, y, handle_, width, height, 0, nullptr, DI_NORMAL);
+}
+
+HICON CreateAlphaIcon(const TBitmap& image) {
+  if (image.Empty() || image.PixelFormat() != TPixelFormat::pf32bit) return nullptr;
+  const int w = image.Width(), h = image.Height();
+  BITMAPINFO bi{};
+  bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  bi.bmiHeader.biWidth = w;
+  bi.bmiHeader.biHeight = -h;  // top-down, as our rows are
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = 32;
+  bi.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  GdiObject<HBITMAP> colour(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!colour || !bits) return nullptr;
+  for (int y = 0; y < h; ++y) {
+    std::memcpy(static_cast<uint8_t*>(bits) + static_cast<size_t>(y) * w * 4, image.ScanLine(y),
+                static_cast<size_t>(w) * 4);
+  }
+  GdiFlush();
+  // The alpha decides; the mask only has to exist (all zero: opaque).
+  std::vector<uint8_t> zeros(static_cast<size_t>((w + 15) / 16 * 2) * h, 0);
+  GdiObject<HBITMAP> mask(CreateBitmap(w, h, 1, 1, zeros.data()));
+  ICONINFO info{TRUE, 0, 0, mask.Get(), colour.Get()};
+  return CreateIconIndirect(&info);
 }
 
 }  // namespace fw

@@ -7,7 +7,12 @@
 
 namespace fw {
 
+class TBitmap;
 class TCanvas;
+
+// A new icon of a 32-bit image with straight alpha (an image list's image),
+// or null for an empty image. The caller owns it.
+HICON CreateAlphaIcon(const TBitmap& image);
 
 class TIcon {
  public:

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bitset>
 
+#include "framework/ActnList.h"
 #include "framework/Exceptions.h"
 #include "framework/ImgList.h"
 
@@ -168,6 +169,7 @@ TMenuItem::~TMenuItem() {
     TComponent::Free(child);
   }
   if (parent_) parent_->Remove(this);
+  SetAction(nullptr);
   UsedCommands()[command_] = false;
 }
 
@@ -182,6 +184,11 @@ void TMenuItem::SetCaption(const std::wstring& caption) {
   if (caption == caption_) return;
   const bool wasLine = IsLine();
   caption_ = caption;
+  if (lineReduced_ && !IsLine()) {
+    // No longer a line, so no longer a redundant one.
+    lineReduced_ = false;
+    visible_ = true;
+  }
   Changed(wasLine != IsLine());
 }
 
@@ -243,6 +250,8 @@ void TMenuItem::SetEnabled(bool enabled) {
 }
 
 void TMenuItem::SetVisible(bool visible) {
+  // Whoever sets it decides from now on, not the line reduction.
+  lineReduced_ = false;
   if (visible == visible_) return;
   visible_ = visible;
   Changed(true);
@@ -252,6 +261,31 @@ void TMenuItem::SetImageIndex(int index) {
   if (index == imageIndex_) return;
   imageIndex_ = index;
   Changed(false);
+}
+
+void TMenuItem::SetBitmap(const TBitmap& bitmap) {
+  bitmap_ = bitmap;
+  Changed(false);
+}
+
+void TMenuItem::SetAction(TAction* action) {
+  if (action == action_) return;
+  if (action_) std::erase(action_->clients_, this);
+  action_ = action;
+  if (!action_) return;
+  action_->clients_.push_back(this);
+  ActionChanged();
+}
+
+void TMenuItem::ActionChanged() {
+  const TAction& a = *action_;
+  SetCaption(a.Caption());
+  SetEnabled(a.Enabled());
+  SetChecked(a.Checked());
+  SetVisible(a.Visible());
+  SetHint(a.Hint());
+  SetImageIndex(a.ImageIndex());
+  SetShortCut(a.ShortCut());
 }
 
 int TMenuItem::MenuIndex() const { return parent_ ? parent_->IndexOf(this) : -1; }
@@ -298,6 +332,60 @@ TMenu* TMenuItem::GetParentMenu() const {
   return root->menu_;
 }
 
+void TMenuItem::SetAutoLineReduction(TMenuAutoFlag value) {
+  if (value == autoLineReduction_) return;
+  autoLineReduction_ = value;
+  Changed(false);
+}
+
+bool TMenuItem::IsAutoLineReduction() const {
+  for (const TMenuItem* item = this; item; item = item->parent_) {
+    if (item->autoLineReduction_ != TMenuAutoFlag::maParent)
+      return item->autoLineReduction_ == TMenuAutoFlag::maAutomatic;
+    if (!item->parent_ && item->menu_) return item->menu_->AutoLineReduction() == TMenuAutoFlag::maAutomatic;
+  }
+  return false;
+}
+
+bool TMenuItem::RethinkLines() {
+  bool changed = false;
+  auto show = [&changed](TMenuItem* line, bool shown) {
+    if (shown && line->lineReduced_) {
+      line->lineReduced_ = false;
+      line->visible_ = true;
+      changed = true;
+    } else if (!shown && line->visible_) {
+      line->lineReduced_ = true;
+      line->visible_ = false;
+      changed = true;
+    }
+  };
+  const bool reduce = IsAutoLineReduction();
+  // A line is kept only between two shown items, and only the first of
+  // a run; hidden items in between count as nothing.
+  TMenuItem* pending = nullptr;
+  bool itemBefore = false;
+  for (TMenuItem* item : items_) {
+    if (item->IsLine()) {
+      if (!item->visible_ && !item->lineReduced_) continue;  // its owner hid it
+      if (!reduce) {
+        show(item, true);
+      } else if (!itemBefore || pending) {
+        show(item, false);
+      } else {
+        pending = item;
+      }
+    } else if (item->visible_) {
+      if (pending) show(pending, true);
+      pending = nullptr;
+      itemBefore = true;
+    }
+  }
+  if (pending) show(pending, false);
+  if (changed) Changed(true);
+  return changed;
+}
+
 TMenuItem* TMenuItem::FindAccelerator(wchar_t key) const {
   for (TMenuItem* item : items_) {
     if (item->visible_ && IsAccel(key, item->caption_)) return item;
@@ -324,7 +412,12 @@ TMenuItem* TMenuItem::FindCommand(uint16_t command) {
 }
 
 void TMenuItem::Click() {
-  if (enabled_ && OnClick) OnClick(this);
+  if (!enabled_) return;
+  if (OnClick) {
+    OnClick(this);
+  } else if (action_) {
+    action_->Execute();
+  }
 }
 
 void TMenuItem::SetParentComponent(TComponent* parent) {
@@ -352,6 +445,12 @@ void TMenu::SetImages(TImageList* images) {
   if (images_) RemoveFreeNotification(images_);
   images_ = images;
   if (images_) FreeNotification(images_);
+  MenuChanged(items_, false);
+}
+
+void TMenu::SetAutoLineReduction(TMenuAutoFlag value) {
+  if (value == autoLineReduction_ || value == TMenuAutoFlag::maParent) return;
+  autoLineReduction_ = value;
   MenuChanged(items_, false);
 }
 

@@ -5,13 +5,17 @@
 // dispatch are in MenusWin.h, and a skin engine may draw the same tree its
 // own way.
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "framework/Component.h"
+#include "framework/Graphics.h"
 
 namespace fw {
 
+class TAction;
+class TCanvas;
 class TImageList;
 class TMenu;
 
@@ -43,6 +47,16 @@ bool IsAccel(wchar_t key, const std::wstring& caption);  // ignoring case
 // The caption as shown: markers removed, "&&" reduced to "&".
 std::wstring StripHotkey(const std::wstring& caption);
 
+// Whether redundant separators are hidden: those before the first and after
+// the last shown item of a level, and all but one of a run with nothing
+// shown between them. An item may follow its parent (and the top level its
+// menu).
+enum class TMenuAutoFlag { maAutomatic, maManual, maParent };
+
+// Draws an item in place of its caption, image and marks, on `canvas`
+// within `rect`; `selected` while it is highlighted.
+using TMenuDrawItemEvent = std::function<void(TComponent* sender, TCanvas& canvas, const TRect& rect, bool selected)>;
+
 // One entry of a menu. A parent item frees its sub-items; an item freed on
 // its own leaves its parent first. Every item carries a command number,
 // unique in the process while the item lives, by which the platform names it.
@@ -71,8 +85,17 @@ class TMenuItem : public TComponent {
   void SetVisible(bool visible);
   int ImageIndex() const { return imageIndex_; }
   void SetImageIndex(int index);
+  // The item's own picture; when not empty it is shown instead of the
+  // image list's image.
+  const TBitmap& Bitmap() const { return bitmap_; }
+  void SetBitmap(const TBitmap& bitmap);
   const std::wstring& Hint() const { return hint_; }
   void SetHint(const std::wstring& hint) { hint_ = hint; }
+  // Linked, the item takes the action's caption, states, hint, image and
+  // short cut whenever they change, and a click without OnClick runs the
+  // action. Not owned; the link goes when either side is freed.
+  TAction* Action() const { return action_; }
+  void SetAction(TAction* action);
   // A caption of a single "-" makes a separator line.
   bool IsLine() const { return caption_ == L"-"; }
   uint16_t Command() const { return command_; }
@@ -93,6 +116,16 @@ class TMenuItem : public TComponent {
   // The menu whose tree holds this item, or null.
   TMenu* GetParentMenu() const;
 
+  TMenuAutoFlag AutoLineReduction() const { return autoLineReduction_; }
+  void SetAutoLineReduction(TMenuAutoFlag value);
+  // maParent resolved: through the parents to the menu; false outside a menu.
+  bool IsAutoLineReduction() const;
+  // Hides the redundant separators among the sub-items when lines are
+  // reduced automatically, else shows again those it hid before. Only lines
+  // it hid itself come back: a line hidden by its owner stays hidden. True
+  // when a line changed.
+  bool RethinkLines();
+
   // The first visible sub-item whose caption marks `key` as accelerator.
   TMenuItem* FindAccelerator(wchar_t key) const;
   // The first item below this one with that short cut that can run: enabled
@@ -101,17 +134,21 @@ class TMenuItem : public TComponent {
   // The item below this one (or this one) with that command.
   TMenuItem* FindCommand(uint16_t command);
 
-  // Runs OnClick when the item is enabled.
+  // When the item is enabled: OnClick, or without one the linked action.
   virtual void Click();
   TNotifyEvent OnClick;
+  // Owner drawing, where the menu that shows the item offers it.
+  TMenuDrawItemEvent OnDrawItem;
 
   // The layout places an item inside a menu or another item.
   void SetParentComponent(TComponent* parent) override;
 
  private:
   friend class TMenu;
+  friend class TAction;
   void Changed(bool structure);
   void UncheckRadioSiblings();
+  void ActionChanged();
 
   std::wstring caption_;
   std::wstring hint_;
@@ -123,6 +160,10 @@ class TMenuItem : public TComponent {
   bool enabled_ = true;
   bool visible_ = true;
   int imageIndex_ = -1;
+  TBitmap bitmap_;
+  TAction* action_ = nullptr;
+  TMenuAutoFlag autoLineReduction_ = TMenuAutoFlag::maParent;
+  bool lineReduced_ = false;  // a separator RethinkLines hid
   uint16_t command_;
   std::vector<TMenuItem*> items_;
   TMenuItem* parent_ = nullptr;
@@ -143,6 +184,10 @@ class TMenu : public TComponent {
   // Runs the first item that can run with that short cut; true when one ran.
   bool IsShortCut(TShortCut shortCut);
   TMenuItem* FindItem(uint16_t command) const { return items_->FindCommand(command); }
+  // Items that follow their parent follow this; a menu has no parent of
+  // its own, so maParent is refused.
+  TMenuAutoFlag AutoLineReduction() const { return autoLineReduction_; }
+  void SetAutoLineReduction(TMenuAutoFlag value);
 
  protected:
   // An item of the tree changed: its look only, or the tree's shape.
@@ -153,6 +198,7 @@ class TMenu : public TComponent {
   friend class TMenuItem;
   TMenuItem* items_;
   TImageList* images_ = nullptr;
+  TMenuAutoFlag autoLineReduction_ = TMenuAutoFlag::maAutomatic;
 };
 
 }  // namespace fw

@@ -21,6 +21,11 @@ class TPopupMenu : public TMenu {
   // the menu its own way and return true; otherwise the platform's menu
   // shows, owned by the form that owns this menu (else the active window).
   virtual void Popup(int x, int y);
+  // Off: the menu shows only when called, never on its own (a right click,
+  // a tray icon's button).
+  bool AutoPopup = true;
+  // Who popped the menu up last, for the items' handlers. Not owned.
+  TComponent* PopupComponent = nullptr;
   TNotifyEvent OnPopup;
   std::function<bool(TPopupMenu& menu, int x, int y)> PopupHandler;
 };

@@ -16,14 +16,18 @@ void TPopupWindow::RegisterPopupClass() const {
   if (GetClassInfoExW(GetModuleHandleW(nullptr), className_.c_str(), &existing)) return;
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
-  // CS_SAVEBITS: a popup that comes and goes often spares the windows
-  // beneath a repaint.
-  wc.style = CS_SAVEBITS | (dropShadow_ ? CS_DROPSHADOW : 0);
+  wc.style = ClassStyle();
   wc.lpfnWndProc = TWinControl::StaticWndProc;
   wc.hInstance = GetModuleHandleW(nullptr);
   wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   wc.lpszClassName = className_.c_str();
   RegisterClassExW(&wc);
+}
+
+UINT TPopupWindow::ClassStyle() const {
+  // CS_SAVEBITS: a popup that comes and goes often spares the windows
+  // beneath a repaint.
+  return CS_SAVEBITS | (dropShadow_ ? CS_DROPSHADOW : 0);
 }
 
 void TPopupWindow::CreateParams(TCreateParams& p) {

@@ -31,6 +31,8 @@ class TPopupWindow : public TCustomControl {
  protected:
   void CreateParams(TCreateParams& params) override;
   void WndProc(TMessage& message) override;
+  // The class style the popup's class is registered with.
+  virtual UINT ClassStyle() const;
 
  private:
   void RegisterPopupClass() const;

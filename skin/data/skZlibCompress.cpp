@@ -7,6 +7,8 @@
 #include <cstring>
 #include <new>
 
+#include "skin/data/skAdler32.h"
+
 namespace sk {
 namespace {
 const wchar_t* const kInvalidStreamOp = L"Invalid stream operation";
@@ -149,9 +151,26 @@ void ZDecompressStream(fw::TStream& source, fw::TStream& dest, int64_t maxOutput
 
 void TskInflatedBytes::Free::operator()(uint8_t* p) const { std::free(p); }
 
+namespace {
+
+constexpr int64_t kZlibHeader = 2, kZlibTrailer = 4;
+
+// The two bytes before the deflate data: deflate, a window zlib can use, no
+// preset dictionary, and the check that makes them a multiple of 31.
+bool ZlibHeaderValid(const uint8_t* data, int64_t size) {
+  if (size < kZlibHeader) return false;
+  const unsigned cmf = data[0], flg = data[1];
+  return (cmf & 0x0F) == Z_DEFLATED && (cmf >> 4) <= 7 && (cmf << 8 | flg) % 31 == 0 && !(flg & 0x20);
+}
+
+}  // namespace
+
+// The deflate data is inflated raw and its checksum worked out apart
+// (Adler32): zlib's own check is a byte loop as slow as the inflate.
 TskInflatedBytes ZDecompressBuffer(const uint8_t* data, int64_t size, int64_t maxOutput) {
+  if (!ZlibHeaderValid(data, size)) throw EDecompressionError(L"compression error");
   z_stream z{};
-  if (inflateInit(&z) != Z_OK) throw EDecompressionError(L"compression error");
+  if (inflateInit2(&z, -MAX_WBITS) != Z_OK) throw EDecompressionError(L"compression error");
   struct End {
     z_stream& z;
     ~End() { inflateEnd(&z); }
@@ -159,8 +178,10 @@ TskInflatedBytes ZDecompressBuffer(const uint8_t* data, int64_t size, int64_t ma
   constexpr int64_t kStep = int64_t{1} << 30;  // what one zlib call takes and gives
   // One byte past the limit tells the limit is passed.
   const int64_t limit = std::min<int64_t>(maxOutput, INT64_MAX - 1) + 1;
+  const uint8_t* const input = data + kZlibHeader;
+  const int64_t inputSize = size - kZlibHeader;
   TskInflatedBytes out;
-  int64_t capacity = 0, inputLeft = size;
+  int64_t capacity = 0, inputLeft = inputSize;
   for (;;) {
     if (out.size_ == capacity) {
       if (capacity == limit) throw EDecompressionError(kTooLarge);
@@ -175,7 +196,7 @@ TskInflatedBytes ZDecompressBuffer(const uint8_t* data, int64_t size, int64_t ma
     }
     if (z.avail_in == 0 && inputLeft > 0) {
       const int64_t n = std::min(inputLeft, kStep);
-      z.next_in = const_cast<Bytef*>(data + (size - inputLeft));
+      z.next_in = const_cast<Bytef*>(input + (inputSize - inputLeft));
       z.avail_in = static_cast<uInt>(n);
       inputLeft -= n;
     }
@@ -190,6 +211,11 @@ TskInflatedBytes ZDecompressBuffer(const uint8_t* data, int64_t size, int64_t ma
     if (rc != Z_OK) throw EDecompressionError(L"compression error");
   }
   if (out.size_ > maxOutput) throw EDecompressionError(kTooLarge);
+  // The big-endian checksum follows the deflate data.
+  const uint8_t* trailer = z.next_in;
+  if ((data + size) - trailer < kZlibTrailer) throw EDecompressionError(L"compression error");
+  const uint32_t stored = uint32_t{trailer[0]} << 24 | uint32_t{trailer[1]} << 16 | uint32_t{trailer[2]} << 8 | trailer[3];
+  if (Adler32(1, out.Data(), static_cast<size_t>(out.size_)) != stored) throw EDecompressionError(L"compression error");
   return out;
 }
 

@@ -86,6 +86,8 @@ TskRoute Decide(unsigned m, uintptr_t wParam, intptr_t lParam, const TskFormFlag
     case SKINMSG_MDICHILD_RESTORED: return f.mdiParent ? Then(A::MdiChildRestored) : Pass();
     case SKINMSG_RESOURCE_STRINGS: return Then(A::ResourceStrings);
     case SKINMSG_FORM_SKINNABLE: return f.wParamIsSkinData && !f.mdiChild ? Then(A::SkinnableChanged) : Pass();
+    // Skinned, the system never maximises the window: the answer is ours.
+    case wm::IsMaximizedQuery: return f.skinned ? Handled(A::None, f.skinMaximized ? 1 : 0) : Pass();
     case wm::QuerySkinned:
       return Handled(A::QuerySkinned, f.skinned || f.preVista ? wm::SkinnedAnswer : wm::UnskinnedAnswer);
     // The frame goes into the caller's DC only when it is one; the handler

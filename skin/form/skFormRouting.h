@@ -26,6 +26,8 @@ constexpr unsigned Destroy = 0x0002, Move = 0x0003, Size = 0x0005, Activate = 0x
                    EnterSizeMove = 0x0231, ExitSizeMove = 0x0232;
 constexpr uintptr_t ScRestore = 0xF120, ScKeyMenu = 0xF100;
 constexpr uintptr_t FadeTimerId = 1;
+// The framework asks a form whether it shows maximised (CM_ISMAXIMIZED).
+constexpr unsigned IsMaximizedQuery = 0xB000 + 0x70;
 // Asked by outside callers: is this window skinned, and paint its frame
 // into my DC.
 constexpr unsigned QuerySkinned = 0xB1B2, PaintFrameToDC = 0xB1C9, PaintFrameToDCEx = 0xBC4B;
@@ -47,6 +49,7 @@ struct TskFormFlags {
   bool inSizeMove = false;
   bool dragFullWindows = false;
   bool rolledUp = false;
+  bool skinMaximized = false;  // the skinned form's own maximised state
   bool menuOpen = false;
   bool useFormCursorInNCArea = false;
   bool alphaBlendOrAnimation = false;

@@ -154,4 +154,13 @@ TskStateChange SystemMenuRestore(const TskPlacement& p, const TskStateSurroundin
   return rollsDown ? RollUp(p, false, s) : SetWindowState(p, TskWindowState::Normal, s);
 }
 
+TskFadeIn FadeInFor(bool alphaBlend, bool animation, int alphaBlendValue) {
+  TskFadeIn f;
+  // Animation alone fades to opaque; with blending to the blend's value.
+  f.target = alphaBlend ? std::clamp(alphaBlendValue, 0, 255) : 255;
+  f.animate = animation;
+  f.layeredAtEnd = f.target != 255;
+  return f;
+}
+
 }  // namespace sk

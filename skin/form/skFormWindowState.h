@@ -75,4 +75,46 @@ TskCaptionAction CaptionDoubleClick(const TskPlacement& p, bool canSize, TskBord
 // or in the normal state, else restores.
 TskStateChange SystemMenuRestore(const TskPlacement& p, const TskStateSurroundings& s);
 
+// The system's size/move loop as the form follows it. Hover tracking rests
+// while the loop runs; the press whose default handling ran the loop must
+// not reach the caption objects afterwards. The loop may also start from
+// the keyboard or a menu, without a press: its end alone ends it.
+class TskSizeMoveLoop {
+ public:
+  // A non-client left press goes to the system's handling.
+  void PressStarts() { ranForPress_ = false; }
+  void Enter(bool dragFullWindows) {
+    running_ = true;
+    ranForPress_ = true;
+    dragFullWindows_ = dragFullWindows;
+  }
+  void Exit() { running_ = false; }
+  // After the press's default handling: true when a loop ran for it (and
+  // forgets that it did).
+  bool PressEnds() {
+    const bool ran = ranForPress_;
+    ranForPress_ = false;
+    return ran;
+  }
+  bool Running() const { return running_; }
+  // The window follows the mouse live (sizes and regions as it goes).
+  bool LiveDrag() const { return running_ && dragFullWindows_; }
+
+ private:
+  bool running_ = false;
+  bool dragFullWindows_ = false;
+  bool ranForPress_ = false;
+};
+
+// The fade-in when a window with alpha blending shows: the opacity it ends
+// at, and whether it gets there in steps or at once. A window that ends
+// fully opaque stops being layered.
+struct TskFadeIn {
+  int target = 255;
+  bool animate = false;
+  bool layeredAtEnd = false;
+  friend bool operator==(const TskFadeIn&, const TskFadeIn&) = default;
+};
+TskFadeIn FadeInFor(bool alphaBlend, bool animation, int alphaBlendValue);
+
 }  // namespace sk

@@ -2,6 +2,7 @@
 
 #include "framework/Exceptions.h"
 #include "skin/controls/skSkinControlWalk.h"
+#include "skin/controls/skSkinPanel.h"
 #include "skin/data/skSkinData.h"
 
 namespace sk {
@@ -57,6 +58,7 @@ TskSkinForm::~TskSkinForm() {
 void TskSkinForm::Notification(fw::TComponent* component, fw::TOperation operation) {
   fw::TComponent::Notification(component, operation);
   if (operation == fw::TOperation::opRemove) ForgetObjectReference(component);
+  if (operation == fw::TOperation::opRemove && component == statusBar_) statusBar_ = nullptr;
   if (operation == fw::TOperation::opRemove && component == skinData_) {
     // The skin's pictures and records go with it: the form is left as with
     // no skin at all.
@@ -90,10 +92,21 @@ void TskSkinForm::SetBorderIcons(TskBorderIcons value) {
 void TskSkinForm::SetSkinned(bool value) {
   if (value == skinned_) return;
   active_ = GetActive();
+  // A maximised window stays maximised in the other mode: normal in this
+  // one first, maximised again in that one.
+  bool maximize = false;
+  if (skinned_ && placement_.state == TskWindowState::Maximized) {
+    SetSkinWindowState(TskWindowState::Normal);
+    maximize = true;
+  } else if (!skinned_ && form_->WindowState() == fw::TWindowState::wsMaximized) {
+    form_->SetWindowState(fw::TWindowState::wsNormal);
+    maximize = true;
+  }
   skinned_ = value;
   ChangeSkinData();
   ApplySkinChanges(*form_, nullptr);
   if (Wnd()) RedrawWindow(Wnd(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  if (maximize) SetSkinWindowState(TskWindowState::Maximized);
 }
 
 void TskSkinForm::ChangeSkinData() {
@@ -111,6 +124,7 @@ void TskSkinForm::ChangeSkinData() {
   }
   ApplyBorderIcons();
   FrameChanged();
+  if (skinned_) FitToLimits();
   TakeFrameSize();
   if (skinned_) UpdateSkin();
   UpdateSkinRegion();

@@ -15,15 +15,19 @@
 #include "framework/Forms.h"
 #include "skin/form/skFormButtons.h"
 #include "skin/form/skFormGeometry.h"
+#include "skin/form/skFormLimits.h"
+#include "skin/form/skFormMagnet.h"
 #include "skin/form/skFormObjectState.h"
 #include "skin/form/skFormRegion.h"
 #include "skin/form/skFormRouting.h"
+#include "skin/form/skFormWindowState.h"
 
 namespace sk {
 
 class TskSkinData;
 class TskSkinHint;
 class TskSkinMenu;
+class TskSkinStatusBar;
 
 // What covers the client area of an inactive form.
 enum TskClientInActiveEffect { skieSemiTransparent, skieBlur };
@@ -59,6 +63,41 @@ class TskSkinForm : public fw::TComponent {
 
   fw::TNotifyEvent OnBeforeChangeSkinData, OnChangeSkinData, OnAfterChangeSkinData;
   fw::TNotifyEvent OnActivate, OnDeActivate;
+
+  // --- window behaviour (skSkinFormState.cpp)
+  // The form's own size limits on top of the skin's; 0 for none.
+  int MinWidth = 0, MinHeight = 0, MaxWidth = 0, MaxHeight = 0;
+  bool MaximizeOnFullScreen = false;  // the whole monitor, not its work area
+  TskPositionInMonitor PositionInMonitor = TskPositionInMonitor::Default;
+  bool Magnetic = false;  // sticks to the work area's edges while moved
+  int MagneticSize = 5;
+  bool AlphaBlendAnimation = false;  // fades in when shown
+  bool AlphaBlend() const { return alphaBlend_; }
+  void SetAlphaBlend(bool value);
+  int AlphaBlendValue() const { return alphaBlendValue_; }
+  void SetAlphaBlendValue(int value);
+  // Its size grip hides while the window is maximised.
+  TskSkinStatusBar* StatusBar() const { return statusBar_; }
+  void SetStatusBar(TskSkinStatusBar* value);
+  fw::TNotifyEvent OnMinimize, OnRestore, OnMaximize, OnChangeRollUpState;
+
+  bool CanSize() const;
+  int GetMinWidth() const;
+  int GetMinHeight() const;
+  int GetMaxWidth() const;
+  int GetMaxHeight() const;
+  // Normal, minimised (the main form: the whole application) or maximised,
+  // by the window's bounds rather than the system's states.
+  TskWindowState SkinWindowState() const { return placement_.state; }
+  void SetSkinWindowState(TskWindowState state);
+  bool RolledUp() const { return placement_.rolledUp; }
+  // Up: only the caption strip stays; down: the height it had.
+  void RollUp(bool value);
+  bool InSizeMove() const { return sizeMove_.Running(); }
+
+  // --- the tray (skSkinFormTray.cpp)
+  void MinimizeToTray();
+  void RestoreFromTray();
 
   // Applies the current skin to the form.
   void ChangeSkinData();
@@ -124,6 +163,30 @@ class TskSkinForm : public fw::TComponent {
   void Apply(const TskObjectEffects& fx);
   void RunCommand(TskStdCommand command);
   int ObjectAtPoint(fw::TPoint p) const;
+  // The objects follow the mouse: active, outside the size/move loop, framed.
+  bool Tracking() const;
+
+  // --- window behaviour (skSkinFormState.cpp)
+  // minimizedOthers (may be null) receives the other minimised forms' corners.
+  TskStateSurroundings Surroundings(std::vector<fw::TPoint>* minimizedOthers) const;
+  TskPlacement CurrentPlacement() const;
+  TskLimitsInput LimitsInput() const;
+  void TakePlacement(const TskStateChange& change);
+  void MinMaxInfo(LPARAM info);
+  void Sizing(LPARAM proposed);
+  void Moving(LPARAM proposed);
+  void EnterSizeMove();
+  void ExitSizeMove();
+  void SysRestore();
+  void DisplayChange();
+  void CaptionDoubleClick();
+  void ForceNCRecalc();
+  // After a new skin: at least its least size; strips as high as its frame.
+  void FitToLimits();
+  // --- showing and fading in (skSkinFormShow.cpp)
+  void ShowChanged(bool shown);
+  void FadeIn();
+  void SetLayered(bool layered);
 
   // --- sizing and state (skSkinFormSize.cpp)
   void CalcSize(fw::TMessage& m);
@@ -200,6 +263,13 @@ class TskSkinForm : public fw::TComponent {
   TskCaptionObjectTracker tracker_;
   fw::TTimer* hoverTimer_ = nullptr;  // 50 ms: follows the mouse over the objects
   fw::TTimer* morphTimer_ = nullptr;  // 25 ms: one morph step per tick
+
+  TskPlacement placement_;  // the skinned window state; bounds as last applied
+  TskSizeMoveLoop sizeMove_;
+  TskMagnet magnet_;
+  bool alphaBlend_ = false;
+  int alphaBlendValue_ = 200;
+  TskSkinStatusBar* statusBar_ = nullptr;
 };
 
 // Makes TskSkinForm known to layouts.

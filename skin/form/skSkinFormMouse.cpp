@@ -35,18 +35,30 @@ intptr_t TskSkinForm::HitTest(LPARAM lParam) {
   in.point = WindowPointOf(wnd, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
   in.width = wr.right - wr.left;
   in.height = wr.bottom - wr.top;
-  in.minimized = IsIconic(wnd) != 0;
-  in.maximized = form_->Maximized();
-  in.canSize = form_->BorderStyle() == fw::TFormBorderStyle::bsSizeable;
-  // Asked at the point: the hover state lags until the timer's next tick.
-  in.objectHovered = ObjectAtPoint(in.point) != -1;
+  in.rolledUp = placement_.rolledUp;
+  in.minimized = placement_.state == TskWindowState::Minimized || IsIconic(wnd);
+  in.maximized = placement_.state == TskWindowState::Maximized;
+  in.canSize = CanSize();
+  in.inSizeMove = sizeMove_.Running();
+  // Asked at the point: the hover state lags until the timer's next tick,
+  // and a border just off a button must size at once.
+  const int hit = ObjectAtPoint(in.point);
+  in.objectHovered = hit != -1;
   in.onCaptionObject = PointOnCaptionObject(objects_, in.point);
   const int code = skinInUse_
                        ? SkinHitTest(in, rects_, frame_.info.BorderWidth, frame_.hasMask ? &maskStrips_ : nullptr)
                        : DefaultHitTest(in, defaultCaption_, false);
-  // Over an object the timer follows the mouse until it leaves.
-  if (code == HT_OBJECT && !objects_.empty()) hoverTimer_->SetEnabled(true);
+  // Over an object the timer follows the mouse until it leaves; the first
+  // look changes at once.
+  if (code == HT_OBJECT && !objects_.empty() && !hoverTimer_->Enabled()) {
+    if (Tracking()) Apply(tracker_.TestActive(hit, true));
+    hoverTimer_->SetEnabled(true);
+  }
   return code;
+}
+
+bool TskSkinForm::Tracking() const {
+  return GetActive() && !sizeMove_.Running() && form_->BorderStyle() != fw::TFormBorderStyle::bsNone;
 }
 
 void TskSkinForm::TestAtCursor() {
@@ -71,6 +83,7 @@ void TskSkinForm::HoverTimerTick() {
   in.formActive = GetActive();
   in.cursorOverForm = WindowFromPoint(cursor) == wnd;
   in.cursorInClient = PtInRect(&client, local) != 0;
+  in.inSizeMove = sizeMove_.Running();
   in.captured = tracker_.Captured();
   in.hovered = tracker_.HoverIndex() != -1;
   switch (HoverTick(in)) {
@@ -94,9 +107,18 @@ void TskSkinForm::MorphTimerTick() {
 void TskSkinForm::NcMouse(const fw::TMessage& m) {
   switch (m.msg) {
     case wm::NcMouseMove:
-      if (GetActive()) TestAtCursor();
+      if (Tracking()) TestAtCursor();
       break;
-    case wm::NcLButtonDown: Apply(tracker_.MouseDown(TskMouseButton::Left)); break;
+    case wm::NcLButtonDown:
+      // The press moved or sized the window: it is over, no object gets it.
+      if (sizeMove_.PressEnds()) {
+        tracker_.DropCapture();
+        break;
+      }
+      if (Tracking()) TestAtCursor();
+      Apply(tracker_.MouseDown(TskMouseButton::Left));
+      if (m.wParam == HT_CAPTION) tracker_.DropCapture();
+      break;
     case wm::NcRButtonDown: Apply(tracker_.MouseDown(TskMouseButton::Right)); break;
     case wm::LButtonUp:
     case wm::NcLButtonUp:
@@ -110,7 +132,17 @@ void TskSkinForm::NcMouse(const fw::TMessage& m) {
       if (tracker_.Captured()) TestAtCursor();
       Apply(tracker_.MouseUp(TskMouseButton::Right));
       break;
-    case wm::NcLButtonDblClk: Apply(tracker_.DblClick()); break;
+    case wm::NcLButtonDblClk:
+      // The second press of a quick pair is a press too: a button clicked
+      // twice runs its command twice.
+      if (Tracking()) TestAtCursor();
+      Apply(tracker_.MouseDown(TskMouseButton::Left));
+      Apply(tracker_.DblClick());
+      if (m.wParam == HT_CAPTION) {
+        CaptionDoubleClick();
+        tracker_.DropCapture();
+      }
+      break;
     default: break;
   }
 }
@@ -132,12 +164,27 @@ void TskSkinForm::Apply(const TskObjectEffects& fx) {
 void TskSkinForm::RunCommand(TskStdCommand command) {
   HWND wnd = Wnd();
   if (!wnd) return;
-  // Close is posted: the form must not go away under the handler still
-  // using it. Maximise, roll-up and the tray need the skinned window
-  // states and stay with the form's own handling until then.
+  const TskWindowState state = placement_.state;
   switch (command) {
+    // Posted: the form must not go away under the handler still using it.
     case cmClose: PostMessageW(wnd, WM_CLOSE, 0, 0); break;
-    case cmMinimize: ShowWindow(wnd, SW_MINIMIZE); break;
+    case cmMaximize:
+      Apply(tracker_.ClearHover());
+      SetSkinWindowState(state == TskWindowState::Maximized ? TskWindowState::Normal : TskWindowState::Maximized);
+      break;
+    case cmMinimize:
+      Apply(tracker_.ClearHover());
+      if (AlwaysMinimizeToTray) {
+        MinimizeToTray();
+      } else {
+        SetSkinWindowState(state == TskWindowState::Minimized ? TskWindowState::Normal : TskWindowState::Minimized);
+      }
+      break;
+    case cmRollUp: RollUp(!placement_.rolledUp); break;
+    case cmMinimizeToTray:
+      Apply(tracker_.ClearHover());
+      MinimizeToTray();
+      break;
     default: break;
   }
 }

@@ -88,10 +88,10 @@ void TskSkinForm::SetDefaultHints() {
 }
 
 bool TskSkinForm::RestoreCondition(const TskCaptionObjectLayout& o) const {
-  HWND wnd = Wnd();
   switch (o.command) {
-    case cmMaximize: return form_->Maximized();
-    case cmMinimize: return wnd && IsIconic(wnd);
+    case cmMaximize: return SkinWindowState() == TskWindowState::Maximized;
+    case cmMinimize: return SkinWindowState() == TskWindowState::Minimized;
+    case cmRollUp: return RolledUp();
     default: return false;
   }
 }

@@ -27,6 +27,11 @@ TskFormFlags TskSkinForm::Flags(const fw::TMessage& m) const {
   f.skinChanging = skinChanging_;
   f.hasBorder = form_->BorderStyle() != fw::TFormBorderStyle::bsNone;
   f.useFormCursorInNCArea = UseFormCursorInNCArea;
+  f.inSizeMove = sizeMove_.Running();
+  f.dragFullWindows = sizeMove_.LiveDrag();
+  f.rolledUp = placement_.rolledUp;
+  f.skinMaximized = placement_.state == TskWindowState::Maximized;
+  f.alphaBlendOrAnimation = alphaBlend_ || AlphaBlendAnimation;
   f.wParamIsSkinData = skinData_ && m.wParam == reinterpret_cast<WPARAM>(skinData_);
   f.wParamIsDC = (m.msg == wm::PaintFrameToDC || m.msg == wm::PaintFrameToDCEx) && IsDC(m.wParam);
   return f;
@@ -45,6 +50,9 @@ void TskSkinForm::CallDefault(fw::TMessage& m, const Next& next, bool holdRedraw
 
 void TskSkinForm::SkinWindowProc(fw::TMessage& m, const Next& next) {
   const TskRoute route = RouteFormMessage(m.msg, m.wParam, m.lParam, Flags(m));
+  // Whether the system's size/move loop runs for this press is known after
+  // its default handling.
+  if (m.msg == wm::NcLButtonDown) sizeMove_.PressStarts();
   if (route.endsMenus) HideObjectHint();
   if (route.callDefault == TskDefaultCall::Before) CallDefault(m, next, DefaultDrawsCaption(m.msg));
   intptr_t result = route.result;
@@ -56,22 +64,30 @@ void TskSkinForm::SkinWindowProc(fw::TMessage& m, const Next& next) {
     case A::Activate: Activate(); break;
     case A::SetText: RepaintFrame(); break;
     case A::EraseBackground: PaintClientBackground(reinterpret_cast<HDC>(m.wParam)); break;
+    case A::ShowWindow: ShowChanged(m.wParam != 0); break;
     case A::SetCursorHitCode: m.lParam = SetCursorHitCode(m.lParam); break;
+    case A::MinMaxInfo: MinMaxInfo(m.lParam); break;
+    case A::DisplayChange: DisplayChange(); break;
     case A::CalcSize: CalcSize(m); break;
     case A::HitTest: result = HitTest(m.lParam); break;
     case A::PaintSkin: PaintNC(fw::WindowDC(Wnd()).Get()); break;
     case A::PaintDefault: PaintNC(fw::WindowDC(Wnd()).Get()); break;
     case A::NcActivate: NcActivate(m.wParam != 0); break;
     case A::SyncPaintRolledUp: RepaintFrame(); break;
-    case A::EnterSizeMove: tracker_.ResetStates(); break;
+    case A::SysRestore: SysRestore(); break;
+    case A::FadeIn: FadeIn(); break;
+    case A::Sizing: Sizing(m.lParam); break;
+    case A::Moving: Moving(m.lParam); break;
+    case A::EnterSizeMove: EnterSizeMove(); break;
+    case A::ExitSizeMove: ExitSizeMove(); break;
     case A::BeforeSkinChange: BeforeSkinChange(); break;
     case A::SkinChanged: SkinChanged(m.wParam); break;
     case A::AfterSkinChange: AfterSkinChange(); break;
     case A::SkinnableChanged: SkinnableChanged(); break;
     case A::PaintFrameToDC: result = PaintFrameToDC(m.msg, m.wParam); break;
     case A::NcMouse: NcMouse(m); break;
-    // The window behaviour, menus and MDI coordination are not taken over
-    // here: the form's own handling answers those messages.
+    // Menus and MDI coordination are not taken over here: the form's own
+    // handling answers those messages.
     default: break;
   }
   if (route.callDefault == TskDefaultCall::After) CallDefault(m, next, DefaultDrawsCaption(m.msg));

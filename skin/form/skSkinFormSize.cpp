@@ -4,6 +4,7 @@
 #include "framework/GdiObjects.h"
 #include "skin/data/skSkinData.h"
 #include "skin/form/skSkinForm.h"
+#include "skin/pixels/skUtilsProbes.h"
 
 namespace sk {
 
@@ -46,11 +47,22 @@ void TskSkinForm::TakeFrameSize() {
 }
 
 void TskSkinForm::Size() {
+  magnet_.Release();
   TakeFrameSize();
   RepaintLogo();
   if (!skinned_) return;
-  UpdateSkin();
-  if (!skinInUse_) RepaintFrame();
+  if (!skinInUse_) {
+    UpdateSkin();
+    RepaintFrame();
+  } else if (frameWidth_ >= GetMinWidth() && frameHeight_ >= GetMinHeight()) {
+    // Below the least size (an iconic window) the skin cannot be laid out.
+    UpdateSkin();
+  }
+  // A translucent window shows what lies under it: everything is redrawn.
+  if (alphaBlend_ && alphaBlendValue_ != 255 && IsWindows2000OrLater()) {
+    RepaintFrame();
+    InvalidateRect(Wnd(), nullptr, TRUE);
+  }
 }
 
 void TskSkinForm::UpdateSkin() {
@@ -88,7 +100,10 @@ void TskSkinForm::UpdateSkinRegion() {
   rects.height = frameHeight_;
   const std::vector<TskRegionRect> parts = FrameRegionRects(kind, frame_, mask24_, rects, maskStrips_);
   HRGN region = RegionOfRects(parts, frameWidth_, frameHeight_);
-  if (region && !SetWindowRgn(wnd, region, IsWindowVisible(wnd))) DeleteObject(region);  // not taken: still ours
+  // Shaped ahead of a live resize, the window repaints when it takes the
+  // size: a repaint now would draw the old size.
+  const bool redraw = IsWindowVisible(wnd) && !sizeMove_.LiveDrag();
+  if (region && !SetWindowRgn(wnd, region, redraw)) DeleteObject(region);  // not taken: still ours
 }
 
 void TskSkinForm::FrameChanged() {

@@ -1,9 +1,6 @@
 #include "skin/menus/skImagesMenu.h"
 
-#include "framework/GdiObjects.h"
-#include "skin/layers/skLayers.h"
 #include "skin/pixels/skUtilsProbes.h"
-#include "skin/pixels/skUtilsRegion.h"
 
 using fw::TBitmap;
 using fw::TCanvas;
@@ -20,16 +17,12 @@ constexpr TColor kFrame = 0x800000;     // RGB(0, 0, 128)
 constexpr TColor kDownFill = 11899781;  // RGB(133, 147, 181)
 constexpr TColor kHotFill = 13811126;   // RGB(182, 189, 210)
 
-TskCornerModel RecordModel(const TskDataSkinPopupWindow& r) {
-  return {r.LeftTopPoint, r.RightTopPoint, r.LeftBottomPoint, r.RightBottomPoint, r.ItemsRect};
-}
-
 }  // namespace
 
 // ---- the grid window ---------------------------------------------------------
 
 TskSkinImagesMenuPopupWindow::TskSkinImagesMenuPopupWindow(TskSkinImagesMenu& menu)
-    : TskMenuPopupWindow(nullptr, kImagesClass, IsWindowsXPOrLater()), menu_(&menu), skinData_(menu.SkinData()) {
+    : TskMenuPopupWindow(kImagesClass), menu_(&menu), skinData_(menu.SkinData()) {
   if (skinData_ && !skinData_->Empty() && skinData_->PopupWindow().WindowPictureIndex != -1) {
     windowPicture_ = skinData_->ActivePicture(skinData_->PopupWindow().WindowPictureIndex);
     if (windowPicture_) {
@@ -40,24 +33,6 @@ TskSkinImagesMenuPopupWindow::TskSkinImagesMenuPopupWindow(TskSkinImagesMenu& me
 }
 
 TskSkinImagesMenuPopupWindow::~TskSkinImagesMenuPopupWindow() = default;
-
-void TskSkinImagesMenuPopupWindow::CreateParams(fw::TCreateParams& p) {
-  WNDCLASSEXW existing{};
-  existing.cbSize = sizeof existing;
-  if (!GetClassInfoExW(GetModuleHandleW(nullptr), kImagesClass, &existing)) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.style = CS_DBLCLKS | CS_SAVEBITS | (IsWindowsXPOrLater() ? CS_DROPSHADOW : 0);
-    wc.lpfnWndProc = fw::TWinControl::StaticWndProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kImagesClass;
-    RegisterClassExW(&wc);
-  }
-  TskMenuPopupWindow::CreateParams(p);
-  p.style = WS_POPUP;
-  p.exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
-}
 
 const TskDataSkinButtonControl* TskSkinImagesMenuPopupWindow::ButtonRecord() const {
   if (!record_) return nullptr;
@@ -84,7 +59,7 @@ void TskSkinImagesMenuPopupWindow::Open(const TRect& anchor) {
   if (record_) {
     w = grid.x + windowPicture_->Width() - record_->ItemsRect.Width();
     h = grid.y + windowPicture_->Height() - record_->ItemsRect.Height();
-    geometry_ = MapCornerModel(RecordModel(*record_), windowPicture_->Width(), windowPicture_->Height(), w, h);
+    geometry_ = MapCornerModel(PopupCornerModel(*record_), windowPicture_->Width(), windowPicture_->Height(), w, h);
   }
 
   // The work area of the active form's monitor, else the main form's.
@@ -95,25 +70,10 @@ void TskSkinImagesMenuPopupWindow::Open(const TRect& anchor) {
   if (form && form->HandleAllocated()) GetMonitorWorkArea(form->HandleIfAllocated(), true, workArea);
   const TPoint at = PlaceImagesWindow(anchor, w, h, workArea);
   SetBounds(at.x, at.y, w, h);
-  HWND wnd = Handle();
-  if (record_ && maskPicture_) {
-    fw::GdiObject<HRGN> region =
-        CreateSkinRegion(RecordModel(*record_), record_->ItemsRect, *maskPicture_, h, w, geometry_);
-    if (region) SetWindowRgn(wnd, region.Release(), TRUE);
-  }
-  const bool layered = menu_->AlphaBlend() && HasUpdateLayeredWindow();
-  const bool fade = layered && menu_->AlphaBlendAnimation();
-  if (layered) {
-    SetWindowLongW(wnd, GWL_EXSTYLE, GetWindowLongW(wnd, GWL_EXSTYLE) | WS_EX_LAYERED);
-    SetWindowAlpha(wnd, fade ? 0 : menu_->AlphaBlendValue());
-  }
-  fw::TControl::SetVisible(true);
-  SetWindowPos(wnd, HWND_TOPMOST, at.x, at.y, 0, 0, SWP_SHOWWINDOW | SWP_NOACTIVATE | SWP_NOSIZE);
-  SetCapture(wnd);
-  if (fade) {
-    UpdateWindow(wnd);
-    FadeInWindowAlpha(wnd, menu_->AlphaBlendValue());
-  }
+  if (record_ && maskPicture_) ApplyMaskRegion(*record_, *maskPicture_, geometry_);
+  const bool fade = ShowPopup(at, menu_->AlphaBlend(), menu_->AlphaBlendValue(), menu_->AlphaBlendAnimation());
+  SetCapture(Handle());
+  if (fade) FadeIn(menu_->AlphaBlendValue());
 }
 
 void TskSkinImagesMenuPopupWindow::Close() {
@@ -213,12 +173,7 @@ void TskSkinImagesMenuPopupWindow::PaintWhole(HDC dc) {
   const int h = Height();
   if (w <= 0 || h <= 0) return;
   TBitmap whole(w, h);
-  if (record_) {
-    const TskStretchFlags stretch{record_->LeftStretch, record_->TopStretch, record_->RightStretch,
-                                  record_->BottomStretch};
-    CreateSkinImage(RecordModel(*record_), {0, 0, windowPicture_->Width(), windowPicture_->Height()}, *windowPicture_,
-                    stretch, true, record_->StretchEffect, record_->StretchType, w, h, geometry_, whole);
-  }
+  if (record_) DrawPopupBackground(*record_, *windowPicture_, true, w, h, geometry_, whole);
   {
     // Let go of the picture before it is copied: it can be in one DC only.
     fw::TBitmapCanvas canvas(whole);
@@ -309,10 +264,7 @@ void TskSkinImagesMenuPopupWindow::DrawButtonCaption(TCanvas& canvas, const std:
                                                      bool hot) {
   const TskDataSkinButtonControl* button = ButtonRecord();
   const TskDataSkinMenuItem* look = nullptr;
-  if (button) {
-    look = skinData_->FindSkinObject<TskDataSkinMenuItem>("menuitem");
-    if (!look) look = skinData_->FindSkinObject<TskDataSkinMenuItem>("MENUITEM");
-  }
+  if (button) look = MenuItemLook(*skinData_);
   if (button && look) {
     AssignSkinFont(canvas.Font(), menu_->UseSkinFont(), button->FontName, button->FontHeight, button->FontStyle,
                    menu_->DefaultFont(), skinData_);
@@ -345,23 +297,11 @@ TskSkinImagesMenu::~TskSkinImagesMenu() {
   }
 }
 
-void TskSkinImagesMenu::SetImages(fw::TImageList* value) {
-  if (images_) RemoveFreeNotification(images_);
-  images_ = value;
-  if (value) FreeNotification(value);
-}
+void TskSkinImagesMenu::SetImages(fw::TImageList* value) { ReplaceReference(*this, images_, value); }
 
-void TskSkinImagesMenu::SetSkinHint(TskSkinHint* value) {
-  if (skinHint_) RemoveFreeNotification(skinHint_);
-  skinHint_ = value;
-  if (value) FreeNotification(value);
-}
+void TskSkinImagesMenu::SetSkinHint(TskSkinHint* value) { ReplaceReference(*this, skinHint_, value); }
 
-void TskSkinImagesMenu::SetSkinData(TskSkinData* value) {
-  if (skinData_) RemoveFreeNotification(skinData_);
-  skinData_ = value;
-  if (value) FreeNotification(value);
-}
+void TskSkinImagesMenu::SetSkinData(TskSkinData* value) { ReplaceReference(*this, skinData_, value); }
 
 void TskSkinImagesMenu::Notification(fw::TComponent* component, fw::TOperation operation) {
   fw::TComponent::Notification(component, operation);

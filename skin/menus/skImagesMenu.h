@@ -37,7 +37,6 @@ class TskSkinImagesMenuPopupWindow : public TskMenuPopupWindow {
   void KeyDown(WORD key);
 
  protected:
-  void CreateParams(fw::TCreateParams& params) override;
   void HandleMessage(fw::TMessage& message) override;
   void Close() override;
 

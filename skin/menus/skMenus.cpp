@@ -1,9 +1,13 @@
 #include "skin/menus/skMenus.h"
 
+#include "framework/ActnList.h"
 #include "framework/Forms.h"
+#include "framework/GdiObjects.h"
 #include "framework/MessageWindow.h"
 #include "skin/data/skSkinDataBroadcast.h"
+#include "skin/layers/skLayers.h"
 #include "skin/pixels/skUtilsProbes.h"
+#include "skin/pixels/skUtilsRegion.h"
 
 using fw::TRect;
 
@@ -61,6 +65,43 @@ void BuryPopup(std::unique_ptr<TskMenuPopupWindow> window) {
 
 void ReapPopups() { TskPopupGraveyard::Instance().Reap(); }
 
+TskMenuPopupWindow::TskMenuPopupWindow(const wchar_t* className)
+    : fw::TPopupWindow(nullptr, className, IsWindowsXPOrLater()) {}
+
+UINT TskMenuPopupWindow::ClassStyle() const { return fw::TPopupWindow::ClassStyle() | CS_DBLCLKS; }
+
+void TskMenuPopupWindow::CreateParams(fw::TCreateParams& p) {
+  fw::TPopupWindow::CreateParams(p);
+  p.style = WS_POPUP;
+  p.exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
+}
+
+void TskMenuPopupWindow::ApplyMaskRegion(const TskDataSkinPopupWindow& record, const fw::TBitmap& mask,
+                                         const TskCornerModel& geometry) {
+  fw::GdiObject<HRGN> region =
+      CreateSkinRegion(PopupCornerModel(record), record.ItemsRect, mask, Height(), Width(), geometry);
+  // The system owns the region from here on.
+  if (region) SetWindowRgn(Handle(), region.Release(), TRUE);
+}
+
+bool TskMenuPopupWindow::ShowPopup(fw::TPoint at, bool alphaBlend, int alpha, bool fade) {
+  HWND wnd = Handle();
+  const bool layered = alphaBlend && HasUpdateLayeredWindow();
+  if (layered) {
+    SetWindowLongW(wnd, GWL_EXSTYLE, GetWindowLongW(wnd, GWL_EXSTYLE) | WS_EX_LAYERED);
+    SetWindowAlpha(wnd, fade ? 0 : alpha);
+  }
+  fw::TControl::SetVisible(true);
+  SetWindowPos(wnd, HWND_TOPMOST, at.x, at.y, 0, 0, SWP_SHOWWINDOW | SWP_NOACTIVATE | SWP_NOSIZE);
+  return layered && fade;
+}
+
+void TskMenuPopupWindow::FadeIn(int alpha) {
+  HWND wnd = Handle();
+  UpdateWindow(wnd);
+  FadeInWindowAlpha(wnd, alpha);
+}
+
 void TskMenuPopupWindow::WndProc(fw::TMessage& m) {
   BusyScope busy(*this);
   if (m.msg == WM_MOUSEACTIVATE) {
@@ -81,6 +122,24 @@ void TskMenuPopupWindow::Close() {
                  SWP_HIDEWINDOW | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE);
   }
   fw::TControl::SetVisible(false);
+}
+
+// ---- the skin's popup look ---------------------------------------------------
+
+TskCornerModel PopupCornerModel(const TskDataSkinPopupWindow& r) {
+  return {r.LeftTopPoint, r.RightTopPoint, r.LeftBottomPoint, r.RightBottomPoint, r.ItemsRect};
+}
+
+void DrawPopupBackground(const TskDataSkinPopupWindow& record, const fw::TBitmap& picture, bool withItems, int width,
+                         int height, const TskCornerModel& geometry, fw::TBitmap& target) {
+  const TskStretchFlags stretch{record.LeftStretch, record.TopStretch, record.RightStretch, record.BottomStretch};
+  CreateSkinImage(PopupCornerModel(record), {0, 0, picture.Width(), picture.Height()}, picture, stretch, withItems,
+                  record.StretchEffect, record.StretchType, width, height, geometry, target);
+}
+
+const TskDataSkinMenuItem* MenuItemLook(const TskSkinData& data) {
+  const auto* look = data.FindSkinObject<TskDataSkinMenuItem>("menuitem");
+  return look ? look : data.FindSkinObject<TskDataSkinMenuItem>("MENUITEM");
 }
 
 // ---- fonts and text -------------------------------------------------------
@@ -345,9 +404,13 @@ class TskItemWatch : public fw::TComponent {
 }  // namespace
 
 void RunItem(fw::TMenuItem& item) {
+  if (!item.Enabled()) return;
   // A copy: the handler may free the item, and with it the handler itself.
-  const fw::TNotifyEvent onClick = item.OnClick;
-  if (item.Enabled() && onClick) onClick(&item);
+  if (const fw::TNotifyEvent onClick = item.OnClick) {
+    onClick(&item);
+  } else if (fw::TAction* action = item.Action()) {
+    action->Execute();
+  }
 }
 
 void TskSkinMenu::RunCommand(fw::TMenuItem* item) {

@@ -25,7 +25,9 @@ class TskSkinPopupWindow;
 // hidden at once and freed by the graveyard once none of its handlers runs.
 class TskMenuPopupWindow : public fw::TPopupWindow {
  public:
-  using fw::TPopupWindow::TPopupWindow;
+  // Every window of the class `className` is a plain popup with the
+  // system's drop shadow where it has one.
+  explicit TskMenuPopupWindow(const wchar_t* className);
   bool Busy() const { return busy_ > 0; }
   bool Closed() const { return closed_; }
 
@@ -41,9 +43,20 @@ class TskMenuPopupWindow : public fw::TPopupWindow {
    private:
     TskMenuPopupWindow& window_;
   };
+  void CreateParams(fw::TCreateParams& params) override;
+  // Double clicks come as clicks of their own.
+  UINT ClassStyle() const override;
   void WndProc(fw::TMessage& message) override;
   // Hides the window and stops what it runs; it is freed later.
   virtual void Close();
+  // Cuts the window to the skin's mask, the record's geometry moved to the
+  // window's size.
+  void ApplyMaskRegion(const TskDataSkinPopupWindow& record, const fw::TBitmap& mask, const TskCornerModel& geometry);
+  // Shows the window topmost at `at` without activating it; layered at
+  // `alpha` with `alphaBlend` where the system has layered windows, at 0
+  // when it is to `fade` in. True when the caller fades it in (FadeIn) next.
+  bool ShowPopup(fw::TPoint at, bool alphaBlend, int alpha, bool fade);
+  void FadeIn(int alpha);
   virtual void HandleMessage(fw::TMessage& message) { fw::TPopupWindow::WndProc(message); }
 
  private:
@@ -56,6 +69,25 @@ class TskMenuPopupWindow : public fw::TPopupWindow {
 void BuryPopup(std::unique_ptr<TskMenuPopupWindow> window);
 // Frees every buried popup that no handler runs in (tests call it).
 void ReapPopups();
+
+// The [POPUPWINDOW] record's corner points and items rectangle.
+TskCornerModel PopupCornerModel(const TskDataSkinPopupWindow& record);
+// The whole window picture at the window size (`geometry`), the items
+// area included when `withItems`.
+void DrawPopupBackground(const TskDataSkinPopupWindow& record, const fw::TBitmap& picture, bool withItems, int width,
+                         int height, const TskCornerModel& geometry, fw::TBitmap& target);
+// The skin object whose strip and font colour menu windows borrow:
+// "menuitem", else "MENUITEM".
+const TskDataSkinMenuItem* MenuItemLook(const TskSkinData& data);
+
+// Points a reference that `self` does not own at `value`, and has `self`
+// hear when that component goes.
+template <class T>
+void ReplaceReference(fw::TComponent& self, T*& field, T* value) {
+  if (field) self.RemoveFreeNotification(field);
+  field = value;
+  if (value) self.FreeNotification(value);
+}
 
 // One shown item of a popup window.
 class TskSkinMenuItem {
@@ -132,7 +164,6 @@ class TskSkinPopupWindow : public TskMenuPopupWindow {
   void PaintWhole(HDC dc);
 
  protected:
-  void CreateParams(fw::TCreateParams& params) override;
   void HandleMessage(fw::TMessage& message) override;
   void Close() override;
 
@@ -144,7 +175,6 @@ class TskSkinPopupWindow : public TskMenuPopupWindow {
   void AddItems(const std::vector<Source>& sources);
   void SetCanvasFont(fw::TCanvas& canvas) const;
   int TextWidthOf(fw::TCanvas& canvas, const fw::TMenuItem& item) const;
-  void ApplyRegion();
   void SyncShown();
 
   // Item rules.
@@ -173,11 +203,14 @@ class TskSkinPopupWindow : public TskMenuPopupWindow {
   void DrawItemBack(const TskSkinMenuItem& item, fw::TBitmap& target, fw::TPoint at, bool active);
   void DrawItemFront(const TskSkinMenuItem& item, fw::TCanvas& canvas, bool active);
   fw::TRect TextArea(const TskSkinMenuItem& item) const;
-  // Where the item's image goes, or false without one.
-  bool ImagePlace(const TskSkinMenuItem& item, const fw::TRect& t, fw::TPoint& at) const;
+  // Where the item's image goes (its own bitmap, else its image-list
+  // image), or false without one.
+  bool ImagePlace(const TskSkinMenuItem& item, const fw::TRect& t, fw::TRect& place) const;
   void DrawItemMarks(const TskSkinMenuItem& item, fw::TCanvas& canvas, const fw::TRect& t, bool active,
                      fw::TColor color);
   void DrawSkinHeader(const TskSkinMenuItem& item, fw::TCanvas& canvas);
+  // The item's OnDrawItem in place of its header, caption, image and marks.
+  void DrawOwnerItem(const TskSkinMenuItem& item, fw::TCanvas& canvas, const fw::TRect& t, bool active);
   void DrawMarkers(HDC dc);
   void DrawMenuItemStrip(fw::TBitmap& target, const fw::TRect& area);
 
@@ -315,8 +348,8 @@ class TskSkinMenu : public fw::TComponent {
 // of the skin's resource strings when linked, else the default font's.
 void AssignSkinFont(fw::TFont& font, bool useSkinFont, const std::string& name, int height, fw::TFontStyles style,
                     const fw::TFont& defaultFont, const TskSkinData* skinData);
-// Runs an item's OnClick as the framework's Click does, surviving a
-// handler that frees the item.
+// Runs an item's OnClick (or its action) as the framework's Click does,
+// surviving a handler that frees the item.
 void RunItem(fw::TMenuItem& item);
 // Skin descriptions are in the system's code page.
 std::wstring SkinText(const std::string& text);

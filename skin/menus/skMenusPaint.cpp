@@ -93,6 +93,39 @@ void BlendPixels(TBitmap& target, int x, int y, const TBitmap& image) {
   }
 }
 
+// An item's own picture over the pixels at (x, y), clipped: with its alpha
+// when it has one, else keyed on its bottom-left pixel as classic menu
+// pictures are.
+void DrawOwnPicture(TBitmap& target, int x, int y, const TBitmap& picture) {
+  if (picture.PixelFormat() == fw::TPixelFormat::pf32bit) {
+    for (int row = 0; row < picture.Height(); ++row) {
+      const uint8_t* s = picture.ScanLine(row);
+      for (int col = 0; col < picture.Width(); ++col) {
+        if (s[col * 4 + 3] != 0) {
+          BlendPixels(target, x, y, picture);
+          return;
+        }
+      }
+    }
+  }
+  const TColor key = picture.Pixel(0, picture.Height() - 1);
+  const int bpp = BytesPerPixelOf(target);
+  for (int row = 0; row < picture.Height(); ++row) {
+    const int ty = y + row;
+    if (ty < 0 || ty >= target.Height()) continue;
+    uint8_t* d = target.ScanLine(ty);
+    for (int col = 0; col < picture.Width(); ++col) {
+      const int tx = x + col;
+      const TColor c = picture.Pixel(col, row);
+      if (tx < 0 || tx >= target.Width() || c == key) continue;
+      uint8_t* dp = d + tx * bpp;
+      dp[0] = static_cast<uint8_t>(c >> 16);
+      dp[1] = static_cast<uint8_t>(c >> 8);
+      dp[2] = static_cast<uint8_t>(c);
+    }
+  }
+}
+
 void DrawTriangle(TCanvas& canvas, int x, int y, TColor color) {
   // 4 wide, 7 high, pointing right.
   canvas.Pen().color = color;
@@ -199,16 +232,9 @@ void TskSkinPopupWindow::PaintBackground(TBitmap& target, bool withItems) {
   const int w = Width();
   const int h = Height();
   if (record_) {
-    const TskCornerModel recordModel{record_->LeftTopPoint, record_->RightTopPoint, record_->LeftBottomPoint,
-                                     record_->RightBottomPoint, record_->ItemsRect};
-    const TskStretchFlags stretch{record_->LeftStretch, record_->TopStretch, record_->RightStretch,
-                                  record_->BottomStretch};
-    const TRect whole{0, 0, windowPicture_->Width(), windowPicture_->Height()};
-    CreateSkinImage(recordModel, whole, *windowPicture_, stretch, withItems, record_->StretchEffect,
-                    record_->StretchType, w, h, geometry_, target);
+    DrawPopupBackground(*record_, *windowPicture_, withItems, w, h, geometry_, target);
     if (itemRecord_ && itemRecord_->InActiveTransparent) {
-      CreateSkinImage(recordModel, whole, *windowPicture_, stretch, true, record_->StretchEffect, record_->StretchType,
-                      w, h, geometry_, paintBuffer_);
+      DrawPopupBackground(*record_, *windowPicture_, true, w, h, geometry_, paintBuffer_);
     }
     return;
   }
@@ -228,8 +254,7 @@ void TskSkinPopupWindow::DrawMenuItemStrip(TBitmap& target, const TRect& area) {
     DrawRect(ViewOf(target), area, ViewOf(paintBuffer_), area);
     return;
   }
-  const TskDataSkinMenuItem* look = skinData_->FindSkinObject<TskDataSkinMenuItem>("menuitem");
-  if (!look) look = skinData_->FindSkinObject<TskDataSkinMenuItem>("MENUITEM");
+  const TskDataSkinMenuItem* look = MenuItemLook(*skinData_);
   const TBitmap* picture = look ? skinData_->ActivePicture(look->ActivePictureIndex) : nullptr;
   if (!picture || look->SkinRect.IsEmpty()) return;
   CreateHSkinImage(look->ItemLeftOffset, look->ItemRightOffset, scratch_, look->InActiveStretchEffect, area.Width(),
@@ -296,15 +321,24 @@ TRect TskSkinPopupWindow::TextArea(const TskSkinMenuItem& item) const {
   return t;
 }
 
-bool TskSkinPopupWindow::ImagePlace(const TskSkinMenuItem& item, const TRect& t, TPoint& at) const {
+bool TskSkinPopupWindow::ImagePlace(const TskSkinMenuItem& item, const TRect& t, TRect& place) const {
   const fw::TMenuItem& menuItem = *item.MenuItem();
-  if (!images_ || menuItem.ImageIndex() < 0 || menuItem.ImageIndex() >= images_->Count()) return false;
+  int w = 0, h = 0;
+  if (!menuItem.Bitmap().Empty()) {
+    w = menuItem.Bitmap().Width();
+    h = menuItem.Bitmap().Height();
+  } else if (images_ && menuItem.ImageIndex() >= 0 && menuItem.ImageIndex() < images_->Count()) {
+    w = images_->Width();
+    h = images_->Height();
+  } else {
+    return false;
+  }
   const TRect imageRect = itemRecord_ && item.Picture() ? itemRecord_->ImageRect : TRect{};
   if (!imageRect.IsEmpty()) {
-    at = {imageRect.left + (imageRect.Width() - images_->Width()) / 2,
-          imageRect.top + (imageRect.Height() - images_->Height()) / 2};
+    place =
+        fw::Bounds(imageRect.left + (imageRect.Width() - w) / 2, imageRect.top + (imageRect.Height() - h) / 2, w, h);
   } else {
-    at = {t.left + 2, t.top + (t.Height() - images_->Height()) / 2};
+    place = fw::Bounds(t.left + 2, t.top + (t.Height() - h) / 2, w, h);
   }
   return true;
 }
@@ -355,19 +389,23 @@ void TskSkinPopupWindow::DrawItemBack(const TskSkinMenuItem& item, TBitmap& targ
     // A source of another height still fills the row.
     if (!scratch_.Empty())
       DrawRect(ViewOf(target), place, ViewOf(scratch_), {0, 0, scratch_.Width(), scratch_.Height()});
-    if (item.IsLine() || item.IsHeader()) return;
+    // An owner-drawn item draws its own image, if any.
+    if (item.IsLine() || item.IsHeader() || item.MenuItem()->OnDrawItem) return;
   }
   if (item.IsLine()) return;
-  TPoint image;
-  if (ImagePlace(item, TextArea(item), image)) {
-    const fw::TMenuItem& menuItem = *item.MenuItem();
-    const int index = menuItem.ImageIndex();
-    BlendPixels(target, at.x + image.x, at.y + image.y,
-                menuItem.Enabled()
-                    ? images_->Image(index)
-                    : images_->DisabledImage(index, static_cast<TColor>(fw::ColorToRGB(fw::clBtnHighlight)),
-                                             static_cast<TColor>(fw::ColorToRGB(fw::clBtnShadow))));
+  TRect image;
+  if (!ImagePlace(item, TextArea(item), image)) return;
+  const fw::TMenuItem& menuItem = *item.MenuItem();
+  if (!menuItem.Bitmap().Empty()) {
+    DrawOwnPicture(target, at.x + image.left, at.y + image.top, menuItem.Bitmap());
+    return;
   }
+  const int index = menuItem.ImageIndex();
+  BlendPixels(target, at.x + image.left, at.y + image.top,
+              menuItem.Enabled()
+                  ? images_->Image(index)
+                  : images_->DisabledImage(index, static_cast<TColor>(fw::ColorToRGB(fw::clBtnHighlight)),
+                                           static_cast<TColor>(fw::ColorToRGB(fw::clBtnShadow))));
 }
 
 void TskSkinPopupWindow::DrawItemFront(const TskSkinMenuItem& item, TCanvas& canvas, bool active) {
@@ -399,14 +437,18 @@ void TskSkinPopupWindow::DrawItemFront(const TskSkinMenuItem& item, TCanvas& can
     return;
   }
   if (item.IsLine()) return;
+  const TskDataSkinMenuItem& rec = *itemRecord_;
+  TColor color = active ? rec.ActiveFontColor : menuItem.Enabled() ? rec.FontColor : rec.UnEnabledFontColor;
+  canvas.Font().SetColor(color);
+  if (menuItem.OnDrawItem) {
+    DrawOwnerItem(item, canvas, t, active);
+    return;
+  }
   if (item.IsHeader()) {
     DrawSkinHeader(item, canvas);
     return;
   }
-  const TskDataSkinMenuItem& rec = *itemRecord_;
   const int g = !rec.ImageRect.IsEmpty() ? 0 : images_ ? images_->Width() : 16;
-  TColor color = active ? rec.ActiveFontColor : menuItem.Enabled() ? rec.FontColor : rec.UnEnabledFontColor;
-  canvas.Font().SetColor(color);
   DrawCaption(canvas, menuItem, t, t.left + g, t.right - 16);
   if (item.HasSubItems()) {
     const TRect arrow = active ? rec.ActiveArrowImageRect : rec.ArrowImageRect;
@@ -418,6 +460,23 @@ void TskSkinPopupWindow::DrawItemFront(const TskSkinMenuItem& item, TCanvas& can
   }
   if (rec.UseImageColor) color = active ? rec.ActiveImageColor : rec.ImageColor;
   DrawItemMarks(item, canvas, t, active, color);
+}
+
+void TskSkinPopupWindow::DrawOwnerItem(const TskSkinMenuItem& item, TCanvas& canvas, const TRect& t, bool active) {
+  // The handler draws in item coordinates and never beyond its item, as
+  // when the item is drawn on its own.
+  const int w = item.rect.Width();
+  const int h = item.rect.Height();
+  HDC dc = canvas.Handle();
+  IntersectClipRect(dc, 0, 0, w, h);
+  canvas.Brush().style = fw::TBrushStyle::bsClear;
+  fw::TMenuItem* menuItem = item.MenuItem();
+  // A copy: the handler may free the item, and with it the handler.
+  const fw::TMenuDrawItemEvent onDraw = menuItem->OnDrawItem;
+  onDraw(menuItem, canvas, t, active);
+  SelectClipRgn(dc, nullptr);
+  // What it chose for itself stays with it.
+  SetCanvasFont(canvas);
 }
 
 void TskSkinPopupWindow::DrawSkinHeader(const TskSkinMenuItem& item, TCanvas& canvas) {
@@ -449,13 +508,13 @@ void TskSkinPopupWindow::DrawItemMarks(const TskSkinMenuItem& item, TCanvas& can
   const bool skin = itemRecord_ && item.Picture();
   const TRect imageRect = skin ? itemRecord_->ImageRect : TRect{};
   const int cy = t.top + t.Height() / 2;
-  TPoint image;
+  TRect image;
   if (ImagePlace(item, t, image)) {
     // The image itself went into the pixels with the background.
     if (menuItem.Checked()) {
       canvas.Brush().style = fw::TBrushStyle::bsSolid;
       canvas.Brush().color = color;
-      canvas.FrameRect({image.x - 1, image.y - 1, image.x + images_->Width() + 1, image.y + images_->Height() + 1});
+      canvas.FrameRect({image.left - 1, image.top - 1, image.right + 1, image.bottom + 1});
     }
     return;
   }

@@ -2,14 +2,12 @@
 // scrolling and the effect timers. Painting is in skMenusPaint.cpp.
 #include <algorithm>
 
+#include "framework/ActnList.h"
 #include "framework/Forms.h"
 #include "framework/GdiObjects.h"
 #include "framework/ImgList.h"
 #include "framework/MessageWindow.h"
-#include "skin/layers/skLayers.h"
 #include "skin/menus/skMenus.h"
-#include "skin/pixels/skUtilsProbes.h"
-#include "skin/pixels/skUtilsRegion.h"
 
 using fw::TPoint;
 using fw::TRect;
@@ -31,7 +29,7 @@ const TskDataSkinMenuItem* FirstMenuItemRecord(const TskSkinData& data) {
 }  // namespace
 
 TskSkinPopupWindow::TskSkinPopupWindow(TskSkinMenu& menu, bool record)
-    : TskMenuPopupWindow(nullptr, kPopupClass, IsWindowsXPOrLater()), menu_(&menu), skinData_(menu.SkinData()) {
+    : TskMenuPopupWindow(kPopupClass), menu_(&menu), skinData_(menu.SkinData()) {
   if (record && skinData_) {
     record_ = &skinData_->PopupWindow();
     windowPicture_ = skinData_->ActivePicture(record_->WindowPictureIndex);
@@ -41,26 +39,6 @@ TskSkinPopupWindow::TskSkinPopupWindow(TskSkinMenu& menu, bool record)
 }
 
 TskSkinPopupWindow::~TskSkinPopupWindow() { StopTimers(); }
-
-void TskSkinPopupWindow::CreateParams(fw::TCreateParams& p) {
-  WNDCLASSEXW existing{};
-  existing.cbSize = sizeof existing;
-  if (!GetClassInfoExW(GetModuleHandleW(nullptr), kPopupClass, &existing)) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    // Double clicks come as clicks of their own; the bits beneath are saved
-    // so a closing level does not make the form repaint.
-    wc.style = CS_DBLCLKS | CS_SAVEBITS | (IsWindowsXPOrLater() ? CS_DROPSHADOW : 0);
-    wc.lpfnWndProc = fw::TWinControl::StaticWndProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kPopupClass;
-    RegisterClassExW(&wc);
-  }
-  TskMenuPopupWindow::CreateParams(p);
-  p.style = WS_POPUP;
-  p.exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
-}
 
 void TskSkinPopupWindow::SetCanvasFont(fw::TCanvas& canvas) const {
   if (itemRecord_) {
@@ -86,6 +64,12 @@ void TskSkinPopupWindow::AddItems(const std::vector<Source>& sources) {
     if (!images_) {
       if (fw::TMenu* owner = source.parent->GetParentMenu()) images_ = owner->Images();
     }
+    // Actions first: their updates may show or hide items, which the line
+    // reduction then takes into account.
+    for (int i = std::max(source.first, 0); i < source.parent->Count(); ++i) {
+      if (fw::TAction* action = source.parent->Items(i)->Action()) action->Update();
+    }
+    source.parent->RethinkLines();
     for (int i = std::max(source.first, 0); i < source.parent->Count(); ++i) {
       fw::TMenuItem* item = source.parent->Items(i);
       if (!item->Visible()) continue;
@@ -97,20 +81,9 @@ void TskSkinPopupWindow::AddItems(const std::vector<Source>& sources) {
 void TskSkinPopupWindow::Open(const std::vector<Source>& sources, const TRect& anchor, bool popupUp, bool submenu,
                               bool first) {
   LayOut(sources, anchor, popupUp, submenu);
-  HWND wnd = Handle();
-  ApplyRegion();
-
+  if (record_ && maskPicture_) ApplyMaskRegion(*record_, *maskPicture_, geometry_);
   const bool fade = first && menu_->AlphaBlend() && menu_->AlphaBlendAnimation();
-  if (menu_->AlphaBlend() && HasUpdateLayeredWindow()) {
-    SetWindowLongW(wnd, GWL_EXSTYLE, GetWindowLongW(wnd, GWL_EXSTYLE) | WS_EX_LAYERED);
-    SetWindowAlpha(wnd, fade ? 0 : menu_->AlphaBlendValue());
-  }
-  fw::TControl::SetVisible(true);
-  SetWindowPos(wnd, HWND_TOPMOST, showPosition_.x, showPosition_.y, 0, 0, SWP_SHOWWINDOW | SWP_NOACTIVATE | SWP_NOSIZE);
-  if (fade && HasUpdateLayeredWindow()) {
-    UpdateWindow(wnd);
-    FadeInWindowAlpha(wnd, menu_->AlphaBlendValue());
-  }
+  if (ShowPopup(showPosition_, menu_->AlphaBlend(), menu_->AlphaBlendValue(), fade)) FadeIn(menu_->AlphaBlendValue());
 
   mouseTimer_ = fw::MessageWindow::Instance().NewTimerId();
   fw::MessageWindow::Instance().StartTimer(mouseTimer_, 50, [this] { MouseTick(); });
@@ -147,8 +120,7 @@ void TskSkinPopupWindow::LayOut(const std::vector<Source>& sources, const TRect&
       frame.itemSkinWidth = itemRecord_->SkinRect.Width();
       frame.itemTextWidth = itemRecord_->TextRect.Width();
     }
-    recordModel = {record_->LeftTopPoint, record_->RightTopPoint, record_->LeftBottomPoint, record_->RightBottomPoint,
-                   record_->ItemsRect};
+    recordModel = PopupCornerModel(*record_);
   }
   const bool twoLists = sources.size() > 1;
   const TRect& workArea = menu_->WorkArea();
@@ -176,16 +148,6 @@ void TskSkinPopupWindow::LayOut(const std::vector<Source>& sources, const TRect&
   showPosition_ = PlaceMenuWindow(placement, workArea);
 
   SetBounds(showPosition_.x, showPosition_.y, size.width, size.height);
-}
-
-void TskSkinPopupWindow::ApplyRegion() {
-  if (!record_ || !maskPicture_) return;
-  const TskCornerModel recordModel{record_->LeftTopPoint, record_->RightTopPoint, record_->LeftBottomPoint,
-                                   record_->RightBottomPoint, record_->ItemsRect};
-  fw::GdiObject<HRGN> region =
-      CreateSkinRegion(recordModel, record_->ItemsRect, *maskPicture_, Height(), Width(), geometry_);
-  // The system owns the region from here on.
-  if (region) SetWindowRgn(Handle(), region.Release(), TRUE);
 }
 
 void TskSkinPopupWindow::SyncShown() {

@@ -7,10 +7,15 @@
 #include <string>
 
 #include "framework/Exceptions.h"
+#include "skin/pixels/skEffectsSimd.h"
 #include "skin/pixels/skUtilsBlit.h"
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
+#endif
+#if defined(__GNUC__) && defined(__x86_64__)
+#include <immintrin.h>
+#define SK_MASK_AVX512 __attribute__((target("avx512f,avx512bw,avx512vbmi")))
 #endif
 
 namespace sk {
@@ -21,57 +26,44 @@ static_assert(std::endian::native == std::endian::little, "region blocks are wri
 using fw::TBitmap;
 using fw::TPixelFormat;
 
-class RunCollector {
+// Black flags of a row, 64 pixels to a word, turned into runs. A run starts
+// and ends where the flag changes, so the changes are listed first (a
+// branch per change, none per pixel) and paired into rectangles after.
+class RowRuns {
  public:
-  RunCollector(int offsetX, int offsetY) : offsetX_(offsetX), offsetY_(offsetY) {
-    rects_.reserve(MaskRegionBlockRects);
-  }
-  void Add(int x0, int x1, int y) {
-    const auto at = [](int64_t v) { return static_cast<int32_t>(v); };
-    rects_.push_back({at(int64_t{x0} + offsetX_), at(int64_t{y} + offsetY_), at(int64_t{x1} + offsetX_),
-                      at(int64_t{y} + offsetY_ + 1)});
-  }
-  const std::vector<TskRegionRect>& Rects() const { return rects_; }
-
- private:
-  int offsetX_, offsetY_;
-  std::vector<TskRegionRect> rects_;
-};
-
-// Follows runs of set bits across consecutive 64-pixel words of one row.
-class RunTracker {
- public:
-  RunTracker(RunCollector& out, int y) : out_(out), y_(y) {}
+  explicit RowRuns(int width) : width_(width), edges_(static_cast<size_t>(width) + 2) {}
   void Word(uint64_t bits, int base, int count) {
-    const uint64_t valid = count == 64 ? ~uint64_t{0} : (uint64_t{1} << count) - 1;
-    bits &= valid;
-    int pos = 0;
-    while (pos < count) {
-      if (!inRun_) {
-        const uint64_t rest = bits >> pos;
-        if (rest == 0) return;
-        pos += std::countr_zero(rest);
-        inRun_ = true;
-        start_ = base + pos;
-      } else {
-        const uint64_t rest = (~bits & valid) >> pos;
-        if (rest == 0) return;
-        pos += std::countr_zero(rest);
-        inRun_ = false;
-        out_.Add(start_, base + pos, y_);
-      }
+    if (count < 64) bits &= (uint64_t{1} << count) - 1;
+    uint64_t changes = bits ^ (bits << 1 | last_);
+    last_ = bits >> 63;  // only a full word has a next one
+    int32_t* out = edges_.data() + count_;
+    while (changes) {
+      *out++ = base + std::countr_zero(changes);
+      changes &= changes - 1;
     }
+    count_ = static_cast<size_t>(out - edges_.data());
   }
-  void End(int width) {
-    if (inRun_) out_.Add(start_, width, y_);
-    inRun_ = false;
+  // Appends the row's rectangles and starts the next row.
+  void End(int y, int offsetX, int offsetY, std::vector<TskRegionRect>& rects) {
+    // A run still open at the row's end closes there.
+    if (count_ % 2) edges_[count_++] = width_;
+    const size_t first = rects.size();
+    rects.resize(first + count_ / 2);
+    const auto at = [](int64_t v) { return static_cast<int32_t>(v); };
+    const int32_t top = at(int64_t{y} + offsetY), bottom = at(int64_t{y} + offsetY + 1);
+    TskRegionRect* r = rects.data() + first;
+    for (size_t i = 0; i < count_; i += 2, ++r) {
+      *r = {at(int64_t{edges_[i]} + offsetX), top, at(int64_t{edges_[i + 1]} + offsetX), bottom};
+    }
+    count_ = 0;
+    last_ = 0;
   }
 
  private:
-  RunCollector& out_;
-  int y_;
-  bool inRun_ = false;
-  int start_ = 0;
+  int width_;
+  std::vector<int32_t> edges_;
+  size_t count_ = 0;
+  uint64_t last_ = 0;
 };
 
 inline bool IsBlack(const uint8_t* p) { return (p[0] | p[1] | p[2]) == 0; }
@@ -106,8 +98,48 @@ inline uint64_t BlackBits16(const uint8_t* p) {
 }
 #endif
 
-void ScanRow24(const uint8_t* row, int width, RunTracker& runs) {
+#if defined(__GNUC__) && defined(__x86_64__)
+// Where each of 64 pixels keeps one channel (byte 3 * i + channel), and which
+// of those bytes lie in the third 64-byte block.
+struct ChannelGather {
+  alignas(64) std::array<uint8_t, 64> index;
+  uint64_t third;
+};
+constexpr ChannelGather MakeChannelGather(int channel) {
+  ChannelGather g{};
+  for (int i = 0; i < 64; ++i) {
+    g.index[static_cast<size_t>(i)] = static_cast<uint8_t>(3 * i + channel);
+    if (3 * i + channel >= 128) g.third |= uint64_t{1} << i;
+  }
+  return g;
+}
+constexpr std::array<ChannelGather, 3> ChannelGathers = {MakeChannelGather(0), MakeChannelGather(1),
+                                                         MakeChannelGather(2)};
+
+// Black flags of 64 pixels (192 bytes) of a 24-bit row: each of the three
+// channel planes is gathered with byte permutes, the planes are or-ed and
+// the zero bytes are the black pixels.
+SK_MASK_AVX512 uint64_t BlackBits64(const uint8_t* p) {
+  const __m512i a = _mm512_loadu_si512(p), b = _mm512_loadu_si512(p + 64), c = _mm512_loadu_si512(p + 128);
+  __m512i any = _mm512_setzero_si512();
+  for (const ChannelGather& g : ChannelGathers) {
+    const __m512i at = _mm512_load_si512(g.index.data());
+    // Bytes 0..127 come from a and b, the rest from c (a permute reads
+    // only the index's low six bits, which are the byte's place in c).
+    const __m512i plane = _mm512_mask_permutexvar_epi8(_mm512_permutex2var_epi8(a, at, b), g.third, at, c);
+    any = _mm512_or_si512(any, plane);
+  }
+  return _mm512_testn_epi8_mask(any, any);
+}
+#endif
+
+void ScanRow24(const uint8_t* row, int width, RowRuns& runs) {
   int x = 0;
+#if defined(__GNUC__) && defined(__x86_64__)
+  if (HasAvx512Bytes()) {
+    for (; x + 64 <= width; x += 64) runs.Word(BlackBits64(row + static_cast<ptrdiff_t>(x) * 3), x, 64);
+  }
+#endif
 #if defined(__SSE2__)
   for (; x + 64 <= width; x += 64) {
     const uint8_t* p = row + static_cast<ptrdiff_t>(x) * 3;
@@ -123,7 +155,6 @@ void ScanRow24(const uint8_t* row, int width, RunTracker& runs) {
     }
     runs.Word(bits, x, count);
   }
-  runs.End(width);
 }
 
 // A picture of fewer bits per pixel may be much wider than a 24-bit row can
@@ -154,7 +185,9 @@ std::vector<uint8_t> MaskToRegionData(const TBitmap& picture, int offsetX, int o
   const int w = picture.Width();
   const int h = picture.Height();
   RequireScannableWidth(w);
-  RunCollector collector(offsetX, offsetY);
+  std::vector<TskRegionRect> rects;
+  rects.reserve(MaskRegionBlockRects);
+  RowRuns runs(w);
   // 24-bit pictures are scanned in place; others a row at a time through a
   // converted copy of the row.
   std::vector<uint8_t> rowBuffer;
@@ -166,11 +199,10 @@ std::vector<uint8_t> MaskToRegionData(const TBitmap& picture, int offsetX, int o
       ConvertRow(picture, y, 0, w, rowBuffer.data(), 3);
       row = rowBuffer.data();
     }
-    RunTracker runs(collector, y);
     ScanRow24(row, w, runs);
+    runs.End(y, offsetX, offsetY, rects);
   }
 
-  const auto& rects = collector.Rects();
   std::vector<uint8_t> data(RgnDataHeaderSize + rects.size() * sizeof(TskRegionRect));
   const uint32_t header[4] = {static_cast<uint32_t>(RgnDataHeaderSize), RdhRectangles,
                               static_cast<uint32_t>(rects.size()), 0};

@@ -1,6 +1,6 @@
 // The main window's skinned frame as a user meets it: its size and shape,
-// the caption in the skin's colours, and the close button under a real
-// mouse.
+// the caption in the skin's colours, the close, maximise, roll-up and
+// minimise buttons and the caption's double click under a real mouse.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -144,6 +144,88 @@ TEST(SkinnedFrameE2e, ReleasingOffTheCloseButtonKeepsTheWindowReleasingOnItClose
   std::this_thread::sleep_for(100ms);
   e2e::MouseUp();
   EXPECT_TRUE(e2e::WaitFor([&] { return !app.Running(); }, 10s));
+}
+
+// The caption buttons right of the close button, 23 pixels apart.
+POINT ButtonCentre(HWND window, int fromClose) {
+  const RECT b = CloseButton(window);
+  return OnScreen(window, (b.left + b.right) / 2 - 23 * fromClose, (b.top + b.bottom) / 2);
+}
+constexpr int kMaximize = 1, kMinimize = 2, kRollUp = 3;
+
+RECT Bounds(HWND window) {
+  RECT r;
+  GetWindowRect(window, &r);
+  return r;
+}
+
+// Moves onto a button first, so that its hover is seen before the press.
+void ClickButton(HWND window, int fromClose) {
+  const POINT at = ButtonCentre(window, fromClose);
+  e2e::MouseMove(at);
+  std::this_thread::sleep_for(150ms);
+  e2e::MouseClick(at);
+}
+
+TEST(SkinnedFrameE2e, MaximiseRollUpAndTheCaptionDoubleClickUnderTheMouse) {
+  QuilletProcess app(e2e::MakeScratchDirectory(L"form-states"));
+  const HWND window = app.Window();
+  ASSERT_NE(window, nullptr);
+  e2e::KeepOnTop(window);
+  MouseAway(window);
+  ASSERT_TRUE(app.Sync());
+  const RECT normal = Bounds(window);
+  RECT maximized;
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &maximized, 0);
+  if (maximized.left == 0 && maximized.top == 0 && maximized.right == GetSystemMetrics(SM_CXSCREEN) &&
+      maximized.bottom == GetSystemMetrics(SM_CYSCREEN)) {
+    InflateRect(&maximized, -1, -1);
+  }
+
+  ClickButton(window, kMaximize);
+  ASSERT_TRUE(e2e::WaitForWindowRect(window, maximized, 3s));
+  // Dragging the caption of the maximised window does not move it.
+  e2e::MouseDrag(OnScreen(window, 300, 12), OnScreen(window, 420, 140));
+  std::this_thread::sleep_for(300ms);
+  ASSERT_TRUE(app.Sync());
+  const RECT after = Bounds(window);
+  EXPECT_TRUE(EqualRect(&maximized, &after));
+  ClickButton(window, kMaximize);
+  EXPECT_TRUE(e2e::WaitForWindowRect(window, normal, 3s));
+
+  // Rolled up only the 31-pixel caption strip stays; down again, all of it.
+  for (int i = 0; i < 2; ++i) {
+    ClickButton(window, kRollUp);
+    const RECT strip{normal.left, normal.top, normal.right, normal.top + 31};
+    EXPECT_TRUE(e2e::WaitForWindowRect(window, strip, 3s)) << i;
+    ClickButton(window, kRollUp);
+    const RECT now = Bounds(window);
+    EXPECT_TRUE(e2e::WaitForWindowRect(window, normal, 3s))
+        << i << ": " << now.left << "," << now.top << "," << now.right << "," << now.bottom;
+  }
+
+  // The caption's double click maximises and restores.
+  MouseAway(window);
+  std::this_thread::sleep_for(150ms);
+  e2e::MouseDoubleClick(OnScreen(window, 300, 12));
+  EXPECT_TRUE(e2e::WaitForWindowRect(window, maximized, 3s));
+  e2e::MouseDoubleClick(OnScreen(window, 300, 12));
+  EXPECT_TRUE(e2e::WaitForWindowRect(window, normal, 3s));
+  EXPECT_TRUE(app.Close());
+}
+
+TEST(SkinnedFrameE2e, TheMinimiseButtonMinimisesTheProgramWithoutATrayIcon) {
+  QuilletProcess app(e2e::MakeScratchDirectory(L"form-minimise"));
+  const HWND window = app.Window();
+  ASSERT_NE(window, nullptr);
+  e2e::KeepOnTop(window);
+  MouseAway(window);
+  ASSERT_TRUE(app.Sync());
+  ClickButton(window, kMinimize);
+  EXPECT_TRUE(e2e::WaitFor([&] { return IsIconic(window) != 0; }, 3s));
+  ShowWindow(window, SW_RESTORE);
+  EXPECT_TRUE(e2e::WaitFor([&] { return !IsIconic(window) && IsWindowVisible(window); }, 3s));
+  EXPECT_TRUE(app.Close());
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 // skin-gallery.exe's skinned menus driven from outside: a right click on
 // the menus strip opens a skinned popup window with the skin's rounded
 // corners; clicks, the submenu delay and keys run the right item once and
-// leave no menu window behind; the images menu opens its grid.
+// leave no menu window behind; the "Items" level brings its action up to
+// date, drops lines that would meet and paints its owner-drawn item and its
+// item's own picture; the images menu opens its grid.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -26,14 +28,23 @@ constexpr int kCopyRow = 3, kLookRow = 3 + 22 + 22 + 3;
 
 POINT At(const RECT& r, int x, int y) { return {r.left + x, r.top + y}; }
 
+// The gallery on top of every window, its menus strip found.
+class GalleryMenusE2e : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_NE(gallery.Window(), nullptr);
+    e2e::KeepOnTop(gallery.Window());
+    strip = Strip(gallery);
+    ASSERT_NE(strip, nullptr);
+  }
+
+  GalleryProcess gallery;
+  HWND strip = nullptr;
+};
+
 }  // namespace
 
-TEST(GalleryMenusE2e, RightClickOpensASkinnedMenuAndAClickRunsItsItem) {
-  GalleryProcess gallery;
-  ASSERT_NE(gallery.Window(), nullptr);
-  e2e::KeepOnTop(gallery.Window());
-  HWND strip = Strip(gallery);
-  ASSERT_NE(strip, nullptr);
+TEST_F(GalleryMenusE2e, RightClickOpensASkinnedMenuAndAClickRunsItsItem) {
   const POINT at = e2e::ClientToScreenPoint(strip, 60, 12);
   e2e::MouseRightClick(at);
   HWND menu = e2e::WaitForWindowOfClass(kPopupClass, gallery.ProcessId(), 10s);
@@ -50,8 +61,8 @@ TEST(GalleryMenusE2e, RightClickOpensASkinnedMenuAndAClickRunsItsItem) {
   GetWindowRect(menu, &r);
   EXPECT_EQ(r.left, at.x);  // at the click, below and to the right
   EXPECT_EQ(r.top, at.y);
-  // 8 items of 22, 2 separators of 3, and the window picture's 6.
-  EXPECT_EQ(r.bottom - r.top, 8 * 22 + 2 * 3 + 6);
+  // 9 items of 22, 2 separators of 3, and the window picture's 6.
+  EXPECT_EQ(r.bottom - r.top, 9 * 22 + 2 * 3 + 6);
 
   // The skin's mask cuts the corners round.
   const e2e::WindowRegion region(menu);
@@ -75,12 +86,7 @@ TEST(GalleryMenusE2e, RightClickOpensASkinnedMenuAndAClickRunsItsItem) {
   EXPECT_TRUE(gallery.Close());
 }
 
-TEST(GalleryMenusE2e, SubmenusOpenAfterTheDelayAndKeysReachTheMenu) {
-  GalleryProcess gallery;
-  ASSERT_NE(gallery.Window(), nullptr);
-  e2e::KeepOnTop(gallery.Window());
-  HWND strip = Strip(gallery);
-  ASSERT_NE(strip, nullptr);
+TEST_F(GalleryMenusE2e, SubmenusOpenAfterTheDelayAndKeysReachTheMenu) {
   e2e::MouseRightClick(e2e::ClientToScreenPoint(strip, 60, 12));
   HWND menu = e2e::WaitForWindowOfClass(kPopupClass, gallery.ProcessId(), 10s);
   ASSERT_NE(menu, nullptr);
@@ -97,7 +103,7 @@ TEST(GalleryMenusE2e, SubmenusOpenAfterTheDelayAndKeysReachTheMenu) {
   ASSERT_NE(sub, nullptr);
   RECT s{};
   GetWindowRect(sub, &s);
-  EXPECT_EQ(s.left, r.right - 3 + 1);  // right of the item, over the parent's 3-pixel frame
+  EXPECT_EQ(s.left, r.right - 3 + 1);      // right of the item, over the parent's 3-pixel frame
   EXPECT_EQ(s.top, r.top + kLookRow - 3);  // its first item level with "Look"
 
   // Keys typed now go to the menu: Down to "Framed", Enter runs it.
@@ -117,12 +123,55 @@ TEST(GalleryMenusE2e, SubmenusOpenAfterTheDelayAndKeysReachTheMenu) {
   EXPECT_TRUE(gallery.Close());
 }
 
-TEST(GalleryMenusE2e, ImagesMenuOpensItsGridAndAClickChoosesAnImage) {
-  GalleryProcess gallery;
-  ASSERT_NE(gallery.Window(), nullptr);
-  e2e::KeepOnTop(gallery.Window());
-  HWND strip = Strip(gallery);
-  ASSERT_NE(strip, nullptr);
+TEST_F(GalleryMenusE2e, ItemsLevelUpdatesItsActionAndDropsLinesThatMeet) {
+  // Opens the menu and its "Items" level by its accelerator; the level's window.
+  auto openItems = [&]() -> HWND {
+    e2e::MouseRightClick(e2e::ClientToScreenPoint(strip, 60, 12));
+    HWND menu = e2e::WaitForWindowOfClass(kPopupClass, gallery.ProcessId(), 10s);
+    if (!menu) return nullptr;
+    PostMessageW(gallery.Window(), WM_KEYDOWN, 'I', 0);
+    if (!e2e::WaitFor([&] { return e2e::TopLevelWindows(kPopupClass, gallery.ProcessId()).size() == 2; }, 10s)) {
+      return nullptr;
+    }
+    for (HWND w : e2e::TopLevelWindows(kPopupClass, gallery.ProcessId())) {
+      if (w != menu) return w;
+    }
+    return nullptr;
+  };
+  auto height = [](HWND w) {
+    RECT r{};
+    GetWindowRect(w, &r);
+    return r.bottom - r.top;
+  };
+
+  HWND items = openItems();
+  ASSERT_NE(items, nullptr);
+  // Undo, Colours, Picture, Show details and Notes; the lines around the
+  // hidden details meet, and one of them goes.
+  EXPECT_EQ(height(items), 5 * 22 + 3 * 3 + 6);
+  // The owner's colour strip and the item's own picture, on screen.
+  const e2e::ClientPixels shot = e2e::CaptureWindow(items);
+  EXPECT_EQ(shot.At(3 + 26 + 7, 28 + 11), 0xC03030u);
+  EXPECT_EQ(shot.At(3 + 4 + 7, 50 + 3 + 7), 0xE09020u);
+  // Nothing ran yet: Undo is disabled and its accelerator does nothing, so
+  // the next key still reaches the menu.
+  PostMessageW(gallery.Window(), WM_KEYDOWN, 'U', 0);
+  PostMessageW(gallery.Window(), WM_KEYDOWN, 'D', 0);
+  EXPECT_TRUE(e2e::WaitForText(strip, L"Ran: Show details", 10s));
+  EXPECT_TRUE(e2e::WaitForNoWindowOfClass(kPopupClass, gallery.ProcessId(), 10s));
+
+  // The details show, each line back in its place; Undo names what it
+  // takes back, and takes it back.
+  items = openItems();
+  ASSERT_NE(items, nullptr);
+  EXPECT_EQ(height(items), 7 * 22 + 4 * 3 + 6);
+  PostMessageW(gallery.Window(), WM_KEYDOWN, 'U', 0);
+  EXPECT_TRUE(e2e::WaitForText(strip, L"Undid: Show details", 10s));
+  EXPECT_TRUE(e2e::WaitForNoWindowOfClass(kPopupClass, gallery.ProcessId(), 10s));
+  EXPECT_TRUE(gallery.Close());
+}
+
+TEST_F(GalleryMenusE2e, ImagesMenuOpensItsGridAndAClickChoosesAnImage) {
   HWND button = e2e::FindChild(gallery.Window(), L"Images menu", L"Button");
   ASSERT_NE(button, nullptr);
   e2e::MouseClick(e2e::WindowCentre(button));

@@ -368,4 +368,39 @@ TEST(FormBehaviourState, CaptionDoubleClickAndSystemRestore) {
   EXPECT_EQ(sk::SystemMenuRestore(maxUp, s).placement.state, TskWindowState::Maximized);
 }
 
+// --------------------------------------------------- size/move loop, fade
+
+TEST(FormBehaviourLoop, ALoopEndsAtItsExitHoweverItStarted) {
+  sk::TskSizeMoveLoop loop;
+  // A caption press that ran the loop: the objects never see the press.
+  loop.PressStarts();
+  loop.Enter(true);
+  EXPECT_TRUE(loop.Running());
+  EXPECT_TRUE(loop.LiveDrag());
+  loop.Exit();
+  EXPECT_FALSE(loop.Running());
+  EXPECT_FALSE(loop.LiveDrag());
+  EXPECT_TRUE(loop.PressEnds());
+  EXPECT_FALSE(loop.PressEnds());
+  // From the keyboard: no press follows; the loop is over at its exit, and
+  // the next press (on a button, no loop) reaches the objects.
+  loop.Enter(false);
+  EXPECT_TRUE(loop.Running());
+  EXPECT_FALSE(loop.LiveDrag());
+  loop.Exit();
+  EXPECT_FALSE(loop.Running());
+  loop.PressStarts();
+  EXPECT_FALSE(loop.PressEnds());
+}
+
+TEST(FormBehaviourFade, TargetsAndTheLayeredStyleAtTheEnd) {
+  // Animation alone ends opaque, no longer layered.
+  EXPECT_EQ(sk::FadeInFor(false, true, 200), (sk::TskFadeIn{255, true, false}));
+  EXPECT_EQ(sk::FadeInFor(true, true, 200), (sk::TskFadeIn{200, true, true}));
+  EXPECT_EQ(sk::FadeInFor(true, false, 120), (sk::TskFadeIn{120, false, true}));
+  EXPECT_EQ(sk::FadeInFor(true, false, 255), (sk::TskFadeIn{255, false, false}));
+  EXPECT_EQ(sk::FadeInFor(true, false, 999).target, 255);
+  EXPECT_EQ(sk::FadeInFor(true, false, -4).target, 0);
+}
+
 }  // namespace

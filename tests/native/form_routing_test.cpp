@@ -138,6 +138,9 @@ TEST(FormRouting, MessageTable) {
       {"object mouse", wm::NcLButtonDown, 2, 0, s, {A::NcMouse, D::Before, 0}},
       {"object mouse unskinned", wm::NcLButtonDown, 2, 0, u, {A::None, D::After, 0}},
       {"release ends a press", wm::LButtonUp, 0, 0, u, {A::NcMouse, D::Before, 0}},
+      {"maximised, skinned", wm::IsMaximizedQuery, 0, 0, With(s, &F::skinMaximized), {A::None, D::None, 1}},
+      {"not maximised, skinned", wm::IsMaximizedQuery, 0, 0, s, {A::None, D::None, 0}},
+      {"maximised? unskinned", wm::IsMaximizedQuery, 0, 0, With(u, &F::skinMaximized), {A::None, D::After, 0}},
       {"anything else", 0x0400, 0, 0, s, {A::None, D::After, 0}},
   };
   for (const Row& r : rows) {

@@ -1,9 +1,11 @@
 // Menus as data: short-cut text, accelerators, the item tree with its
-// ownership and states, short-cut lookup; image lists' pixels.
+// ownership and states, short-cut lookup, the reduction of redundant lines,
+// items linked to actions; image lists' pixels.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
+#include "framework/ActnList.h"
 #include "framework/Exceptions.h"
 #include "framework/ImgList.h"
 #include "framework/Menus.h"
@@ -252,6 +254,162 @@ TEST(MenuItems, AcceleratorsAmongVisibleItemsInOrder) {
   EXPECT_EQ(menu.Items()->FindAccelerator(L'c'), copy);
   EXPECT_EQ(menu.Items()->FindAccelerator(L'C'), copy);
   EXPECT_EQ(menu.Items()->FindAccelerator(L'p'), nullptr);
+}
+
+// The captions of the shown sub-items, in order.
+std::vector<std::wstring> Shown(const TMenuItem& parent) {
+  std::vector<std::wstring> shown;
+  for (int i = 0; i < parent.Count(); ++i) {
+    if (parent.Items(i)->Visible()) shown.push_back(parent.Items(i)->Caption());
+  }
+  return shown;
+}
+
+TEST(MenuLines, RedundantLinesHideAndComeBackWhenNeeded) {
+  TComponent owner(nullptr);
+  RecordingMenu menu(&owner);
+  std::vector<TMenuItem*> items;
+  for (const wchar_t* c : {L"-", L"A", L"-", L"-", L"B", L"-", L"C", L"-"}) {
+    items.push_back(NewItem(&owner, c));
+    menu.Items()->Add(items.back());
+  }
+  TMenuItem* b = items[4];
+  b->SetVisible(false);
+  // Leading, doubled, around a hidden item and trailing: one line is left.
+  const int structure = menu.structure;
+  EXPECT_TRUE(menu.Items()->RethinkLines());
+  EXPECT_EQ(Shown(*menu.Items()), (std::vector<std::wstring>{L"A", L"-", L"C"}));
+  EXPECT_EQ(menu.structure, structure + 1);
+  EXPECT_FALSE(menu.Items()->RethinkLines());
+  EXPECT_EQ(menu.structure, structure + 1);
+
+  // The hidden item shows again: so does the line after it.
+  b->SetVisible(true);
+  EXPECT_TRUE(menu.Items()->RethinkLines());
+  EXPECT_EQ(Shown(*menu.Items()), (std::vector<std::wstring>{L"A", L"-", L"B", L"-", L"C"}));
+  EXPECT_TRUE(items[5]->Visible());
+
+  // A line its owner hides stays hidden, even where it would be needed.
+  items[5]->SetVisible(false);
+  menu.Items()->RethinkLines();
+  EXPECT_EQ(Shown(*menu.Items()), (std::vector<std::wstring>{L"A", L"-", L"B", L"C"}));
+
+  // A hidden line that becomes an item is no line to reduce any more.
+  items[7]->SetCaption(L"D");
+  EXPECT_EQ(Shown(*menu.Items()), (std::vector<std::wstring>{L"A", L"-", L"B", L"C", L"D"}));
+
+  // Reduction off: every line it hid shows again, the owner's stays hidden.
+  menu.SetAutoLineReduction(TMenuAutoFlag::maManual);
+  EXPECT_TRUE(menu.Items()->RethinkLines());
+  EXPECT_EQ(Shown(*menu.Items()), (std::vector<std::wstring>{L"-", L"A", L"-", L"-", L"B", L"C", L"D"}));
+
+  // An empty level has nothing to reduce.
+  TMenuItem empty(nullptr);
+  EXPECT_FALSE(empty.RethinkLines());
+}
+
+TEST(MenuLines, ItemsFollowTheirParentsUpToTheMenu) {
+  TMenu menu(nullptr);
+  TMenuItem* file = NewItem(&menu, L"File");
+  menu.Items()->Add(file);
+  TMenuItem* recent = NewItem(&menu, L"Recent");
+  file->Add(recent);
+  EXPECT_EQ(menu.AutoLineReduction(), TMenuAutoFlag::maAutomatic);
+  EXPECT_EQ(recent->AutoLineReduction(), TMenuAutoFlag::maParent);
+  EXPECT_TRUE(recent->IsAutoLineReduction());
+  file->SetAutoLineReduction(TMenuAutoFlag::maManual);
+  EXPECT_FALSE(recent->IsAutoLineReduction());
+  EXPECT_TRUE(menu.Items()->IsAutoLineReduction());
+  menu.SetAutoLineReduction(TMenuAutoFlag::maManual);
+  recent->SetAutoLineReduction(TMenuAutoFlag::maAutomatic);
+  EXPECT_TRUE(recent->IsAutoLineReduction());
+  // A menu has no parent to follow.
+  menu.SetAutoLineReduction(TMenuAutoFlag::maParent);
+  EXPECT_EQ(menu.AutoLineReduction(), TMenuAutoFlag::maManual);
+  // Outside any menu nothing asks for reduction.
+  TMenuItem loose(nullptr);
+  EXPECT_FALSE(loose.IsAutoLineReduction());
+}
+
+TEST(Actions, LinkedItemsMirrorTheActionAndRunIt) {
+  TComponent owner(nullptr);
+  RecordingMenu menu(&owner);
+  auto* action = TComponent::Create<TAction>(nullptr);
+  action->SetCaption(L"&Undo");
+  action->SetShortCut(TextToShortCut(L"Ctrl+Z"));
+  action->SetHint(L"Takes back the last change");
+  action->SetImageIndex(3);
+  TMenuItem* item = NewItem(&owner, L"old");
+  TMenuItem* twin = NewItem(&owner, L"old");
+  menu.Items()->Add(item);
+  menu.Items()->Add(twin);
+  item->SetAction(action);
+  twin->SetAction(action);
+  EXPECT_EQ(action->ClientCount(), 2);
+  EXPECT_EQ(item->Caption(), L"&Undo");
+  EXPECT_EQ(item->ShortCut(), TextToShortCut(L"Ctrl+Z"));
+  EXPECT_EQ(item->Hint(), L"Takes back the last change");
+  EXPECT_EQ(item->ImageIndex(), 3);
+
+  // An update sets the states; every linked item follows, and its menu hears.
+  int updates = 0;
+  action->OnUpdate = [&](TComponent* sender) {
+    ++updates;
+    auto* a = static_cast<TAction*>(sender);
+    a->SetEnabled(false);
+    a->SetChecked(true);
+    a->SetVisible(false);
+  };
+  const int structure = menu.structure;
+  EXPECT_TRUE(action->Update());
+  EXPECT_EQ(updates, 1);
+  for (TMenuItem* i : {item, twin}) {
+    EXPECT_FALSE(i->Enabled());
+    EXPECT_TRUE(i->Checked());
+    EXPECT_FALSE(i->Visible());
+  }
+  EXPECT_GT(menu.structure, structure);
+
+  // A click without OnClick runs the action; with one, OnClick alone.
+  std::vector<std::wstring> ran;
+  action->OnExecute = [&](TComponent*) { ran.push_back(L"action"); };
+  action->SetEnabled(true);
+  item->Click();
+  twin->OnClick = [&](TComponent*) { ran.push_back(L"click"); };
+  twin->Click();
+  EXPECT_EQ(ran, (std::vector<std::wstring>{L"action", L"click"}));
+  action->SetEnabled(false);
+  item->Click();
+  EXPECT_EQ(ran.size(), 2u);
+
+  // Either side may go first; the item keeps what it last took.
+  TComponent::Free(twin);
+  EXPECT_EQ(action->ClientCount(), 1);
+  TComponent::Free(action);
+  EXPECT_EQ(item->Action(), nullptr);
+  EXPECT_EQ(item->Caption(), L"&Undo");
+  item->SetEnabled(true);
+  item->Click();  // no action, no OnClick: nothing
+  EXPECT_EQ(ran.size(), 2u);
+}
+
+TEST(Actions, HandlersThatFreeTheirActionAreSurvived) {
+  TComponent owner(nullptr);
+  TMenu menu(&owner);
+  auto* action = TComponent::Create<TAction>(nullptr);
+  TMenuItem* item = NewItem(&owner, L"x");
+  menu.Items()->Add(item);
+  item->SetAction(action);
+  bool ran = false;
+  action->OnExecute = [&ran](TComponent* sender) {
+    TComponent::Free(sender);
+    ran = true;
+  };
+  item->Click();
+  EXPECT_TRUE(ran);
+  EXPECT_EQ(item->Action(), nullptr);
+  EXPECT_FALSE(TAction(nullptr).Update());
+  EXPECT_FALSE(TAction(nullptr).Execute());
 }
 
 TEST(MenuImages, ClearedWhenTheImageListIsFreed) {

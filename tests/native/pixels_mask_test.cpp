@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <random>
 
 #include "pixels_support.h"
+#include "skin/pixels/skEffectsSimd.h"
 #include "skin/pixels/skUtilsMask.h"
 
 namespace {
@@ -65,27 +67,35 @@ TEST(PixelsMask, HeaderBoundsAndRectsCarryTheOffset) {
   EXPECT_TRUE(MaskToRegionData(TBitmap(), 0, 0).empty());
 }
 
-TEST(PixelsMask, RandomMasksMatchAPerPixelScanInEveryFormat) {
-  std::mt19937 rng(7);
-  for (int round = 0; round < 40; ++round) {
-    const int w = 1 + static_cast<int>(rng() % 300);
-    const int h = 1 + static_cast<int>(rng() % 12);
-    const TPixelFormat format = round % 4 == 3 ? TPixelFormat::pf32bit : TPixelFormat::pf24bit;
-    TBitmap mask(w, h, format);
-    // Runs of random length, black or a colour with one channel set.
-    const int meanRun = 1 + round % 20;
-    for (int y = 0; y < h; ++y) {
-      int x = 0;
-      bool black = rng() % 2 == 0;
-      while (x < w) {
-        const int len = 1 + static_cast<int>(rng() % (2 * meanRun));
-        const fw::TColor c = black ? fw::clBlack : fw::TColor(0xFF) << (8 * (rng() % 3));
-        for (int i = 0; i < len && x < w; ++i, ++x) mask.SetPixel(x, y, c);
-        black = !black;
+// Every path (the widest the processor has, and the portable one) must find
+// the same runs, also where a run crosses a 64-pixel word and at a row's end.
+TEST(PixelsMask, RandomMasksMatchAPerPixelScanInEveryFormatAndPath) {
+  const sk::TPixelPath was = sk::WidestPixelPath();
+  for (sk::TPixelPath path : {sk::TPixelPath::Avx512, sk::TPixelPath::Avx2, sk::TPixelPath::Portable}) {
+    sk::SetWidestPixelPath(path);
+    std::mt19937 rng(7);
+    for (int round = 0; round < 40; ++round) {
+      const int w = 1 + static_cast<int>(rng() % 300);
+      const int h = 1 + static_cast<int>(rng() % 12);
+      const TPixelFormat format = round % 4 == 3 ? TPixelFormat::pf32bit : TPixelFormat::pf24bit;
+      TBitmap mask(w, h, format);
+      // Runs of random length, black or a colour with one channel set.
+      const int meanRun = 1 + round % 20;
+      for (int y = 0; y < h; ++y) {
+        int x = 0;
+        bool black = rng() % 2 == 0;
+        while (x < w) {
+          const int len = 1 + static_cast<int>(rng() % (2 * meanRun));
+          const fw::TColor c = black ? fw::clBlack : fw::TColor(0xFF) << (8 * (rng() % 3));
+          for (int i = 0; i < len && x < w; ++i, ++x) mask.SetPixel(x, y, c);
+          black = !black;
+        }
       }
+      ASSERT_EQ(RegionDataRects(MaskToRegionData(mask, 3, 4)), ReferenceRuns(mask, 3, 4))
+          << w << "x" << h << " path " << static_cast<int>(path);
     }
-    ASSERT_EQ(RegionDataRects(MaskToRegionData(mask, 3, 4)), ReferenceRuns(mask, 3, 4)) << w << "x" << h;
   }
+  sk::SetWidestPixelPath(was);
 }
 
 TEST(PixelsMask, PaletteMasksReadTheirColours) {

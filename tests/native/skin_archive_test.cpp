@@ -7,9 +7,13 @@
 #include <algorithm>
 #include <filesystem>
 #include <functional>
+#include <random>
+
+#include <zlib.h>
 
 #include "framework/Bmp.h"
 #include "framework/Utf.h"
+#include "skin/data/skAdler32.h"
 #include "skin/data/skSkinData.h"
 #include "skin/data/skSkinDataArchive.h"
 #include "skin/data/skSkinStoredSkin.h"
@@ -284,6 +288,48 @@ TEST(SkinZlib, InflatingInOnePieceKeepsTheLimitAndTheErrors) {
   corrupt[6] ^= 0x55;
   EXPECT_EQ(MessageOf([&] { ZDecompressBuffer(corrupt.data(), size, 1 << 20); }), L"compression error");
   EXPECT_EQ(MessageOf([&] { ZDecompressBuffer(z.data(), 0, 1 << 20); }), L"compression error");
+}
+
+// The checksum is worked out apart from zlib: a stream whose data or
+// checksum was changed, or that stops inside its checksum, is refused.
+TEST(SkinZlib, InflatingInOnePieceChecksTheHeaderAndTheChecksum) {
+  Bytes data(100000);
+  for (size_t i = 0; i < data.size(); ++i) data[i] = static_cast<uint8_t>(i * 31 % 251);
+  const Bytes z = Zlib(data);
+  const auto size = static_cast<int64_t>(z.size());
+  const auto refused = [&](Bytes bytes, int64_t length) {
+    return MessageOf([&] { ZDecompressBuffer(bytes.data(), length, 1 << 20); }) == L"compression error";
+  };
+  Bytes sum = z;
+  sum[z.size() - 1] ^= 1;
+  EXPECT_TRUE(refused(sum, size));
+  EXPECT_TRUE(refused(z, size - 2));  // cut inside the checksum
+  Bytes header = z;
+  header[1] ^= 1;  // no longer a multiple of 31
+  EXPECT_TRUE(refused(header, size));
+  Bytes dictionary = z;
+  dictionary[1] = 0xF9;  // 0x78F9: a preset dictionary, which skins never use
+  EXPECT_TRUE(refused(dictionary, size));
+  EXPECT_EQ(ZDecompressBuffer(z.data(), size, 1 << 20).Size(), static_cast<int64_t>(data.size()));
+}
+
+TEST(SkinZlib, Adler32AgreesWithZlibAtEveryLengthAndStart) {
+  std::mt19937 rng(11);
+  Bytes bytes(200000);
+  for (auto& b : bytes) b = static_cast<uint8_t>(rng());
+  const Bytes high(70000, 0xFF);  // the largest sums a block can reach
+  for (size_t length : {size_t{0}, size_t{1}, size_t{31}, size_t{32}, size_t{63}, size_t{64}, size_t{65},
+                        size_t{5535}, size_t{5536}, size_t{5552}, size_t{5600}, size_t{70000}, size_t{199999}}) {
+    for (uint32_t start : {1u, 0xFFF0FFF0u, 0x12345678u}) {
+      EXPECT_EQ(sk::Adler32(start, bytes.data() + 1, length - (length > 0)),
+                adler32(start, bytes.data() + 1, static_cast<uInt>(length - (length > 0))))
+          << length;
+      if (length <= high.size()) {
+        EXPECT_EQ(sk::Adler32(start, high.data(), length), adler32(start, high.data(), static_cast<uInt>(length)))
+            << length;
+      }
+    }
+  }
 }
 
 TEST(SkinZlib, ErrorsCarryTheirMessages) {

@@ -234,7 +234,7 @@ TEST_F(ObjectsForm, HoveredButtonsAskTheSkinnedHintForTheirDefaultHint) {
   data_->SetResourceStrData(strings);
   SendMessageW(wnd_, SKINMSG_RESOURCE_STRINGS, 0, 0);
   EXPECT_EQ(skin_->ObjectHint(max), L"Grow");
-  ShowWindow(wnd_, SW_MAXIMIZE);
+  skin_->SetSkinWindowState(TskWindowState::Maximized);
   EXPECT_EQ(skin_->ObjectHint(max), L"Shrink");
   // Gone with its component: no hint is asked for any more.
   TComponent::Free(hint);

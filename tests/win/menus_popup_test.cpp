@@ -1,14 +1,19 @@
 // Skinned popup menus in a real form: keys, accelerators and clicks run the
 // right item once; submenus open after their delay; long menus scroll; the
-// form keeps the focus and its keys; open and close cycles leave nothing
-// behind; commands that free the form, and message pumps that close the
-// menu half-way, are survived.
+// form keeps the focus and its keys; redundant lines go, actions update
+// before their items show, owner-drawn items and items' own pictures paint
+// where they belong; open and close cycles leave nothing behind; commands
+// that free the form, and message pumps that close the menu half-way, are
+// survived.
 #include <gtest/gtest.h>
 
+#include "framework/ActnList.h"
 #include "framework/GdiObjects.h"
+#include "framework/ImgList.h"
 #include "framework/MessageWindow.h"
 #include "framework/StdCtrls.h"
 #include "framework_input.h"
+#include "pixels_surface.h"
 #include "skin/data/skSkinDataBroadcast.h"
 #include "skin/menus/skMenusPopup.h"
 
@@ -297,6 +302,171 @@ TEST(SkinMenus, PlainLookAndLongMenusScroll) {
   EXPECT_EQ(r.bottom - r.top, 5 * 20 + 24);
   EXPECT_TRUE(f.Level(0)->Limited());
   EXPECT_EQ(f.Level(0)->ShownCount(), 5);
+}
+
+TEST(SkinMenus, RedundantLinesGoBeforeEachLevelShows) {
+  MenuForm f(true);
+  TMenuItem* root = f.popup->Items();
+  // Leading, doubled, around a hidden item and trailing lines.
+  root->Insert(0, f.Add(root, L"-"));
+  TMenuItem* hidden = f.Add(root, L"&Hidden");
+  root->Insert(root->IndexOf(f.more), hidden);
+  hidden->SetVisible(false);
+  root->Insert(root->IndexOf(f.more), f.Add(root, L"-"));
+  f.Add(root, L"-");
+  f.more->Insert(0, f.Add(f.more, L"-"));
+  f.OpenAt(300, 200);
+  TskSkinPopupWindow* level = f.Level(0);
+  RECT r;
+  GetWindowRect(level->Handle(), &r);
+  EXPECT_EQ(level->ItemCount(), 6);
+  EXPECT_EQ(r.bottom - r.top, 5 * 22 + 3 + 6);
+  EXPECT_EQ(level->ActiveItem(), 0);
+  EXPECT_EQ(level->Item(0).MenuItem(), f.open);
+  // A submenu's lines go when it opens.
+  f.Key('M');
+  ASSERT_EQ(f.Menu().PopupCount(), 2);
+  EXPECT_EQ(f.Level(1)->ItemCount(), 2);
+  EXPECT_EQ(f.Level(1)->ActiveItem(), 0);
+  f.Key(VK_ESCAPE);
+  f.Key(VK_ESCAPE);
+
+  // The hidden item shows: the line after it comes back.
+  hidden->SetVisible(true);
+  f.OpenAt(300, 200);
+  ASSERT_EQ(f.Level(0)->ItemCount(), 8);
+  EXPECT_TRUE(f.Level(0)->Item(4).IsLine());
+  f.Key(VK_ESCAPE);
+
+  // A menu that keeps its lines shows them all.
+  f.popup->SetAutoLineReduction(TMenuAutoFlag::maManual);
+  f.OpenAt(300, 200);
+  GetWindowRect(f.Level(0)->Handle(), &r);
+  EXPECT_EQ(f.Level(0)->ItemCount(), 10);
+  EXPECT_EQ(r.bottom - r.top, 6 * 22 + 4 * 3 + 6);
+  // The leading line is passed over: the first item that can be chosen shows highlighted.
+  EXPECT_EQ(f.Level(0)->ActiveItem(), 1);
+}
+
+TEST(SkinMenus, ActionsUpdateBeforeTheirItemsShowAndRunWhenChosen) {
+  MenuForm f(false);
+  auto* undo = TComponent::Create<TAction>(f.form);
+  int updates = 0;
+  bool canUndo = true;
+  undo->OnUpdate = [&](TComponent*) {
+    ++updates;
+    undo->SetCaption(L"&Undo " + std::to_wstring(updates));
+    undo->SetVisible(canUndo);
+  };
+  undo->OnExecute = [&](TComponent*) { f.ran.push_back(L"undo"); };
+  f.Add(f.popup->Items(), L"-");
+  TMenuItem* item = f.Add(f.popup->Items(), L"");
+  item->OnClick = nullptr;
+  item->SetAction(undo);
+
+  f.OpenAt(300, 200);
+  TskSkinPopupWindow* level = f.Level(0);
+  ASSERT_EQ(level->ItemCount(), 8);
+  EXPECT_EQ(level->Item(7).MenuItem()->Caption(), L"&Undo 1");
+  RECT r;
+  GetWindowRect(level->Handle(), &r);
+  EXPECT_EQ(r.bottom - r.top, 6 * 20 + 2 * 4 + 4);
+  f.Key('U');
+  EXPECT_EQ(f.ran, std::vector<std::wstring>{L"undo"});
+  EXPECT_FALSE(f.Menu().Visible());
+
+  // Hidden by its update: the item goes, and so does the line before it.
+  canUndo = false;
+  f.OpenAt(300, 200);
+  EXPECT_EQ(updates, 2);
+  EXPECT_EQ(f.Level(0)->ItemCount(), 6);
+  GetWindowRect(f.Level(0)->Handle(), &r);
+  EXPECT_EQ(r.bottom - r.top, 5 * 20 + 4 + 4);
+}
+
+TEST(SkinMenus, OwnerDrawnItemsDrawInTheirTextAreaAndNoFurther) {
+  MenuForm f(true);
+  struct Call {
+    TRect rect;
+    bool selected;
+  };
+  std::vector<Call> calls;
+  constexpr TColor kGreen = 0x00FF00, kBlue = 0xFF0000, kRed = 0x0000FF;
+  TBitmap picture(16, 16);
+  for (int y = 0; y < 16; ++y) {
+    for (int x = 0; x < 16; ++x) picture.SetPixel(x, y, kRed);
+  }
+  f.save->SetBitmap(picture);
+  f.save->OnDrawItem = [&](TComponent* sender, TCanvas& canvas, const TRect& t, bool selected) {
+    EXPECT_EQ(sender, f.save);
+    calls.push_back({t, selected});
+    canvas.Brush().style = TBrushStyle::bsSolid;
+    canvas.Brush().color = kGreen;
+    canvas.FillRect(t);
+    // Beyond its item: cut off.
+    canvas.Brush().color = kBlue;
+    canvas.FillRect({t.left, t.bottom, t.right, t.bottom + 40});
+  };
+  f.OpenAt(300, 200);
+  TskSkinPopupWindow* level = f.Level(0);
+  const TRect item = level->Item(1).rect;
+  pixels::Surface shot(level->Width(), level->Height());
+  level->PaintWhole(shot.canvas.Handle());
+  ASSERT_FALSE(calls.empty());
+  // The skin's text rectangle, widened with the item; not highlighted.
+  EXPECT_EQ(calls.back().rect, (TRect{26, 0, 85 + item.Width() - 89, 22}));
+  EXPECT_FALSE(calls.back().selected);
+  EXPECT_EQ(shot.At(item.left + 40, item.top + 11), kGreen);
+  // The item's picture is the handler's to draw; the next row is untouched.
+  EXPECT_NE(shot.At(item.left + 12, item.top + 11), kRed);
+  for (int y = item.bottom; y < item.bottom + 40; ++y) EXPECT_NE(shot.At(item.left + 40, y), kBlue) << y;
+
+  // Highlighted, the item is drawn again, selected.
+  calls.clear();
+  f.Key(VK_DOWN);
+  ASSERT_EQ(level->ActiveItem(), 1);
+  ASSERT_FALSE(calls.empty());
+  EXPECT_TRUE(calls.back().selected);
+}
+
+TEST(SkinMenus, AnItemsOwnPictureComesBeforeItsImageListImage) {
+  constexpr TColor kRed = 0x0000FF, kBlue = 0xFF0000, kKey = 0xFF00FF;
+  // Red, with a bottom row in the key colour that the picture leaves out.
+  TBitmap picture(16, 16);
+  for (int y = 0; y < 16; ++y) {
+    for (int x = 0; x < 16; ++x) picture.SetPixel(x, y, y == 15 ? kKey : kRed);
+  }
+  TBitmap blue(16, 16);
+  for (int y = 0; y < 16; ++y) {
+    for (int x = 0; x < 16; ++x) blue.SetPixel(x, y, kBlue);
+  }
+  for (bool skinned : {true, false}) {
+    SCOPED_TRACE(skinned ? "skin look" : "plain look");
+    MenuForm f(skinned);
+    auto* images = TComponent::Create<TImageList>(f.form);
+    images->AddMasked(blue, kKey);
+    f.popup->SetImages(images);
+    f.open->SetImageIndex(0);
+    f.exit->SetImageIndex(0);
+    f.exit->SetBitmap(picture);
+    f.exit->SetChecked(true);
+    f.OpenAt(300, 200);
+    TskSkinPopupWindow* level = f.Level(0);
+    pixels::Surface shot(level->Width(), level->Height());
+    level->PaintWhole(shot.canvas.Handle());
+    // Centred in the skin's image rectangle (2, 0, 22, 22), or two pixels
+    // into the plain look's inner rectangle, centred vertically.
+    const TPoint at = skinned ? TPoint{4, 3} : TPoint{4, 2};
+    const TRect exit = level->Item(5).rect;
+    const TRect open = level->Item(0).rect;
+    EXPECT_EQ(shot.At(exit.left + at.x + 8, exit.top + at.y + 8), kRed);
+    EXPECT_NE(shot.At(exit.left + at.x + 8, exit.top + at.y + 15), kKey);
+    EXPECT_EQ(shot.At(open.left + at.x + 8, open.top + at.y + 8), kBlue);
+    // Checked: a frame one pixel around the picture, in the text colour.
+    const TColor frame = shot.At(exit.left + at.x - 1, exit.top + at.y + 8);
+    EXPECT_EQ(frame, shot.At(exit.left + at.x + 16, exit.top + at.y + 8));
+    EXPECT_NE(frame, shot.At(exit.left + at.x - 1, open.top + at.y + 8));
+  }
 }
 
 TEST(SkinMenus, CommandThatFreesTheFormIsSurvived) {

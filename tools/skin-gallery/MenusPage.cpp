@@ -1,5 +1,7 @@
 #include "tools/skin-gallery/MenusPage.h"
 
+#include <cstdlib>
+
 #include "framework/Canvas.h"
 
 using namespace fw;
@@ -104,6 +106,71 @@ void TMenusPage::BuildPopupMenu() {
   radio->SetChecked(true);
   Add(root, L"&Disabled")->SetEnabled(false);
   Add(root, L"Fish && Chips");
+  TMenuItem* items = Add(root, L"&Items");
+  items->OnClick = nullptr;  // opening it is nothing Undo could take back
+  BuildItemsMenu(items);
+}
+
+void TMenusPage::BuildItemsMenu(TMenuItem* parent) {
+  // Brought up to date each time the level opens: it names what it takes back.
+  undo_ = TComponent::Create<TAction>(this);
+  undo_->OnUpdate = [this](TComponent*) {
+    undo_->SetEnabled(!lastRan_.empty());
+    undo_->SetCaption(lastRan_.empty() ? L"&Undo" : L"&Undo " + lastRan_);
+  };
+  undo_->OnExecute = [this](TComponent*) {
+    strip_->SetCaption(L"Undid: " + lastRan_);
+    lastRan_.clear();
+  };
+  TMenuItem* undo = Add(parent, L"&Undo");
+  undo->OnClick = nullptr;
+  undo->SetAction(undo_);
+  Add(parent, L"-");
+
+  // Drawn by its owner: a strip of colours before its caption.
+  TMenuItem* colours = Add(parent, L"&Colours");
+  colours->OnDrawItem = [](TComponent* sender, TCanvas& canvas, const TRect& r, bool selected) {
+    const TColor blocks[] = {0x3030C0, 0x30A030, 0xC07020};
+    const int top = r.top + (r.Height() - 12) / 2;
+    for (int i = 0; i < 3; ++i) {
+      canvas.Brush().style = TBrushStyle::bsSolid;
+      canvas.Brush().color = blocks[i];
+      canvas.FillRect(Bounds(r.left + 2 + i * 10, top, 10, 12));
+    }
+    if (selected) {
+      canvas.Brush().color = canvas.Font().Color();
+      canvas.FrameRect({r.left + 1, top - 1, r.left + 33, top + 13});
+    }
+    canvas.Brush().style = TBrushStyle::bsClear;
+    TRect text{r.left + 38, r.top, r.right, r.bottom};
+    canvas.DrawTextW(StripHotkey(static_cast<TMenuItem*>(sender)->Caption()), text,
+                     DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+  };
+
+  // Its own picture, not one of the image list's: a diamond on the key colour.
+  TBitmap diamond(16, 16);
+  for (int y = 0; y < 16; ++y) {
+    for (int x = 0; x < 16; ++x) diamond.SetPixel(x, y, std::abs(x - 7) + std::abs(y - 7) <= 6 ? 0x2090E0 : kKey);
+  }
+  Add(parent, L"&Picture")->SetBitmap(diamond);
+  Add(parent, L"-");
+
+  // The details and the lines around them: while they are hidden the two
+  // lines would meet, and only one shows.
+  showDetails_ = Add(parent, L"Show &details");
+  const TNotifyEvent ran = showDetails_->OnClick;
+  showDetails_->OnClick = [this, ran](TComponent* sender) {
+    showDetails_->SetChecked(!showDetails_->Checked());
+    for (TMenuItem* item : details_) item->SetVisible(showDetails_->Checked());
+    ran(sender);
+  };
+  Add(parent, L"-");
+  for (const wchar_t* caption : {L"Detail &one", L"Detail t&wo"}) {
+    details_.push_back(Add(parent, caption));
+    details_.back()->SetVisible(false);
+  }
+  Add(parent, L"-");
+  Add(parent, L"&Notes");
 }
 
 void TMenusPage::BuildImagesMenu() {
@@ -124,6 +191,9 @@ void TMenusPage::BuildImagesMenu() {
   };
 }
 
-void TMenusPage::Ran(const std::wstring& what) { strip_->SetCaption(L"Ran: " + what); }
+void TMenusPage::Ran(const std::wstring& what) {
+  lastRan_ = what;
+  strip_->SetCaption(L"Ran: " + what);
+}
 
 }  // namespace gallery
