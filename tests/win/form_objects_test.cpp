@@ -236,6 +236,10 @@ TEST_F(ObjectsForm, HoveredButtonsAskTheSkinnedHintForTheirDefaultHint) {
   EXPECT_EQ(skin_->ObjectHint(max), L"Grow");
   skin_->SetSkinWindowState(TskWindowState::Maximized);
   EXPECT_EQ(skin_->ObjectHint(max), L"Shrink");
+  skin_->SetSkinWindowState(TskWindowState::Normal);
+  EXPECT_EQ(skin_->ObjectHint(max), L"Grow");
+  skin_->RollUp(true);
+  EXPECT_EQ(skin_->ObjectHint(Index("rollupbutton")), L"Shrink");
   // Gone with its component: no hint is asked for any more.
   TComponent::Free(hint);
   EXPECT_EQ(skin_->SkinHint(), nullptr);
