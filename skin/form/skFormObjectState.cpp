@@ -43,6 +43,17 @@ std::vector<TskObjectState> ObjectStatesOf(std::span<const TskCaptionObjectLayou
         s.hasDownRect = !IsNullRect(button->DownRect);
       } else if (const auto* animate = dynamic_cast<const TskDataSkinAnimate*>(record)) {
         s.hasDownRect = !IsNullRect(animate->DownSkinRect);
+        s.animates = true;
+        s.countFrames = std::max(1, animate->CountFrames);
+        s.frameInterval = std::max(25, animate->TimerInterval);
+        s.cycle = animate->Cycle;
+      } else if (const auto* caption = dynamic_cast<const TskDataSkinCaption*>(record)) {
+        s.animates = effects && !IsNullRect(caption->AnimateSkinRect) && caption->FrameCount > 0;
+        s.frameIndex = 0;
+        s.elapsed = 0;
+        s.countFrames = caption->FrameCount;
+        s.frameInterval = caption->AnimateInterval;
+        s.inactiveAnimation = caption->InActiveAnimation;
       }
     }
     states.push_back(s);
@@ -56,6 +67,7 @@ void TskObjectEffects::Merge(const TskObjectEffects& more) {
     if (std::find(drawNow.begin(), drawNow.end(), i) == drawNow.end()) drawNow.push_back(i);
   }
   startMorphTimer = startMorphTimer || more.startMorphTimer;
+  startAnimationTimer = startAnimationTimer || more.startAnimationTimer;
   setCapture = setCapture || more.setCapture;
   releaseCapture = releaseCapture || more.releaseCapture;
   if (more.commandObject != -1) {
@@ -101,6 +113,10 @@ TskObjectEffects TskCaptionObjectTracker::MouseEnter(int i) {
   fx.events.push_back({TskObjectEvent::Enter, i});
   s.hovered = true;
   if (s.kind == TskObjectKind::Caption) return fx;
+  if (s.kind == TskObjectKind::Animate) {
+    RunFrames(i, true, fx);
+    return fx;
+  }
   s.activeLook = true;
   if (IsButton(i) && s.pressed && s.hasDownRect) {
     // Back over the button it pressed: the down look, without morphing.
@@ -118,6 +134,10 @@ TskObjectEffects TskCaptionObjectTracker::MouseLeave(int i) {
   fx.events.push_back({TskObjectEvent::Leave, i});
   s.hovered = false;
   if (s.kind == TskObjectKind::Caption) return fx;
+  if (s.kind == TskObjectKind::Animate) {
+    RunFrames(i, false, fx);
+    return fx;
+  }
   s.activeLook = false;
   if (IsButton(i)) {
     if (!(s.pressed && s.hasMenu)) {
@@ -128,6 +148,19 @@ TskObjectEffects TskCaptionObjectTracker::MouseLeave(int i) {
     ReDraw(i, fx);
   }
   return fx;
+}
+
+void TskCaptionObjectTracker::RunFrames(int i, bool forward, TskObjectEffects& fx) {
+  TskObjectState& s = states_[static_cast<size_t>(i)];
+  // The menu's look holds until the menu closes.
+  if (s.menuOpen || !s.buttonStyle) return;
+  s.activeLook = true;
+  s.framesForward = forward;
+  if (s.pressed && s.hasDownRect) {
+    fx.drawNow.push_back(i);
+  } else {
+    fx.startAnimationTimer = true;
+  }
 }
 
 TskObjectEffects TskCaptionObjectTracker::TestActive(int hit, bool inside) {
@@ -189,6 +222,11 @@ TskObjectEffects TskCaptionObjectTracker::MouseDown(TskMouseButton button) {
       break;
     case TskObjectKind::Animate:
       fx.events.push_back({TskObjectEvent::Down, i});
+      if (s.hasDownRect && left) {
+        s.frameIndex = s.countFrames;
+        s.pressed = true;
+        fx.drawNow.push_back(i);
+      }
       if (s.command == cmSysMenu && s.hovered && s.buttonStyle && left) DoCommand(i, fx);
       break;
     default: fx.events.push_back({TskObjectEvent::Down, i}); break;
@@ -224,6 +262,12 @@ TskObjectEffects TskCaptionObjectTracker::MouseUp(TskMouseButton button) {
     case TskObjectKind::Button: buttonUp(); break;
     case TskObjectKind::Animate:
       fx.events.push_back({TskObjectEvent::Up, i});
+      if (s.menuOpen) break;
+      if (s.hasDownRect && left) {
+        s.pressed = false;
+        fx.drawNow.push_back(i);
+        fx.startAnimationTimer = true;
+      }
       if (s.command != cmSysMenu && s.hovered && s.buttonStyle && left) command = i;
       break;
     case TskObjectKind::Caption: fx.events.push_back({TskObjectEvent::Up, i}); break;
@@ -260,12 +304,64 @@ TskObjectEffects TskCaptionObjectTracker::DblClick() {
 TskObjectEffects TskCaptionObjectTracker::MenuClosed() {
   TskObjectEffects fx;
   for (size_t i = 0; i < states_.size(); ++i) {
-    if (IsButton(static_cast<int>(i)) && states_[i].pressed && states_[i].hasMenu) {
+    TskObjectState& s = states_[i];
+    if (IsButton(static_cast<int>(i)) && s.pressed && s.hasMenu) {
       SetPressed(static_cast<int>(i), false, fx);
+      break;
+    }
+    // An animated object's menu is open whether or not it has a pressed
+    // look; it runs its frames back from the last.
+    if (s.kind == TskObjectKind::Animate && s.menuOpen) {
+      s.activeLook = true;
+      s.frameIndex = s.countFrames;
+      s.pressed = false;
+      s.menuOpen = false;
+      s.framesForward = false;
+      fx.startAnimationTimer = true;
       break;
     }
   }
   return fx;
+}
+
+TskCaptionObjectTracker::AnimationTickResult TskCaptionObjectTracker::AnimationTick() {
+  constexpr int kTick = 25;
+  AnimationTickResult result;
+  for (size_t i = 0; i < states_.size(); ++i) {
+    TskObjectState& s = states_[i];
+    if (!s.animates) continue;
+    if (s.kind == TskObjectKind::Animate) {
+      if (!s.activeLook || (s.pressed && s.hasDownRect)) continue;
+      result.busy = true;
+      if (s.elapsed < s.frameInterval) {
+        s.elapsed += kTick;
+        continue;
+      }
+      s.elapsed = kTick;
+      if (s.framesForward) {
+        if (++s.frameIndex > s.countFrames) s.frameIndex = 1;
+        if (!s.cycle && s.frameIndex >= s.countFrames) s.activeLook = false;
+      } else {
+        if (--s.frameIndex < 1) s.frameIndex = s.countFrames;
+        if (s.frameIndex <= 1) s.activeLook = false;
+      }
+      result.drawNow.push_back(static_cast<int>(i));
+    } else if (s.kind == TskObjectKind::Caption) {
+      const bool up = s.activeLook && s.frameIndex <= s.countFrames;
+      const bool down = !s.activeLook && s.frameIndex > 0;
+      if (s.elapsed < s.frameInterval) {
+        s.elapsed += kTick;
+        result.busy = true;
+        continue;
+      }
+      if (!up && !down) continue;
+      s.frameIndex += up ? 1 : -1;
+      s.elapsed = kTick;
+      result.busy = true;
+      result.drawNow.push_back(static_cast<int>(i));
+    }
+  }
+  return result;
 }
 
 std::vector<int> TskCaptionObjectTracker::MorphTick() {
@@ -284,7 +380,11 @@ void TskCaptionObjectTracker::ResetStates() {
     if (s.kind == TskObjectKind::Caption) continue;
     s.hovered = false;
     s.activeLook = false;
-    if (s.kind != TskObjectKind::Animate) s.morphStep = 0;
+    if (s.kind == TskObjectKind::Animate) {
+      s.frameIndex = 1;
+    } else {
+      s.morphStep = 0;
+    }
   }
 }
 
@@ -296,6 +396,11 @@ TskObjectEffects TskCaptionObjectTracker::SetCaptionActive(bool active, bool ani
     if (animate) {
       fx.repaintFrame = true;
       if (s.morphing) fx.startMorphTimer = true;
+      if (s.animates) {
+        s.elapsed = 25;
+        s.frameIndex = active ? 1 : s.inactiveAnimation ? s.countFrames : 0;
+        fx.startAnimationTimer = true;
+      }
     } else if (s.morphing) {
       s.morphStep = active ? kMorphSteps : 0;
     }

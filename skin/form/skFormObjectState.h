@@ -29,9 +29,23 @@ struct TskObjectState {
   bool hasMenu = false;
 
   bool hovered = false;
-  bool activeLook = false;
+  bool activeLook = false;  // animated objects: the frames are running
   bool pressed = false;
   int morphStep = 0;  // 0 .. kMorphSteps
+
+  // Frame animation. Animated objects show frame 1..countFrames and run
+  // forward while hovered, backward after; the caption (when animation is
+  // in effect) steps 0..countFrames+1 towards its activation. The interval
+  // is counted in 25 ms ticks.
+  bool animates = false;
+  int frameIndex = 1;
+  int elapsed = 25;
+  int frameInterval = 50;
+  int countFrames = 1;
+  bool cycle = false;
+  bool framesForward = true;
+  bool inactiveAnimation = false;  // the caption animates while deactivating too
+  bool menuOpen = false;           // an animated object's menu shows
 
   double MorphFactor() const { return static_cast<double>(morphStep) / kMorphSteps; }
   bool NeedsMorphStep() const;
@@ -54,6 +68,7 @@ struct TskObjectEffects {
   std::vector<TskObjectEvent> events;  // in order: the object events, hints and glows follow them
   std::vector<int> drawNow;            // objects to draw on the window at once
   bool startMorphTimer = false;
+  bool startAnimationTimer = false;
   bool setCapture = false;
   bool releaseCapture = false;
   int commandObject = -1;  // an object's command runs (DoCommand)
@@ -97,6 +112,17 @@ class TskCaptionObjectTracker {
   // One morph tick: every object still on its way moves one step and is to
   // be drawn. Empty: nothing moved, the timer stops.
   std::vector<int> MorphTick();
+  // One 25 ms animation tick: animated objects and the caption count their
+  // interval and step a frame. busy False: nothing counted or moved, the
+  // timer stops.
+  struct AnimationTickResult {
+    std::vector<int> drawNow;
+    bool busy = false;
+  };
+  AnimationTickResult AnimationTick();
+  // The form gave an object a menu, or opened it.
+  void SetHasMenu(int index, bool hasMenu) { states_.at(static_cast<size_t>(index)).hasMenu = hasMenu; }
+  void SetMenuOpen(int index) { states_.at(static_cast<size_t>(index)).menuOpen = true; }
   // Activation and the size/move loop start every button from rest.
   void ResetStates();
   // The caption follows the form's activation; animate morphs to it over
@@ -107,6 +133,7 @@ class TskCaptionObjectTracker {
   TskObjectEffects MouseEnter(int index);
   TskObjectEffects MouseLeave(int index);
   void ReDraw(int index, TskObjectEffects& fx) const;
+  void RunFrames(int index, bool forward, TskObjectEffects& fx);
   void SetPressed(int index, bool pressed, TskObjectEffects& fx);
   void DoCommand(int index, TskObjectEffects& fx);
   bool IsButton(int index) const;

@@ -32,6 +32,7 @@ fw::TTimer* MakeTimer(fw::TComponent* owner, unsigned interval, fw::TNotifyEvent
 TskSkinForm::TskSkinForm(fw::TComponent* owner) : TskSkinMenuOwner(owner), form_(FormOf(owner)) {
   hoverTimer_ = MakeTimer(this, kHoverInterval, [this](fw::TComponent*) { HoverTimerTick(); });
   morphTimer_ = MakeTimer(this, kMorphInterval, [this](fw::TComponent*) { MorphTimerTick(); });
+  animationTimer_ = MakeTimer(this, kMorphInterval, [this](fw::TComponent*) { AnimationTimerTick(); });
   form_->SetBorderIcons(0);
   form_->SetAutoScroll(false);
   CreateMenus();
@@ -59,6 +60,7 @@ TskSkinForm::~TskSkinForm() {
 
 void TskSkinForm::Notification(fw::TComponent* component, fw::TOperation operation) {
   fw::TComponent::Notification(component, operation);
+  if (operation == fw::TOperation::opRemove) ForgetObjectReference(component);
   if (operation == fw::TOperation::opRemove && component == statusBar_) statusBar_ = nullptr;
   if (operation == fw::TOperation::opRemove && component == trayIcon_) trayIcon_ = nullptr;
   if (operation == fw::TOperation::opRemove) ForgetMenuReference(component);
@@ -167,6 +169,7 @@ void TskSkinForm::BuildObjects() {
   objects_ = skinInUse_ ? CaptionObjectsOf(*skinData_) : DefaultCaptionObjects();
   CheckObjects(objects_, {borderIcons_, HideCaptionButtons, DisableSystemMenu, false});
   tracker_.Reset(ObjectStatesOf(objects_, skinInUse_ ? skinData_ : nullptr));
+  ObjectsBuilt();
 }
 
 void TskSkinForm::FreeObjects() {
@@ -177,6 +180,7 @@ void TskSkinForm::FreeObjects() {
 void TskSkinForm::StopTimers() {
   hoverTimer_->SetEnabled(false);
   morphTimer_->SetEnabled(false);
+  animationTimer_->SetEnabled(false);
 }
 
 void TskSkinForm::ApplyBorderIcons() {

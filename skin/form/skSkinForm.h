@@ -7,7 +7,9 @@
 #include <windows.h>
 
 #include <functional>
+#include <map>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "framework/Component.h"
@@ -27,9 +29,14 @@
 namespace sk {
 
 class TskSkinData;
+class TskSkinHint;
+class TskSkinMenu;
 class TskSkinPopupMenu;
 class TskTrayIcon;
 class TskSkinStatusBar;
+
+// What covers the client area of an inactive form.
+enum TskClientInActiveEffect { skieSemiTransparent, skieBlur };
 
 class TskSkinForm : public TskSkinMenuOwner {
  public:
@@ -153,6 +160,34 @@ class TskSkinForm : public TskSkinMenuOwner {
   // takes the key.
   std::function<void(fw::TComponent* sender, uint16_t key, fw::TShortCut shift, bool& handled)> OnShortCut;
 
+  // --- objects (skSkinFormObjects.cpp)
+  // Hovered objects show their hint in SkinHint; standard and animated
+  // buttons take the default hints by command unless UseDefaultObjectHint
+  // is off.
+  bool ShowObjectHint = false;
+  bool UseDefaultObjectHint = true;
+  TskSkinHint* SkinHint() const { return skinHint_; }
+  void SetSkinHint(TskSkinHint* value);
+  // The hint an object shows now (the restore hint while its restore
+  // condition holds), in the program's code page.
+  std::wstring ObjectHint(int index) const;
+  // A button's or animated object's menu, by object name; it opens below
+  // the object (above with popupUpward) and stays across skin changes.
+  void SetObjectMenu(const std::string& idName, fw::TMenuItem* items, bool popupUpward = false);
+
+  // --- logo and inactive client (skSkinFormLogo.cpp)
+  // Drawn centred over the client background; a transparent logo leaves
+  // the background where it has the colour of its bottom-left pixel.
+  const fw::TBitmap& LogoBitMap() const { return logo_; }
+  void SetLogoBitMap(const fw::TBitmap& value);
+  bool LogoBitMapTransparent() const { return logoTransparent_; }
+  void SetLogoBitMapTransparent(bool value);
+  // An inactive form's client area is covered by a still picture of itself
+  // with the effect.
+  bool ClientInActiveEffect = false;
+  TskClientInActiveEffect ClientInActiveEffectType = skieSemiTransparent;
+  fw::TControl* ClientInActivePanel() const { return inactivePanel_; }
+
  protected:
   void Notification(fw::TComponent* component, fw::TOperation operation) override;
 
@@ -219,6 +254,34 @@ class TskSkinForm : public TskSkinMenuOwner {
   void ApplyBorderIcons();
   void ApplyCaptionActive(bool animate);
   bool GetActive() const;
+
+  // --- objects (skSkinFormObjects.cpp)
+  void AnimationTimerTick();
+  void ObjectsBuilt();
+  void SetDefaultHints();
+  void ObjectHints(const TskObjectEffects& fx);
+  void HideObjectHint();
+  bool RestoreCondition(const TskCaptionObjectLayout& o) const;
+  void OpenButtonMenu(int index);
+  void ShowSkinMenuFor(fw::TMenuItem* items, const fw::TRect& anchor, bool popupUp);
+  void WhenMenuCloses(TskSkinMenu& menu);
+  void ForgetObjectReference(fw::TComponent* component);
+  struct ObjectMenu {
+    fw::TMenuItem* items = nullptr;
+    bool popupUpward = false;
+  };
+  fw::TTimer* animationTimer_ = nullptr;  // 25 ms: one frame step per tick
+  TskSkinHint* skinHint_ = nullptr;
+  std::vector<std::string> normalHints_, restoreHints_;  // per object
+  std::map<std::string, ObjectMenu> objectMenus_;
+
+  // --- logo and inactive client (skSkinFormLogo.cpp)
+  void PaintLogo(HDC dc, int clientWidth, int clientHeight) const;
+  void RepaintLogo();
+  void ClientInActive(bool active);
+  fw::TBitmap logo_;
+  bool logoTransparent_ = false;
+  fw::TControl* inactivePanel_ = nullptr;  // owned by the form while it shows
 
   // --- skin change (skSkinFormSkinChange.cpp)
   void BeforeSkinChange();

@@ -156,9 +156,12 @@ void TskSkinForm::Apply(const TskObjectEffects& fx) {
   if (fx.releaseCapture && GetCapture() == wnd) ReleaseCapture();
   for (int i : fx.drawNow) DrawObjectNow(i);
   if (fx.startMorphTimer) morphTimer_->SetEnabled(true);
+  if (fx.startAnimationTimer) animationTimer_->SetEnabled(true);
+  ObjectHints(fx);
   if (fx.repaintFrame) RepaintFrame();
   if (fx.closeMenu) EndMenus();
   if (fx.menuObject != -1) ObjectMenu(fx.menuObject);
+  if (fx.menuObject != -1) OpenButtonMenu(fx.menuObject);
   if (fx.commandObject != -1) RunCommand(fx.command);
   if (fx.closeForm) form_->Close();
 }

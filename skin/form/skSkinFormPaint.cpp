@@ -1,6 +1,7 @@
 // Painting: the skinned frame with its caption objects and caption text,
 // the built-in look without a skin, single objects on hover, the client
 // background, and the frame painted into a caller's DC.
+#include <algorithm>
 #include <array>
 
 #include "framework/Canvas.h"
@@ -13,6 +14,7 @@
 #include "skin/form/skSkinForm.h"
 #include "skin/pixels/skEffectsBmp.h"
 #include "skin/pixels/skUtilsBlit.h"
+#include "skin/pixels/skUtilsImages.h"
 #include "skin/pixels/skUtilsPenGlyphs.h"
 #include "skin/pixels/skUtilsRects.h"
 #include "skin/pixels/skUtilsText.h"
@@ -97,6 +99,26 @@ void DrawCaptionText(TBitmap& target, const TRect& place, const TskDataSkinCapti
   draw(left, top, activeLook ? c.ActiveFontColor : c.FontColor);
 }
 
+// The caption's background image of the object's size from `from` of its
+// active picture: the parts under the frame's fixed corners stay fixed,
+// the rest is tiled (stretched with the stretch effect).
+TBitmap CaptionBackground(const TskSkinData& skin, const TskFrameSkin& frame, const TskDataSkinCaption& c,
+                          const TRect& from, int w, int h) {
+  const TBitmap* picture = skin.ActivePicture(c.ActivePictureIndex);
+  if (!picture || w <= 0 || h <= 0) return {};
+  const int left = std::max(0, frame.info.LeftTopPoint.x - c.SkinRect.left);
+  const int right = std::max(0, c.SkinRect.right - frame.info.RightTopPoint.x);
+  TBitmap image(w, h);
+  if (left > 0 || right > 0) {
+    TBitmap row;
+    CreateHSkinImage(left, right, row, c.StretchEffect, w, from, *picture);
+    CopyLook(image, {0, 0, w, h}, row, {0, 0, row.Width(), row.Height()});
+  } else {
+    CopyLook(image, {0, 0, w, h}, *picture, from);
+  }
+  return image;
+}
+
 void PutBitmap(HDC dc, int x, int y, const TBitmap& bitmap) {
   if (!bitmap.Empty()) fw::DrawBitmap(dc, {x, y, x + bitmap.Width(), y + bitmap.Height()}, bitmap);
 }
@@ -145,7 +167,20 @@ void TskSkinForm::PaintNCSkin(HDC dc) {
     if (band.Empty() || !o.visible) continue;
     if (o.kind == TskObjectKind::Caption && o.recordIndex >= 0) {
       if (const auto* c = dynamic_cast<const TskDataSkinCaption*>(skin.ObjectList(o.recordIndex))) {
-        DrawCaptionText(band, place.rect, *c, tracker_.State(static_cast<int>(i)).activeLook, caption);
+        const TskCaptionLook look =
+            CaptionLookOf(*c, tracker_.State(static_cast<int>(i)), skin.ActivePicture(c->ActivePictureIndex),
+                          frame_.info.AutoRenderingInActiveImage && !active);
+        TBitmap image;
+        if (look.kind == TskCaptionLook::Image) {
+          image = CaptionBackground(skin, frame_, *c, look.background, RectWidth(o.rect), RectHeight(o.rect));
+        }
+        if (image.Empty()) {
+          DrawCaptionText(band, place.rect, *c, look.textActive, caption);
+        } else {
+          DrawCaptionText(image, {0, 0, image.Width(), image.Height()}, *c, look.textActive, caption);
+          if (look.inactiveEffect) ApplyInactiveLook(frame_, false, image);
+          CopyLook(band, place.rect, image, {0, 0, image.Width(), image.Height()});
+        }
       }
       continue;
     }
@@ -252,6 +287,7 @@ void TskSkinForm::PaintClientBackground(HDC dc) {
   canvas.Brush().color = form_->Color();
   if (!skinInUse_) {
     canvas.FillRect({0, 0, cr.right, cr.bottom});
+    PaintLogo(dc, cr.right, cr.bottom);
     return;
   }
   const int index = frame_.info.BGPictureIndex;
@@ -279,6 +315,7 @@ void TskSkinForm::PaintClientBackground(HDC dc) {
   const PixelView src = SourceView(source, {0, 0, source.Width(), source.Height()}, 3, scratch);
   BlitSpans(ViewOf(background), src, plan.x, plan.y);
   PutBitmap(dc, 0, 0, background);
+  PaintLogo(dc, cr.right, cr.bottom);
 }
 
 intptr_t TskSkinForm::PaintFrameToDC(unsigned message, WPARAM wParam) {

@@ -54,12 +54,15 @@ void TskSkinForm::SkinWindowProc(fw::TMessage& m, const Next& next) {
   // Whether the system's size/move loop runs for this press is known after
   // its default handling.
   if (m.msg == wm::NcLButtonDown) sizeMove_.PressStarts();
+  if (route.endsMenus) HideObjectHint();
   if (route.endsMenus) EndMenus();
   if (route.callDefault == TskDefaultCall::Before) CallDefault(m, next, DefaultDrawsCaption(m.msg));
   intptr_t result = route.result;
   switch (route.action) {
     case A::Destroy: StopTimers(); break;
+    case A::SizeWhileDragging: RepaintLogo(); break;
     case A::Size: Size(); break;
+    case A::ResourceStrings: SetDefaultHints(); break;
     case A::Activate: Activate(); break;
     case A::SetText: RepaintFrame(); break;
     case A::EraseBackground: PaintClientBackground(reinterpret_cast<HDC>(m.wParam)); break;

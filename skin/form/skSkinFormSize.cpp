@@ -49,6 +49,7 @@ void TskSkinForm::TakeFrameSize() {
 void TskSkinForm::Size() {
   magnet_.Release();
   TakeFrameSize();
+  RepaintLogo();
   if (!skinned_) return;
   if (!skinInUse_) {
     UpdateSkin();
@@ -133,6 +134,7 @@ void TskSkinForm::NcActivate(bool active) {
   // its new look is ours to paint.
   RepaintFrame();
   ApplyCaptionActive(true);
+  ClientInActive(active);
 }
 
 }  // namespace sk
