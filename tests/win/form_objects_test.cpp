@@ -246,8 +246,8 @@ TEST_F(ObjectsForm, HoveredButtonsAskTheSkinnedHintForTheirDefaultHint) {
 }
 
 TEST_F(ObjectsForm, AButtonOpensItsMenuBelowItselfAndStaysPressedUntilItCloses) {
-  auto* host = TComponent::Create<TskSkinMenuHost>(form_);
-  host->SetSkinData(data_);
+  // The skinned form shows its own menus.
+  TskSkinForm* host = skin_;
   auto* popup = TComponent::Create<TskSkinPopupMenu>(form_);
   auto* item = TComponent::Create<fw::TMenuItem>(form_);
   item->SetCaption(L"&One");
@@ -271,7 +271,7 @@ TEST_F(ObjectsForm, AButtonOpensItsMenuBelowItselfAndStaysPressedUntilItCloses) 
   SendMessageW(wnd_, WM_NCLBUTTONUP, HTNOWHERE, MAKELPARAM(at.x, at.y));
   EXPECT_TRUE(State(button).pressed);
   EXPECT_TRUE(host->SkinMenu().Visible());
-  host->CloseMenu();
+  host->CloseSkinMenu();
   Pump();
   EXPECT_FALSE(State(button).pressed);
 
@@ -289,8 +289,8 @@ TEST_F(ObjectsForm, AButtonOpensItsMenuBelowItselfAndStaysPressedUntilItCloses) 
 }
 
 TEST_F(ObjectsForm, ManyAnimationMenuAndInactiveCyclesLeaveTheHandleCountsAlone) {
-  auto* host = TComponent::Create<TskSkinMenuHost>(form_);
-  host->SetSkinData(data_);
+  // The skinned form shows its own menus.
+  TskSkinForm* host = skin_;
   auto* popup = TComponent::Create<TskSkinPopupMenu>(form_);
   auto* item = TComponent::Create<fw::TMenuItem>(form_);
   item->SetCaption(L"&One");
@@ -312,7 +312,7 @@ TEST_F(ObjectsForm, ManyAnimationMenuAndInactiveCyclesLeaveTheHandleCountsAlone)
     MoveTo(overButton, HTBOTTOMLEFT);
     SendMessageW(wnd_, WM_NCLBUTTONDOWN, HTNOWHERE, MAKELPARAM(overButton.x, overButton.y));
     SendMessageW(wnd_, WM_NCLBUTTONUP, HTNOWHERE, MAKELPARAM(overButton.x, overButton.y));
-    host->CloseMenu();
+    host->CloseSkinMenu();
     MoveAway();
     SendMessageW(wnd_, WM_NCACTIVATE, FALSE, 0);
     SendMessageW(wnd_, WM_NCACTIVATE, TRUE, 0);
