@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "framework/CodePage.h"
 #include "skin/data/skSkinData.h"
 #include "skin/pixels/skUtilsBlit.h"
 #include "skin/pixels/skUtilsRects.h"
@@ -10,14 +11,6 @@
 namespace sk {
 
 namespace {
-
-std::wstring CodePageText(const std::string& text) {
-  if (text.empty()) return {};
-  const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring wide(static_cast<size_t>(std::max(length, 0)), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
-  return wide;
-}
 
 // Copies all of `src` to (x, y) of `dst`.
 void Put(fw::TBitmap& dst, int x, int y, fw::TBitmap& src) {
@@ -53,7 +46,7 @@ fw::TFontInfo TskSkinLook::FontFor(const TskSkinData* skinData, const std::strin
                                    fw::TFontStyles style, fw::TColor color) const {
   fw::TFontInfo info = defaultFont_.Info();
   if (useSkinFont_) {
-    info.name = CodePageText(name);
+    info.name = fw::AnsiToWide(name);
     info.height = height;
     info.style = style;
   }

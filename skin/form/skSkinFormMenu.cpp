@@ -3,6 +3,7 @@
 // menu of the form goes through (the keyboard taken from the message loop
 // while one is open, closing it when the form is moved, sized, deactivated
 // or clicked).
+#include "framework/CodePage.h"
 #include "framework/Utf.h"
 #include "skin/data/skSkinData.h"
 #include "skin/form/skSkinForm.h"
@@ -14,27 +15,15 @@ namespace {
 
 bool IsAltKey(WPARAM key) { return key == VK_MENU || key == VK_LMENU || key == VK_RMENU; }
 
-// The caption as the program's string table has it, in the code page the
-// skin's own strings use, or the form's English text without the table.
-std::string TableCaption(UINT id, const std::string& fallback) {
-  const wchar_t* text = nullptr;
-  const int length = LoadStringW(GetModuleHandleW(nullptr), id, reinterpret_cast<LPWSTR>(&text), 0);
-  if (length <= 0 || !text) return fallback;
-  const int size = WideCharToMultiByte(CP_ACP, 0, text, length, nullptr, 0, nullptr, nullptr);
-  std::string bytes(static_cast<size_t>(size), '\0');
-  WideCharToMultiByte(CP_ACP, 0, text, length, bytes.data(), size, nullptr, nullptr);
-  return bytes;
-}
-
 TskSysMenuCaptions StringTableCaptions() {
   const TskSysMenuCaptions english;
   TskSysMenuCaptions c;
-  c.minimize = TableCaption(SKS_MI_MINCAPTION, english.minimize);
-  c.maximize = TableCaption(SKS_MI_MAXCAPTION, english.maximize);
-  c.restore = TableCaption(SKS_MI_RESTORECAPTION, english.restore);
-  c.rollUp = TableCaption(SKS_MI_ROLLUPCAPTION, english.rollUp);
-  c.minimizeToTray = TableCaption(SKS_MI_MINTOTRAYCAPTION, english.minimizeToTray);
-  c.close = TableCaption(SKS_MI_CLOSECAPTION, english.close);
+  c.minimize = fw::AnsiResourceString(SKS_MI_MINCAPTION, english.minimize);
+  c.maximize = fw::AnsiResourceString(SKS_MI_MAXCAPTION, english.maximize);
+  c.restore = fw::AnsiResourceString(SKS_MI_RESTORECAPTION, english.restore);
+  c.rollUp = fw::AnsiResourceString(SKS_MI_ROLLUPCAPTION, english.rollUp);
+  c.minimizeToTray = fw::AnsiResourceString(SKS_MI_MINTOTRAYCAPTION, english.minimizeToTray);
+  c.close = fw::AnsiResourceString(SKS_MI_CLOSECAPTION, english.close);
   return c;
 }
 
@@ -276,7 +265,7 @@ TskSysMenuCaptions TskSkinForm::MenuCaptions() const {
 fw::TMenuItem* TskSkinForm::NewMenuItem(const TskSysMenuEntry& entry, fw::TComponent* owner) {
   auto* item = fw::TComponent::Create<fw::TMenuItem>(owner);
   item->SetName(fw::AsciiToWide(entry.name));
-  item->SetCaption(SkinText(entry.caption));
+  item->SetCaption(fw::AnsiToWide(entry.caption));
   if (!entry.shortCut.empty()) item->SetShortCut(fw::TextToShortCut(fw::AsciiToWide(entry.shortCut)));
   const TskSysCommand command = entry.command;
   item->OnClick = [this, command](fw::TComponent*) { RunSysCommand(command); };
@@ -330,7 +319,7 @@ TskSkinPopupMenu* TskSkinForm::TrayMenu() {
   for (const TskSysMenuEntry& entry : sk::TrayMenu(StringTableCaptions())) {
     auto* item = new fw::TMenuItem(trayMenu_);
     item->SetName(fw::Utf8ToWide(entry.name));
-    item->SetCaption(fw::Utf8ToWide(entry.caption));
+    item->SetCaption(fw::AnsiToWide(entry.caption));
     if (entry.command == TskSysCommand::Restore) item->OnClick = [this](fw::TComponent*) { RestoreFromTray(); };
     if (entry.command == TskSysCommand::Close) item->OnClick = [this](fw::TComponent*) { form_->Close(); };
     trayMenu_->Items()->Add(item);

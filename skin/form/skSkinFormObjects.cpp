@@ -1,6 +1,7 @@
 // Caption objects beyond hover and press: the frame animation on its 25 ms
 // timer, the objects' hints in the skinned hint window, and the menus that
 // buttons and animated objects open below themselves.
+#include "framework/CodePage.h"
 #include "skin/data/skSkinData.h"
 #include "skin/form/skFormHints.h"
 #include "skin/form/skSkinForm.h"
@@ -12,36 +13,16 @@ namespace sk {
 
 namespace {
 
-// The table's text in the code page the skin's own strings use, or the
-// fallback without the table.
-std::string TableText(UINT id, const std::string& fallback) {
-  const wchar_t* text = nullptr;
-  const int length = LoadStringW(GetModuleHandleW(nullptr), id, reinterpret_cast<LPWSTR>(&text), 0);
-  if (length <= 0 || !text) return fallback;
-  const int size = WideCharToMultiByte(CP_ACP, 0, text, length, nullptr, 0, nullptr, nullptr);
-  std::string bytes(static_cast<size_t>(size), '\0');
-  WideCharToMultiByte(CP_ACP, 0, text, length, bytes.data(), size, nullptr, nullptr);
-  return bytes;
-}
-
-std::wstring Wide(const std::string& bytes) {
-  if (bytes.empty()) return {};
-  const int size = MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
-  std::wstring text(static_cast<size_t>(size), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(), size);
-  return text;
-}
-
 TskObjectHintTexts StringTableHintTexts() {
   const TskObjectHintTexts english;
   TskObjectHintTexts t;
-  t.close = TableText(SKS_CLOSEBUTTON_HINT, english.close);
-  t.maximize = TableText(SKS_MAXBUTTON_HINT, english.maximize);
-  t.minimize = TableText(SKS_MINBUTTON_HINT, english.minimize);
-  t.sysMenu = TableText(SKS_MENUBUTTON_HINT, english.sysMenu);
-  t.rollUp = TableText(SKS_ROLLUPBUTTON_HINT, english.rollUp);
-  t.minimizeToTray = TableText(SKS_TRAYBUTTON_HINT, english.minimizeToTray);
-  t.restore = TableText(SKS_RESTORE_HINT, english.restore);
+  t.close = fw::AnsiResourceString(SKS_CLOSEBUTTON_HINT, english.close);
+  t.maximize = fw::AnsiResourceString(SKS_MAXBUTTON_HINT, english.maximize);
+  t.minimize = fw::AnsiResourceString(SKS_MINBUTTON_HINT, english.minimize);
+  t.sysMenu = fw::AnsiResourceString(SKS_MENUBUTTON_HINT, english.sysMenu);
+  t.rollUp = fw::AnsiResourceString(SKS_ROLLUPBUTTON_HINT, english.rollUp);
+  t.minimizeToTray = fw::AnsiResourceString(SKS_TRAYBUTTON_HINT, english.minimizeToTray);
+  t.restore = fw::AnsiResourceString(SKS_RESTORE_HINT, english.restore);
   return t;
 }
 
@@ -93,7 +74,7 @@ std::wstring TskSkinForm::ObjectHint(int index) const {
   if (index < 0 || static_cast<size_t>(index) >= objects_.size() || normalHints_.size() != objects_.size()) return {};
   const TskObjectHints hints{normalHints_, restoreHints_};
   const TskCaptionObjectLayout& o = objects_[static_cast<size_t>(index)];
-  return Wide(HintOnEnter(o, hints, index, RestoreCondition(o)));
+  return fw::AnsiToWide(HintOnEnter(o, hints, index, RestoreCondition(o)));
 }
 
 void TskSkinForm::ObjectHints(const TskObjectEffects& fx) {

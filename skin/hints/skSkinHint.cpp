@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "framework/CodePage.h"
 #include "skin/controls/skSkinControl.h"
 #include "skin/pixels/skUtilsProbes.h"
 
@@ -27,14 +28,6 @@ std::optional<fw::THintWindowClass>& ReplacedHintWindowClass() {
 
 fw::THintWindowClass SkinHintWindowClass() {
   return [](fw::TComponent* owner) -> fw::THintWindow* { return fw::TComponent::Create<TskSkinHintWindow>(owner); };
-}
-
-std::wstring FromSkinText(const std::string& text) {
-  if (text.empty()) return {};
-  const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring wide(static_cast<size_t>(length), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
-  return wide;
 }
 
 constexpr int kShowHintShortPause = 100;
@@ -194,7 +187,7 @@ fw::TFontInfo TskSkinHint::HintFont(bool skinned) const {
   fw::TFontInfo font = defaultFont_.Info();
   if (skinned && useSkinFont_) {
     const TskDataSkinHintWindow& record = skinData_->HintWindow();
-    font.name = FromSkinText(record.FontName);
+    font.name = fw::AnsiToWide(record.FontName);
     font.height = record.FontHeight;
     font.style = record.FontStyle;
   }

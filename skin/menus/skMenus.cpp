@@ -1,6 +1,7 @@
 #include "skin/menus/skMenus.h"
 
 #include "framework/ActnList.h"
+#include "framework/CodePage.h"
 #include "framework/Forms.h"
 #include "framework/GdiObjects.h"
 #include "framework/MessageWindow.h"
@@ -144,19 +145,11 @@ const TskDataSkinMenuItem* MenuItemLook(const TskSkinData& data) {
 
 // ---- fonts and text -------------------------------------------------------
 
-std::wstring SkinText(const std::string& text) {
-  if (text.empty()) return {};
-  const int n = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring wide(static_cast<size_t>(n), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
-  return wide;
-}
-
 void AssignSkinFont(fw::TFont& font, bool useSkinFont, const std::string& name, int height, fw::TFontStyles style,
                     const fw::TFont& defaultFont, const TskSkinData* skinData) {
   fw::TFontInfo info = defaultFont.Info();
   if (useSkinFont) {
-    info.name = SkinText(name);
+    info.name = fw::AnsiToWide(name);
     info.height = height;
     info.style = style;
   }

@@ -351,7 +351,5 @@ void AssignSkinFont(fw::TFont& font, bool useSkinFont, const std::string& name, 
 // Runs an item's OnClick (or its action) as the framework's Click does,
 // surviving a handler that frees the item.
 void RunItem(fw::TMenuItem& item);
-// Skin descriptions are in the system's code page.
-std::wstring SkinText(const std::string& text);
 
 }  // namespace sk

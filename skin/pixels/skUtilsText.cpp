@@ -1,5 +1,6 @@
 #include "skin/pixels/skUtilsText.h"
 
+#include "framework/CodePage.h"
 #include "skin/pixels/skUtilsLayout.h"
 
 namespace sk {
@@ -27,9 +28,7 @@ void CorrectTextToWidth(fw::TCanvas& canvas, std::wstring& text, int maxWidth) {
 
 void DrawSingleLineText(fw::TCanvas& canvas, const std::string& text, const fw::TRect& rect) {
   if (text.empty()) return;
-  const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring wide(static_cast<size_t>(length), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
+  std::wstring wide = fw::AnsiToWide(text);
   fw::TRect r = rect;
   DrawSkinText(canvas, wide, r, DT_SINGLELINE | DT_VCENTER);
 }

@@ -6,7 +6,12 @@ namespace sk {
 
 std::wstring TrayTip(const std::wstring& hint, bool showHint) {
   if (!showHint) return {};
-  return hint.substr(0, std::min(hint.size(), TrayTipLength));
+  size_t length = std::min(hint.size(), TrayTipLength);
+  // Never half of a UTF-16 surrogate pair.
+  if (length == TrayTipLength && length < hint.size() && hint[length - 1] >= 0xD800 && hint[length - 1] <= 0xDBFF) {
+    --length;
+  }
+  return hint.substr(0, length);
 }
 
 TskTrayClickEffects TskTrayClicks::LeftDown() {

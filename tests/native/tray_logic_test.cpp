@@ -102,6 +102,11 @@ TEST(TrayTip, KeepsTheFirst127CharactersOnlyWhenShown) {
   EXPECT_EQ(sk::TrayTip(hint, true), std::wstring(127, L'x'));
   EXPECT_EQ(sk::TrayTip(L"Quillet", true), L"Quillet");
   EXPECT_EQ(sk::TrayTip(L"Quillet", false), L"");
+  // A pair of UTF-16 halves across the cut goes whole or not at all.
+  std::wstring pair(126, L'x');
+  pair += static_cast<wchar_t>(0xD83D);
+  pair += static_cast<wchar_t>(0xDE00);
+  EXPECT_EQ(sk::TrayTip(pair, true), std::wstring(126, L'x'));
 }
 
 }  // namespace

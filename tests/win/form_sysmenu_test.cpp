@@ -135,11 +135,13 @@ class SystemMenuForm : public ::testing::Test {
 
 TEST_F(SystemMenuForm, EntriesFollowTheWindowsStateAtEveryRequest) {
   EXPECT_EQ(Shown(*skin_->SystemMenuItems()), L"Mi&nimize|Ma&ximize|Ro&llUp|Minimize to &Tray|-|&Close Alt+F4");
-  form_->SetWindowState(fw::TWindowState::wsMaximized);
-  ASSERT_TRUE(WaitUntil([&] { return form_->Maximized(); }));
+  // The skinned form maximises and rolls up by its own state.
+  skin_->SetSkinWindowState(TskWindowState::Maximized);
   EXPECT_EQ(Shown(*skin_->SystemMenuItems()), L"Mi&nimize|&Restore|Ro&llUp|Minimize to &Tray|-|&Close Alt+F4");
-  form_->SetWindowState(fw::TWindowState::wsNormal);
-  ASSERT_TRUE(WaitUntil([&] { return !form_->Maximized(); }));
+  skin_->SetSkinWindowState(TskWindowState::Normal);
+  skin_->RollUp(true);
+  EXPECT_EQ(Shown(*skin_->SystemMenuItems()), L"Mi&nimize|Ma&ximize|&Restore|Minimize to &Tray|-|&Close Alt+F4");
+  skin_->RollUp(false);
 
   // Fewer buttons, fewer entries; with none of them no separator either.
   skin_->SetBorderIcons(biSystemMenu | biMaximize);

@@ -1,5 +1,6 @@
 #include "tools/skin-gallery/GalleryForm.h"
 
+#include "framework/CodePage.h"
 #include "framework/Exceptions.h"
 #include "skin/controls/skSkinControlWalk.h"
 #include "status/FrStatus.h"
@@ -9,6 +10,7 @@
 #include "tools/skin-gallery/MenusPage.h"
 #include "tools/skin-gallery/MdiForm.h"
 #include "tools/skin-gallery/SpeedButtonsPage.h"
+#include "tools/skin-gallery/TrayPage.h"
 
 using namespace fw;
 
@@ -29,14 +31,6 @@ const wchar_t* const kAbout[] = {
     L"Right-click the window for the popup menu; the Skin menu switches skins;",
     L"Show mask opens a window cut by the skin's mask.",
 };
-
-// Skin descriptions are in the system's code page, as the skin draws them.
-std::wstring FromSkinText(const std::string& text) {
-  const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring wide(static_cast<size_t>(length), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
-  return wide;
-}
 
 int PictureCount(const sk::TskSkinData& data) {
   int n = data.ActivePictureCount();
@@ -123,6 +117,7 @@ void TGalleryForm::BuildControls() {
   clock->SetParent(bar);
 
   TComponent::Create<TMenusPage>(this, this, skinData_);
+  TComponent::Create<TTrayPage>(this, this);
 
   auto* memo = TComponent::Create<TMemo>(this);
   memo->SetAlign(TAlign::alClient);
@@ -226,7 +221,7 @@ void TGalleryForm::ShowSkinFacts(const std::wstring& source) {
   // No skinned form walks this window's controls on a skin change.
   sk::ApplySkinChanges(*this, skinData_);
   const bool skinned = !skinData_->Empty();
-  const std::wstring name = skinned ? FromSkinText(skinData_->SkinName()) : std::wstring(L"(none)");
+  const std::wstring name = skinned ? fw::AnsiToWide(skinData_->SkinName()) : std::wstring(L"(none)");
   skinNamePanel_->SetCaption(L"Skin: " + name);
   pictureCountPanel_->SetCaption(L"Pictures: " + std::to_wstring(PictureCount(*skinData_)) + L" (" +
                                  std::to_wstring(skinData_->ActivePictureCount()) + L" active)");
