@@ -410,10 +410,15 @@ void TskSkinPopupWindow::KeyDown(WORD key) {
       menu.CloseSkinMenuFrom(std::max(level, 0));
       break;
     case VK_UP:
-    case VK_DOWN: {
+    case VK_DOWN:
+    case VK_HOME:
+    case VK_END: {
       const int shownBefore = pane_.FirstShown();
       const bool mayScroll = scrollCode_ == 0;
-      const int next = key == VK_UP ? pane_.KeyUp(active_, mayScroll) : pane_.KeyDown(active_, mayScroll);
+      // Home and End search from outside the list: the first or the last
+      // selectable row, scrolled into view.
+      const int from = key == VK_HOME || key == VK_END ? -1 : active_;
+      const int next = key == VK_UP || key == VK_END ? pane_.KeyUp(from, mayScroll) : pane_.KeyDown(from, mayScroll);
       if (pane_.FirstShown() != shownBefore) {
         SyncShown();
         Invalidate();

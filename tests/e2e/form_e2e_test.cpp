@@ -151,7 +151,7 @@ POINT ButtonCentre(HWND window, int fromClose) {
   const RECT b = CloseButton(window);
   return OnScreen(window, (b.left + b.right) / 2 - 23 * fromClose, (b.top + b.bottom) / 2);
 }
-constexpr int kMaximize = 1, kMinimize = 2, kRollUp = 3;
+constexpr int kMaximize = 1, kMinimize = 2, kRollUp = 3, kTray = 4;
 
 RECT Bounds(HWND window) {
   RECT r;
@@ -221,10 +221,42 @@ TEST(SkinnedFrameE2e, TheMinimiseButtonMinimisesTheProgramWithoutATrayIcon) {
   e2e::KeepOnTop(window);
   MouseAway(window);
   ASSERT_TRUE(app.Sync());
-  ClickButton(window, kMinimize);
-  EXPECT_TRUE(e2e::WaitFor([&] { return IsIconic(window) != 0; }, 3s));
-  ShowWindow(window, SW_RESTORE);
-  EXPECT_TRUE(e2e::WaitFor([&] { return !IsIconic(window) && IsWindowVisible(window); }, 3s));
+  // Without a tray icon the tray button minimises too: no button is dead.
+  for (int button : {kMinimize, kTray}) {
+    ClickButton(window, button);
+    EXPECT_TRUE(e2e::WaitFor([&] { return IsIconic(window) != 0; }, 3s)) << button;
+    ShowWindow(window, SW_RESTORE);
+    EXPECT_TRUE(e2e::WaitFor([&] { return !IsIconic(window) && IsWindowVisible(window); }, 3s)) << button;
+    MouseAway(window);
+    ASSERT_TRUE(app.Sync());
+  }
+  EXPECT_TRUE(app.Close());
+}
+
+TEST(SkinnedFrameE2e, TheCaptionMovesTheWindowAndTheCornerSizesItNeverBelowTheSkinsMinimum) {
+  QuilletProcess app(e2e::MakeScratchDirectory(L"form-drag"));
+  const HWND window = app.Window();
+  ASSERT_NE(window, nullptr);
+  e2e::KeepOnTop(window);
+  MouseAway(window);
+  ASSERT_TRUE(app.Sync());
+  const RECT start = Bounds(window);
+
+  e2e::MouseDrag(OnScreen(window, 300, 12), OnScreen(window, 340, 42));
+  RECT moved = start;
+  OffsetRect(&moved, 40, 30);
+  ASSERT_TRUE(e2e::WaitForWindowRect(window, moved, 3s));
+
+  // The bottom-right corner, inside the 4-pixel sizing band.
+  const POINT corner{moved.right - 2, moved.bottom - 2};
+  e2e::MouseDrag(corner, {corner.x + 50, corner.y + 40});
+  const RECT larger{moved.left, moved.top, moved.right + 50, moved.bottom + 40};
+  ASSERT_TRUE(e2e::WaitForWindowRect(window, larger, 3s));
+  // Far up and to the left: the skin's minimum, 200 x 31.
+  const POINT corner2{larger.right - 2, larger.bottom - 2};
+  e2e::MouseDrag(corner2, {larger.left + 20, larger.top + 5});
+  const RECT smallest{larger.left, larger.top, larger.left + 200, larger.top + 31};
+  EXPECT_TRUE(e2e::WaitForWindowRect(window, smallest, 3s));
   EXPECT_TRUE(app.Close());
 }
 

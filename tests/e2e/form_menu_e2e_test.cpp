@@ -157,6 +157,29 @@ TEST_F(SystemMenuE2e, ItsCloseEntryChosenByKeyEndsTheProgramOnce) {
   EXPECT_EQ(app_->MessageBoxWindow(), nullptr);
 }
 
+// Home, an arrow and Enter choose an entry: Maximise when the window is
+// normal, then Restore, second in the maximised window's menu.
+TEST_F(SystemMenuE2e, HomeAnArrowAndEnterRunTheEntryTheyReach) {
+  const RECT normal = RectOf(window_);
+  RECT maximized;
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &maximized, 0);
+  if (maximized.left == 0 && maximized.top == 0 && maximized.right == GetSystemMetrics(SM_CXSCREEN) &&
+      maximized.bottom == GetSystemMetrics(SM_CYSCREEN)) {
+    InflateRect(&maximized, -1, -1);
+  }
+  for (const RECT& expected : {maximized, normal}) {
+    Send({Key(VK_MENU, false), Key(VK_SPACE, false), Key(VK_SPACE, true), Key(VK_MENU, true)});
+    ASSERT_NE(WaitForMenu(), nullptr);
+    Press(VK_END);  // Close, the last: End then Home land on the first
+    Press(VK_HOME);
+    Press(VK_DOWN);
+    Press(VK_RETURN);
+    EXPECT_TRUE(MenuGone());
+    EXPECT_TRUE(e2e::WaitForWindowRect(window_, expected, 3s));
+  }
+  EXPECT_TRUE(app_->Close());
+}
+
 TEST_F(SystemMenuE2e, ARightClickOnTheCaptionOpensItAtTheCursor) {
   const RECT w = RectOf(window_);
   const POINT at{w.left + 300, w.top + 15};

@@ -160,6 +160,12 @@ TEST(MenusLayout, KeysScrollTheWindowWithTheHighlight) {
   active = pane.KeyUp(active, true);
   EXPECT_EQ(active, 9);
   EXPECT_TRUE(pane.rows[9].shown);
+  // Home (a search down from none) from the last page: the first row, shown
+  // again; End (up from none) from the top: the last row, shown.
+  EXPECT_EQ(pane.KeyDown(-1, true), 0);
+  EXPECT_TRUE(pane.rows[0].shown);
+  EXPECT_EQ(pane.KeyUp(-1, true), 9);
+  EXPECT_TRUE(pane.rows[9].shown);
   // While the mouse scrolls the keys leave the window alone.
   pane.SetFirstShown(0);
   EXPECT_EQ(pane.KeyDown(4, false), 5);

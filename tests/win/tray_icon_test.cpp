@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <thread>
 #include <vector>
 
@@ -326,6 +328,98 @@ TEST(TrayIcon, TheFormGoesToTheTrayOnlyWhenTheIconWentInAndComesBackFromIt) {
   EXPECT_EQ(fromTray, 2);
   skin.SetTrayIcon(nullptr);
   gMain->Hide();
+}
+
+// The real notification area: without a tray of the X display, Wine's
+// explorer shows a standalone tray window with one child window per icon,
+// which turns mouse input into the icon's callback messages.
+int WineTrayIcons() {
+  HWND tray = FindWindowExW(nullptr, nullptr, L"__winex11_standalone_tray", nullptr);
+  int n = 0;
+  for (HWND icon = nullptr; tray && (icon = FindWindowExW(tray, icon, L"__winex11_tray_icon", nullptr));) ++n;
+  return n;
+}
+HWND LastWineTrayIcon() {
+  HWND tray = FindWindowExW(nullptr, nullptr, L"__winex11_standalone_tray", nullptr);
+  HWND last = nullptr;
+  for (HWND icon = nullptr; tray && (icon = FindWindowExW(tray, icon, L"__winex11_tray_icon", nullptr));) last = icon;
+  return last;
+}
+bool WaitForWineTrayIcons(int count) {
+  for (int i = 0; i < 100; ++i) {
+    if (WineTrayIcons() == count) return true;
+    Pump(20);
+  }
+  return false;
+}
+
+TEST(TrayIcon, WinesNotificationAreaShowsTheIconPassesItsClicksOnceAndLosesItWithTheComponent) {
+  const int before = WineTrayIcons();
+  auto* tray = new TskTrayIcon(gMain);
+  int clicks = 0, downs = 0;
+  tray->OnClick = [&](TComponent*) { ++clicks; };
+  tray->OnMouseDown = [&](TComponent*, TMouseButton, TShiftState, int, int) { ++downs; };
+  tray->SetHint(L"Quillet");
+  tray->SetIconVisible(true);
+  ASSERT_TRUE(tray->IconShown());
+  ASSERT_TRUE(WaitForWineTrayIcons(before + 1));
+
+  HWND icon = LastWineTrayIcon();
+  PostMessageW(icon, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+  PostMessageW(icon, WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
+  Pump(static_cast<int>(GetDoubleClickTime()) + 300);
+  EXPECT_EQ(downs, 1);
+  EXPECT_EQ(clicks, 1);
+
+  // The notification area lost the icon and was made anew: it comes back.
+  NOTIFYICONDATAW gone{};
+  gone.cbSize = sizeof gone;
+  gone.hWnd = tray->WindowHandle();
+  gone.uID = 1;
+  Shell_NotifyIconW(NIM_DELETE, &gone);
+  ASSERT_TRUE(WaitForWineTrayIcons(before));
+  SendMessageW(Application().Handle(), TskTrayIcon::TaskbarCreatedMessage(), 0, 0);
+  EXPECT_TRUE(WaitForWineTrayIcons(before + 1));
+
+  delete tray;
+  EXPECT_TRUE(WaitForWineTrayIcons(before));
+}
+
+// Every icon change (an animation step is one) makes a new icon: the one
+// it replaces must be gone at once, or a long animation runs out of handles.
+TEST(TrayIcon, ManyIconChangesLeaveNoIconBehind) {
+  TskTrayIcon tray(gMain);
+  TImageList list(gMain);
+  TBitmap strip(32, 16, TPixelFormat::pf32bit);
+  for (int y = 0; y < 16; ++y) {
+    uint8_t* row = strip.ScanLine(y);
+    for (int x = 0; x < 32; ++x) {
+      row[4 * x + x / 16] = 255;
+      row[4 * x + 3] = 255;
+    }
+  }
+  list.AddAlpha(strip);
+  tray.SetIconList(&list);
+  tray.SetIconVisible(true);
+  const char* asked = std::getenv("QUILLET_SOAK_CYCLES");
+  const int steps = asked && std::atoi(asked) > 0 ? std::atoi(asked) : 10000;
+  int alive = 0;
+  for (int i = 0; i < steps; ++i) {
+    const HICON before = tray.Icon();
+    tray.SetIconIndex(i % 2);
+    ICONINFO info{};
+    if (GetIconInfo(before, &info)) {
+      ++alive;
+      DeleteObject(info.hbmColor);
+      DeleteObject(info.hbmMask);
+    }
+  }
+  EXPECT_EQ(alive, 0);
+  // The check can see a live icon: the current one.
+  ICONINFO current{};
+  ASSERT_TRUE(GetIconInfo(tray.Icon(), &current));
+  DeleteObject(current.hbmColor);
+  DeleteObject(current.hbmMask);
 }
 
 TEST(TrayIcon, ManyLifetimesLeaveNoWindowBehind) {
