@@ -34,6 +34,20 @@ bool TskSkinLook::CopyGeometry(const TskSkinData* skinData, int recordIndex) {
   return true;
 }
 
+int TskSkinLook::RecordWithGeometry(const TskSkinData* skinData, int recordIndex) {
+  return recordIndex >= 0 && CopyGeometry(skinData, recordIndex) ? recordIndex : -1;
+}
+
+bool TskSkinLook::LookApplies(const TskSkinData* skinData, int recordIndex) const {
+  if (recordIndex < 0 || geometry_.resizeMode == rmNone) return false;
+  const fw::TBitmap* picture = PictureOf(skinData);
+  return picture && !picture->Empty();
+}
+
+void TskSkinLook::FitResized(int recordIndex, int& width, int& height) {
+  if (recordIndex >= 0) resized_ = sk::FitSizeToSkin(geometry_, width, height);
+}
+
 const fw::TBitmap* TskSkinLook::PictureOf(const TskSkinData* skinData) const {
   return skinData && !skinData->Empty() ? skinData->ActivePicture(pictureIndex_) : nullptr;
 }
@@ -117,19 +131,12 @@ void TskSkinCustomControl::SetDefaultHeight(int value) {
 
 void TskSkinCustomControl::RefreshSkinRecord() {
   LookUpRecord();
-  if (recordIndex_ >= 0 && !CopyGeometry(skinData_, recordIndex_)) recordIndex_ = -1;
+  recordIndex_ = RecordWithGeometry(skinData_, recordIndex_);
 }
 
-bool TskSkinCustomControl::SkinApplies() const {
-  if (recordIndex_ < 0 || geometry_.resizeMode == rmNone) return false;
-  const fw::TBitmap* picture = PictureOf(skinData_);
-  return picture && !picture->Empty();
-}
+bool TskSkinCustomControl::SkinApplies() const { return LookApplies(skinData_, recordIndex_); }
 
-void TskSkinCustomControl::FitSizeToSkin(int& width, int& height) {
-  if (recordIndex_ < 0) return;
-  resized_ = sk::FitSizeToSkin(geometry_, width, height);
-}
+void TskSkinCustomControl::FitSizeToSkin(int& width, int& height) { FitResized(recordIndex_, width, height); }
 
 TRect TskSkinCustomControl::MapSkinRect(const TRect& source) const {
   return sk::MapSkinRect(geometry_, Width(), Height(), source);
@@ -310,19 +317,12 @@ void TskGraphicSkinCustomControl::SetDefaultHeight(int value) {
 
 void TskGraphicSkinCustomControl::RefreshSkinRecord() {
   LookUpRecord();
-  if (recordIndex_ >= 0 && !CopyGeometry(skinData_, recordIndex_)) recordIndex_ = -1;
+  recordIndex_ = RecordWithGeometry(skinData_, recordIndex_);
 }
 
-bool TskGraphicSkinCustomControl::SkinApplies() const {
-  if (recordIndex_ < 0 || geometry_.resizeMode == rmNone) return false;
-  const fw::TBitmap* picture = PictureOf(skinData_);
-  return picture && !picture->Empty();
-}
+bool TskGraphicSkinCustomControl::SkinApplies() const { return LookApplies(skinData_, recordIndex_); }
 
-void TskGraphicSkinCustomControl::FitSizeToSkin(int& width, int& height) {
-  if (recordIndex_ < 0) return;
-  resized_ = sk::FitSizeToSkin(geometry_, width, height);
-}
+void TskGraphicSkinCustomControl::FitSizeToSkin(int& width, int& height) { FitResized(recordIndex_, width, height); }
 
 void TskGraphicSkinCustomControl::ApplySkinChange() {
   RefreshSkinRecord();

@@ -32,6 +32,13 @@ class TskSkinLook {
  protected:
   // Copies the record's geometry; false for a record without one.
   bool CopyGeometry(const TskSkinData* skinData, int recordIndex);
+  // The record index a control keeps after looking it up: -1 for a record
+  // without geometry (its geometry is copied otherwise).
+  int RecordWithGeometry(const TskSkinData* skinData, int recordIndex);
+  // The record has a usable look: a picture to draw from and a resize mode.
+  bool LookApplies(const TskSkinData* skinData, int recordIndex) const;
+  // The corner model moved to a requested size the record adjusts.
+  void FitResized(int recordIndex, int& width, int& height);
   // The record's picture, looked up now: a skin change may have replaced it.
   const fw::TBitmap* PictureOf(const TskSkinData* skinData) const;
   const fw::TBitmap* MaskPictureOf(const TskSkinData* skinData) const;
