@@ -83,8 +83,11 @@ TEST(GalleryHintsE2e, ASkinnedHintShowsOverAButtonAfterThePauseAndHidesAfterTheH
   e2e::MouseClick(at);
   ASSERT_TRUE(
       e2e::WaitFor([&] { return e2e::FindChild(gallery.Window(), L"Skin: (none)", L"", true) != nullptr; }, 10s));
-  e2e::MouseMove({at.x - 200, at.y + 150});
-  std::this_thread::sleep_for(200ms);
+  // Off the window (the gallery's strips below have hints of their own),
+  // then back onto the button.
+  e2e::MouseMove({GetSystemMetrics(SM_CXSCREEN) - 5, GetSystemMetrics(SM_CYSCREEN) - 5});
+  std::this_thread::sleep_for(300ms);
+  ASSERT_TRUE(gallery.Sync());
   run = RestOn(gallery, button, at);
   ASSERT_NE(run.hint, nullptr);
   EXPECT_FALSE(e2e::WindowRegion(run.hint).Exists());
