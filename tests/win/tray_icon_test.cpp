@@ -68,6 +68,19 @@ class RecordingTray : public TskTrayIcon {
   }
 };
 
+// A strip of `count` opaque 16-pixel squares: blue, green, red.
+TBitmap Squares(int count) {
+  TBitmap strip(16 * count, 16, TPixelFormat::pf32bit);
+  for (int y = 0; y < 16; ++y) {
+    uint8_t* row = strip.ScanLine(y);
+    for (int x = 0; x < 16 * count; ++x) {
+      row[4 * x + x / 16] = 255;
+      row[4 * x + 3] = 255;
+    }
+  }
+  return strip;
+}
+
 void Mouse(const TskTrayIcon& tray, UINT message) {
   SendMessageW(tray.WindowHandle(), TrayCallbackMessage, 1, static_cast<LPARAM>(message));
 }
@@ -202,16 +215,7 @@ TEST(TrayIcon, TheIconComesBackWhenTheNotificationAreaIsMadeAnew) {
 TEST(TrayIcon, AnimationCyclesThroughTheListAndWraps) {
   TskTrayIcon tray(gMain);
   TImageList list(gMain);
-  TBitmap strip(48, 16, TPixelFormat::pf32bit);
-  // Three opaque squares: blue, green, red.
-  for (int y = 0; y < 16; ++y) {
-    uint8_t* row = strip.ScanLine(y);
-    for (int x = 0; x < 48; ++x) {
-      row[4 * x + x / 16] = 255;
-      row[4 * x + 3] = 255;
-    }
-  }
-  ASSERT_EQ(list.AddAlpha(strip), 0);
+  ASSERT_EQ(list.AddAlpha(Squares(3)), 0);
   ASSERT_EQ(list.Count(), 3);
   tray.SetIconList(&list);
   tray.SetIconIndex(7);
@@ -390,15 +394,7 @@ TEST(TrayIcon, WinesNotificationAreaShowsTheIconPassesItsClicksOnceAndLosesItWit
 TEST(TrayIcon, ManyIconChangesLeaveNoIconBehind) {
   TskTrayIcon tray(gMain);
   TImageList list(gMain);
-  TBitmap strip(32, 16, TPixelFormat::pf32bit);
-  for (int y = 0; y < 16; ++y) {
-    uint8_t* row = strip.ScanLine(y);
-    for (int x = 0; x < 32; ++x) {
-      row[4 * x + x / 16] = 255;
-      row[4 * x + 3] = 255;
-    }
-  }
-  list.AddAlpha(strip);
+  list.AddAlpha(Squares(2));
   tray.SetIconList(&list);
   tray.SetIconVisible(true);
   const char* asked = std::getenv("QUILLET_SOAK_CYCLES");
